@@ -1,0 +1,42 @@
+#pragma once
+// The pack's label names and the 44-byte label records Word 8.0 to 11.0 read from the
+// registry. Constant data; each record set is its own table.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace velkaris {
+
+constexpr int kLabelCount = 17;
+constexpr int kLegacyRecordSize = 44;
+
+// Entry 0 also marks a label file that already holds the pack.
+extern const std::array<std::string_view, kLabelCount> LABEL_NAMES;
+
+// Lengths are in twips.
+struct LegacyLabelRecord {
+    std::array<std::uint16_t, 5> headerWords;
+    std::int32_t width;
+    std::int32_t height;
+    std::int32_t left;
+    std::int32_t top;
+    std::int32_t horizPitch;
+    std::int32_t vertPitch;
+    std::int16_t across;
+    std::int16_t down;
+    std::array<std::uint16_t, 3> trailerWords;
+};
+
+// Record i belongs to LABEL_NAMES[i]. RECORDS_80 is for Word 8.0 and 9.0, RECORDS_100 for
+// Word 10.0 and 11.0.
+extern const std::array<LegacyLabelRecord, kLabelCount> RECORDS_80;
+extern const std::array<LegacyLabelRecord, kLabelCount> RECORDS_100;
+
+// The record as Word stores it: little-endian, fields packed in declaration order.
+std::array<std::uint8_t, kLegacyRecordSize> SerializeRecord(const LegacyLabelRecord& record);
+// The same 44 bytes as a byte text, ready to be written as a registry value's data.
+std::string RecordBytes(const LegacyLabelRecord& record);
+
+}  // namespace velkaris

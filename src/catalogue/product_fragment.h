@@ -1,0 +1,16 @@
+#pragma once
+// The text the installer writes into Word 12.0's custom label file: its first and last
+// lines and the 133 lines describing the 17 products, kept as finished lines.
+
+#include <array>
+
+namespace velkaris {
+
+constexpr int kProductFragmentLines = 133;
+
+extern const char* const LABEL_FILE_HEADER;
+extern const char* const LABEL_FILE_FOOTER;
+// Line i of the pack, appended to the file one line per item in index order.
+extern const std::array<const char*, kProductFragmentLines> PRODUCT_FRAGMENT;
+
+}  // namespace velkaris

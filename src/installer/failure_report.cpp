@@ -1,0 +1,65 @@
+#include "installer/failure_report.h"
+
+#include <cstdio>
+#include <new>
+#include <vector>
+
+#include "installer/run_installer.h"
+#include "platform/win_values.h"
+#include "support/exception.h"
+#include "support/shell.h"
+
+namespace velkaris {
+
+namespace {
+
+constexpr std::size_t kReportLimit = 1023;
+
+std::string ModuleName(Platform& platform) {
+    std::vector<char> buffer(win::MAX_PATH + 1, '\0');
+    const std::uint32_t length =
+        platform.GetModuleFileNameA(buffer.data(), static_cast<std::uint32_t>(buffer.size()));
+    const std::string path(buffer.data(), std::min<std::size_t>(length, buffer.size() - 1));
+    const std::size_t slash = path.find_last_of('\\');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+int Report(Platform& platform, const std::string& kindName, std::uintptr_t address,
+           const std::string& message) {
+    const std::string text = FailureReportText(kindName, ModuleName(platform), address, message);
+    ShowSystemMessageBox(platform, text, "Application Error",
+                         win::MB_OK | win::MB_ICONERROR | win::MB_TASKMODAL);
+    platform.ExitProcess(1);
+    return 1;  // only reached where ExitProcess returns, as in the tests
+}
+
+}  // namespace
+
+std::string FailureReportText(const std::string& kindName, const std::string& moduleName,
+                              std::uintptr_t address, const std::string& message) {
+    char position[9];
+    std::snprintf(position, sizeof position, "%08X",
+                  static_cast<unsigned>(address & 0xFFFFFFFFu));
+    const bool addPeriod = !message.empty() && message.back() != '.';
+    std::string text = "Exception " + kindName + " in module " + moduleName + " at " + position +
+                       ".\r\n" + message + (addPeriod ? "." : "") + "\r\n";
+    if (text.size() > kReportLimit) text.resize(kReportLimit);
+    return text;
+}
+
+int RunWithFailureReport(Platform& platform) {
+    // Declared here, not inside the flow, so nothing is freed before the report ends the process.
+    Program program(platform);
+    try {
+        RunInstaller(program);
+        return 0;
+    } catch (const Exception& error) {
+        return Report(platform, error.KindName(), error.RaiseAddress(), error.Message());
+    } catch (const std::bad_alloc&) {
+        return Report(platform, "EOutOfMemory", 0, "Out of memory");
+    } catch (const std::exception& error) {
+        return Report(platform, "Exception", 0, error.what());
+    }
+}
+
+}  // namespace velkaris

@@ -1,0 +1,26 @@
+#pragma once
+// The whole life of the program: detect Word, ask, install for every version found,
+// report.
+
+#include <optional>
+
+#include "installer/word_versions.h"
+#include "platform/platform.h"
+#include "support/registry_navigator.h"
+
+namespace velkaris {
+
+// Program-wide state. It outlives RunInstaller so that an error leaving the flow
+// reaches the failure report with the navigator still as it was.
+struct Program {
+    explicit Program(Platform& p) : platform(p) {}
+    Platform& platform;
+    std::optional<RegistryNavigator> registry;
+};
+
+void RunInstaller(Program& program);
+
+// Runs while the navigator stands at the version's key.
+void InstallForVersion(Program& program, WordVersion version);
+
+}  // namespace velkaris

@@ -1,0 +1,15 @@
+#pragma once
+// Word needs the product ids of its custom label file to be distinct, so after a merge
+// every productID="..." value is replaced by a running count through the whole file.
+
+#include "support/line_list.h"
+
+namespace velkaris {
+
+// Replaces the value of every productID=" marker (exact case), in text order, with
+// 1, 2, 3, ... and re-splits the list into plain lines. A text without any marker
+// leaves the list as it is. A marker with no closing double quote after it ends the
+// renumbering there; the rest of the text is kept unchanged.
+void RenumberProductIds(LineList& list);
+
+}  // namespace velkaris

@@ -1,0 +1,81 @@
+#pragma once
+// The one seam between the installer and Windows. Every Windows call the program
+// makes is a method here, named and shaped like the call it stands for, so that
+// the real layer is one call per method and the tests can run the whole program
+// against an in-memory stand-in.
+
+#include <cstdint>
+#include <string>
+
+namespace velkaris {
+
+using KeyHandle = std::uintptr_t;   // HKEY; 0 = none
+using FileHandle = std::intptr_t;   // HANDLE; -1 = INVALID_HANDLE_VALUE
+using FindHandle = std::intptr_t;   // HANDLE of a file search; -1 = none
+using FileTime = std::uint64_t;     // FILETIME as one 64-bit count
+
+struct FindData {
+    std::uint32_t attributes = 0;   // FILE_ATTRIBUTE_*
+    FileTime lastWriteTime = 0;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Registry (advapi32). Results are Windows error codes, 0 for success.
+    virtual std::int32_t RegOpenKeyExA(KeyHandle base, const std::string& subKey,
+                                       std::uint32_t options, std::uint32_t access,
+                                       KeyHandle& result) = 0;
+    virtual std::int32_t RegCreateKeyExA(KeyHandle base, const std::string& subKey,
+                                         std::uint32_t options, std::uint32_t access,
+                                         KeyHandle& result) = 0;
+    virtual std::int32_t RegSetValueExA(KeyHandle key, const std::string& valueName,
+                                        std::uint32_t type, const std::uint8_t* data,
+                                        std::uint32_t size) = 0;
+    virtual std::int32_t RegCloseKey(KeyHandle key) = 0;
+
+    // Shell and user interface (shell32, user32, kernel32's code-page conversion).
+    virtual bool SHGetSpecialFolderPathA(char* buffer, std::int32_t folder, bool create) = 0;
+    virtual std::int32_t MultiByteToWideChar(std::uint32_t codePage, const char* text,
+                                             std::int32_t length, char16_t* wide,
+                                             std::int32_t wideLength) = 0;
+    virtual std::int32_t MessageBoxW(const std::u16string& text, const std::u16string& caption,
+                                     std::uint32_t style) = 0;
+    virtual std::int32_t MessageBoxA(const std::string& text, const std::string& caption,
+                                     std::uint32_t style) = 0;
+
+    // Process (kernel32).
+    virtual std::uint32_t GetModuleFileNameA(char* buffer, std::uint32_t size) = 0;
+    virtual void ExitProcess(std::uint32_t exitCode) = 0;
+
+    // Files (kernel32).
+    virtual FileHandle CreateFileA(const std::string& path, std::uint32_t access,
+                                   std::uint32_t shareMode, std::uint32_t disposition,
+                                   std::uint32_t attributes) = 0;
+    virtual bool ReadFile(FileHandle file, char* buffer, std::uint32_t count,
+                          std::uint32_t& read) = 0;
+    virtual bool WriteFile(FileHandle file, const char* buffer, std::uint32_t count,
+                           std::uint32_t& written) = 0;
+    virtual std::uint32_t SetFilePointer(FileHandle file, std::int32_t distance,
+                                         std::uint32_t moveMethod) = 0;
+    virtual bool FlushFileBuffers(FileHandle file) = 0;
+    virtual bool CloseHandle(FileHandle handle) = 0;
+    virtual FindHandle FindFirstFileA(const std::string& path, FindData& found) = 0;
+    virtual bool FindClose(FindHandle search) = 0;
+    virtual bool FileTimeToLocalFileTime(FileTime utc, FileTime& local) = 0;
+    virtual bool FileTimeToDosDateTime(FileTime time, std::uint16_t& date,
+                                       std::uint16_t& dosTime) = 0;
+    virtual std::uint32_t GetFullPathNameA(const std::string& path, std::uint32_t size,
+                                           char* buffer) = 0;
+    virtual bool CreateDirectoryA(const std::string& path) = 0;
+    virtual bool MoveFileExA(const std::string& from, const std::string& to,
+                             std::uint32_t flags) = 0;
+    virtual bool DeleteFileA(const std::string& path) = 0;
+    virtual std::uint32_t GetLastError() = 0;
+    virtual std::uint32_t FormatMessageA(std::uint32_t flags, std::uint32_t messageId,
+                                         std::uint32_t languageId, char* buffer,
+                                         std::uint32_t size) = 0;
+};
+
+}  // namespace velkaris

@@ -1,0 +1,51 @@
+#pragma once
+// The real Windows behind the platform seam.
+
+#include "platform/platform.h"
+
+namespace velkaris {
+
+class Win32Platform : public Platform {
+public:
+    std::int32_t RegOpenKeyExA(KeyHandle base, const std::string& subKey, std::uint32_t options,
+                               std::uint32_t access, KeyHandle& result) override;
+    std::int32_t RegCreateKeyExA(KeyHandle base, const std::string& subKey, std::uint32_t options,
+                                 std::uint32_t access, KeyHandle& result) override;
+    std::int32_t RegSetValueExA(KeyHandle key, const std::string& valueName, std::uint32_t type,
+                                const std::uint8_t* data, std::uint32_t size) override;
+    std::int32_t RegCloseKey(KeyHandle key) override;
+
+    bool SHGetSpecialFolderPathA(char* buffer, std::int32_t folder, bool create) override;
+    std::int32_t MultiByteToWideChar(std::uint32_t codePage, const char* text, std::int32_t length,
+                                     char16_t* wide, std::int32_t wideLength) override;
+    std::int32_t MessageBoxW(const std::u16string& text, const std::u16string& caption,
+                             std::uint32_t style) override;
+    std::int32_t MessageBoxA(const std::string& text, const std::string& caption,
+                             std::uint32_t style) override;
+
+    std::uint32_t GetModuleFileNameA(char* buffer, std::uint32_t size) override;
+    void ExitProcess(std::uint32_t exitCode) override;
+
+    FileHandle CreateFileA(const std::string& path, std::uint32_t access, std::uint32_t shareMode,
+                           std::uint32_t disposition, std::uint32_t attributes) override;
+    bool ReadFile(FileHandle file, char* buffer, std::uint32_t count, std::uint32_t& read) override;
+    bool WriteFile(FileHandle file, const char* buffer, std::uint32_t count,
+                   std::uint32_t& written) override;
+    std::uint32_t SetFilePointer(FileHandle file, std::int32_t distance,
+                                 std::uint32_t moveMethod) override;
+    bool FlushFileBuffers(FileHandle file) override;
+    bool CloseHandle(FileHandle handle) override;
+    FindHandle FindFirstFileA(const std::string& path, FindData& found) override;
+    bool FindClose(FindHandle search) override;
+    bool FileTimeToLocalFileTime(FileTime utc, FileTime& local) override;
+    bool FileTimeToDosDateTime(FileTime time, std::uint16_t& date, std::uint16_t& dosTime) override;
+    std::uint32_t GetFullPathNameA(const std::string& path, std::uint32_t size, char* buffer) override;
+    bool CreateDirectoryA(const std::string& path) override;
+    bool MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) override;
+    bool DeleteFileA(const std::string& path) override;
+    std::uint32_t GetLastError() override;
+    std::uint32_t FormatMessageA(std::uint32_t flags, std::uint32_t messageId,
+                                 std::uint32_t languageId, char* buffer, std::uint32_t size) override;
+};
+
+}  // namespace velkaris

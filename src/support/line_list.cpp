@@ -1,0 +1,177 @@
+#include "support/line_list.h"
+
+#include <cstddef>
+#include <limits>
+#include <utility>
+
+#include "platform/platform.h"
+#include "platform/win_values.h"
+#include "support/exception.h"
+#include "support/system_error_text.h"
+#include "support/text.h"
+
+namespace velkaris {
+
+namespace {
+
+const std::string kLineBreak = "\r\n";
+const std::string kLineEnds("\0\r\n", 3);
+
+std::int32_t GrowthStep(std::int32_t capacity) {
+    if (capacity <= 8) return 4;
+    if (capacity <= 64) return 16;
+    return capacity / 4;
+}
+
+std::string AbsolutePath(Platform& platform, const std::string& path) {
+    std::string buffer(win::MAX_PATH, '\0');
+    std::uint32_t length = platform.GetFullPathNameA(
+        path, static_cast<std::uint32_t>(buffer.size()), buffer.data());
+    if (length >= buffer.size()) {  // too small: length is the size it needs
+        buffer.assign(length, '\0');
+        length = platform.GetFullPathNameA(path, static_cast<std::uint32_t>(buffer.size()),
+                                           buffer.data());
+    }
+    if (length == 0 || length >= buffer.size()) return path;
+    buffer.resize(length);
+    return buffer;
+}
+
+// The error code is taken by the caller right after the call that failed: the
+// calls made here to build the message may change the thread's last error.
+[[noreturn]] void RaiseCreateError(Platform& platform, const std::string& path,
+                                   std::uint32_t errorCode) {
+    const std::string absolute = AbsolutePath(platform, path);
+    throw EFCreateError(FormatMessageText("Cannot create file \"%s\". %s",
+                                          {absolute, SystemErrorText(platform, errorCode)}));
+}
+
+[[noreturn]] void RaiseWriteError() { throw EWriteError("Stream write error"); }
+
+// The temporary file of one save: closed when still open, and removed unless it
+// has replaced the target.
+class TemporaryFile {
+public:
+    TemporaryFile(Platform& platform, std::string path)
+        : platform_(platform), path_(std::move(path)) {}
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile() {
+        if (handle_ != win::INVALID_HANDLE_VALUE) platform_.CloseHandle(handle_);
+        if (created_ && !moved_) platform_.DeleteFileA(path_);
+    }
+
+    const std::string& Path() const { return path_; }
+    FileHandle Handle() const { return handle_; }
+
+    bool Create() {
+        handle_ = platform_.CreateFileA(path_, win::GENERIC_READ | win::GENERIC_WRITE, 0,
+                                        win::CREATE_ALWAYS, win::FILE_ATTRIBUTE_NORMAL);
+        created_ = handle_ != win::INVALID_HANDLE_VALUE;
+        return created_;
+    }
+    // A close that fails may have lost written data; the handle is gone either way.
+    bool Close() {
+        const FileHandle handle = handle_;
+        handle_ = win::INVALID_HANDLE_VALUE;
+        return platform_.CloseHandle(handle);
+    }
+    void MarkMoved() { moved_ = true; }
+
+private:
+    Platform& platform_;
+    std::string path_;
+    FileHandle handle_ = win::INVALID_HANDLE_VALUE;
+    bool created_ = false;
+    bool moved_ = false;
+};
+
+}  // namespace
+
+std::int32_t LineList::AddItem(const std::string& text) {
+    return RaiseOutOfMemoryAsError([&] {
+        const std::int32_t index = ItemCount();
+        if (index == capacity_) {
+            const std::int32_t step = GrowthStep(capacity_);
+            if (capacity_ > std::numeric_limits<std::int32_t>::max() - step) {
+                throw EOutOfMemory("Out of memory");
+            }
+            items_.reserve(static_cast<std::size_t>(capacity_ + step));
+            capacity_ += step;
+        }
+        items_.push_back(text);
+        return index;
+    });
+}
+
+std::int32_t LineList::ItemCount() const { return static_cast<std::int32_t>(items_.size()); }
+
+const std::string& LineList::Item(std::int32_t index) const {
+    return items_.at(static_cast<std::size_t>(index));
+}
+
+std::int32_t LineList::Capacity() const { return capacity_; }
+
+std::string LineList::WholeText() const {
+    return RaiseOutOfMemoryAsError([&] {
+        std::size_t length = 0;
+        for (const std::string& item : items_) length += item.size() + kLineBreak.size();
+        std::string text;
+        text.reserve(length);
+        for (const std::string& item : items_) {
+            text += item;
+            text += kLineBreak;
+        }
+        return text;
+    });
+}
+
+void LineList::SetWholeText(std::string text) {
+    Empty();
+    RaiseOutOfMemoryAsError([&] {
+        std::size_t cursor = 0;
+        while (cursor < text.size() && text[cursor] != '\0') {
+            const std::size_t lineStart = cursor;
+            cursor = text.find_first_of(kLineEnds, cursor);
+            if (cursor == std::string::npos) cursor = text.size();
+            AddItem(text.substr(lineStart, cursor - lineStart));
+            if (cursor < text.size() && text[cursor] == '\r') ++cursor;
+            if (cursor < text.size() && text[cursor] == '\n') ++cursor;
+        }
+    });
+}
+
+void LineList::Empty() {
+    std::vector<std::string>().swap(items_);
+    capacity_ = 0;
+}
+
+void LineList::WriteToFile(Platform& platform, const std::string& path) const {
+    // The text is made before any file is touched: running out of memory then
+    // leaves nothing behind.
+    const std::string text = WholeText();
+    TemporaryFile temporary(platform, RaiseOutOfMemoryAsError([&] { return path + ".new"; }));
+
+    if (!temporary.Create()) RaiseCreateError(platform, path, platform.GetLastError());
+    if (!text.empty()) {
+        if (text.size() > std::numeric_limits<std::uint32_t>::max()) RaiseWriteError();
+        const auto size = static_cast<std::uint32_t>(text.size());
+        std::uint32_t written = 0;
+        if (!platform.WriteFile(temporary.Handle(), text.data(), size, written) ||
+            written != size) {
+            RaiseWriteError();
+        }
+    }
+    if (!platform.FlushFileBuffers(temporary.Handle())) RaiseWriteError();
+    if (!temporary.Close()) RaiseWriteError();
+
+    // The rename is the one step that touches the target: it either takes the whole
+    // new file or leaves the old one.
+    if (!platform.MoveFileExA(temporary.Path(), path,
+                              win::MOVEFILE_REPLACE_EXISTING | win::MOVEFILE_WRITE_THROUGH)) {
+        RaiseCreateError(platform, path, platform.GetLastError());
+    }
+    temporary.MarkMoved();
+}
+
+}  // namespace velkaris

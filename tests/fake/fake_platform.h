@@ -1,0 +1,140 @@
+#pragma once
+// An in-memory Windows for the unit tests: a registry that behaves like the real
+// one, a file system, scripted message box answers, and a fault that can be put
+// on any call.
+
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "fake/fake_file_system.h"
+#include "platform/platform.h"
+
+namespace velkaris::fake {
+
+// Windows compares key and value names without regard to ASCII letter case.
+struct CaseInsensitiveLess {
+    bool operator()(const std::string& a, const std::string& b) const;
+};
+
+struct RegValue {
+    std::uint32_t type = 0;
+    std::string data;
+};
+
+struct RegKey {
+    std::map<std::string, RegKey, CaseInsensitiveLess> subkeys;
+    std::map<std::string, RegValue, CaseInsensitiveLess> values;
+    bool readOnly = false;  // refuses opens and creates that ask for full access
+};
+
+struct ShownBox {
+    std::u16string text;      // as the wide call received it
+    std::u16string caption;
+    std::string ansiText;     // as the narrow call received it
+    std::string ansiCaption;
+    bool wide = false;
+    std::uint32_t style = 0;
+};
+
+// One planned failure: the nth call of the named platform call (1-based), or the
+// nth platform call of any name when call is empty.
+struct Fault {
+    std::string call;
+    int occurrence = 1;
+    std::uint32_t error = 5;       // what the call reports (result or GetLastError)
+    bool shortWrite = false;       // WriteFile: succeed but write half
+};
+
+class FakePlatform : public Platform {
+public:
+    FakePlatform();
+
+    // --- scripting and inspection -------------------------------------------
+    void FailCall(const std::string& call, int occurrence = 1, std::uint32_t error = 5);
+    void AddFault(const Fault& fault) { faults_.push_back(fault); }
+    const std::vector<std::string>& Calls() const { return calls_; }
+    int CallCount(const std::string& call) const;
+
+    RegKey hkcu;
+    RegKey& AddKey(const std::string& path);  // path below HKEY_CURRENT_USER, backslashes
+    const RegKey* FindKey(const std::string& path) const;
+    const RegValue* FindValue(const std::string& keyPath, const std::string& name) const;
+    std::size_t OpenKeyCount() const { return openKeys_.size(); }
+    std::vector<std::string> misuse;  // e.g. a handle closed twice
+
+    std::string appDataFolder = "C:\\Users\\anna\\AppData\\Roaming";
+    std::string moduleFileName = "C:\\Users\\anna\\Downloads\\velkaris-labels.exe";
+    std::deque<std::int32_t> answers;  // next message box answers; IDOK when empty
+    std::vector<ShownBox> boxes;
+    std::optional<std::uint32_t> exitCode;
+    std::size_t openKeysAtExit = 0;
+    std::size_t openFilesAtExit = 0;
+
+    FakeFileSystem files;
+
+    // --- Platform -----------------------------------------------------------
+    std::int32_t RegOpenKeyExA(KeyHandle base, const std::string& subKey, std::uint32_t options,
+                               std::uint32_t access, KeyHandle& result) override;
+    std::int32_t RegCreateKeyExA(KeyHandle base, const std::string& subKey, std::uint32_t options,
+                                 std::uint32_t access, KeyHandle& result) override;
+    std::int32_t RegSetValueExA(KeyHandle key, const std::string& valueName, std::uint32_t type,
+                                const std::uint8_t* data, std::uint32_t size) override;
+    std::int32_t RegCloseKey(KeyHandle key) override;
+
+    bool SHGetSpecialFolderPathA(char* buffer, std::int32_t folder, bool create) override;
+    std::int32_t MultiByteToWideChar(std::uint32_t codePage, const char* text, std::int32_t length,
+                                     char16_t* wide, std::int32_t wideLength) override;
+    std::int32_t MessageBoxW(const std::u16string& text, const std::u16string& caption,
+                             std::uint32_t style) override;
+    std::int32_t MessageBoxA(const std::string& text, const std::string& caption,
+                             std::uint32_t style) override;
+
+    std::uint32_t GetModuleFileNameA(char* buffer, std::uint32_t size) override;
+    void ExitProcess(std::uint32_t exitCode) override;
+
+    FileHandle CreateFileA(const std::string& path, std::uint32_t access, std::uint32_t shareMode,
+                           std::uint32_t disposition, std::uint32_t attributes) override;
+    bool ReadFile(FileHandle file, char* buffer, std::uint32_t count, std::uint32_t& read) override;
+    bool WriteFile(FileHandle file, const char* buffer, std::uint32_t count,
+                   std::uint32_t& written) override;
+    std::uint32_t SetFilePointer(FileHandle file, std::int32_t distance,
+                                 std::uint32_t moveMethod) override;
+    bool FlushFileBuffers(FileHandle file) override;
+    bool CloseHandle(FileHandle handle) override;
+    FindHandle FindFirstFileA(const std::string& path, FindData& found) override;
+    bool FindClose(FindHandle search) override;
+    bool FileTimeToLocalFileTime(FileTime utc, FileTime& local) override;
+    bool FileTimeToDosDateTime(FileTime time, std::uint16_t& date, std::uint16_t& dosTime) override;
+    std::uint32_t GetFullPathNameA(const std::string& path, std::uint32_t size, char* buffer) override;
+    bool CreateDirectoryA(const std::string& path) override;
+    bool MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) override;
+    bool DeleteFileA(const std::string& path) override;
+    std::uint32_t GetLastError() override;
+    std::uint32_t FormatMessageA(std::uint32_t flags, std::uint32_t messageId,
+                                 std::uint32_t languageId, char* buffer, std::uint32_t size) override;
+
+    // Records the call and tells whether a planned fault hits it. Sets the
+    // last error to the fault's error when it does.
+    const Fault* Enter(const char* call);
+
+private:
+    RegKey* Resolve(KeyHandle base, const std::string& subKey, bool create, std::int32_t& error);
+    KeyHandle NewKeyHandle(RegKey* key);
+
+    std::vector<std::string> calls_;
+    std::map<std::string, int> callCounts_;
+    std::vector<Fault> faults_;
+    std::map<KeyHandle, RegKey*> openKeys_;
+    std::set<KeyHandle> closedKeys_;
+    KeyHandle nextKeyHandle_ = 0x1000;
+    std::uint32_t lastError_ = 0;
+
+    friend class FakeFileSystem;
+};
+
+}  // namespace velkaris::fake

@@ -1,0 +1,90 @@
+#include "installer/failure_report.h"
+
+#include <gtest/gtest.h>
+
+#include "fake/fake_platform.h"
+#include "platform/win_values.h"
+#include "program_test_support.h"
+
+namespace velkaris {
+namespace {
+
+TEST(FailureReportTextTest, FollowsTheReportFormat) {
+    EXPECT_EQ(FailureReportText("ERegistryException", "velkaris-labels.exe", 0x4012AB,
+                                "Failed to set data for 'Velkaris     L-15'"),
+              "Exception ERegistryException in module velkaris-labels.exe at 004012AB.\r\n"
+              "Failed to set data for 'Velkaris     L-15'.\r\n");
+}
+
+TEST(FailureReportTextTest, AddsAPeriodOnlyWhenTheMessageLacksOne) {
+    EXPECT_EQ(FailureReportText("EWriteError", "a.exe", 0, "Stream write error"),
+              "Exception EWriteError in module a.exe at 00000000.\r\nStream write error.\r\n");
+    EXPECT_EQ(FailureReportText("EWriteError", "a.exe", 0, "Done."),
+              "Exception EWriteError in module a.exe at 00000000.\r\nDone.\r\n");
+    EXPECT_EQ(FailureReportText("EWriteError", "a.exe", 0, ""),
+              "Exception EWriteError in module a.exe at 00000000.\r\n\r\n");
+}
+
+TEST(FailureReportTextTest, PrintsTheAddressAsEightUpperCaseHexDigits) {
+    const std::string text = FailureReportText("E", "m", 0xdeadbeefu, "x");
+    EXPECT_NE(text.find(" at DEADBEEF."), std::string::npos);
+}
+
+TEST(FailureReportTextTest, IsCutTo1023Characters) {
+    const std::string text = FailureReportText("EFCreateError", "m.exe", 1, std::string(2000, 'p'));
+    EXPECT_EQ(text.size(), 1023u);
+    EXPECT_EQ(text.substr(0, 10), "Exception ");
+}
+
+class FailureReportRunTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fake.AddKey(testing::WordKey("11.0"));
+        fake.answers = {win::IDYES};
+    }
+    const fake::ShownBox& Report() const { return fake.boxes.back(); }
+    fake::FakePlatform fake;
+};
+
+TEST_F(FailureReportRunTest, ShowsTheProgramFileNameWithoutItsFolderAndExitsWithOne) {
+    fake.moduleFileName = "C:\\Users\\anna\\Pobrane\\velkaris-labels.exe";
+    fake.FailCall("RegSetValueExA");
+    EXPECT_EQ(RunWithFailureReport(fake), 1);
+    EXPECT_EQ(fake.exitCode, 1u);
+    EXPECT_EQ(Report().ansiCaption, "Application Error");
+    EXPECT_EQ(Report().style, 0x2010u);
+    const std::string& text = Report().ansiText;
+    const std::string head = "Exception ERegistryException in module velkaris-labels.exe at ";
+    EXPECT_EQ(text.substr(0, head.size()), head);
+    EXPECT_EQ(text.substr(head.size() + 8), ".\r\nFailed to set data for 'Velkaris     L-15'.\r\n");
+    EXPECT_EQ(text.substr(head.size(), 8).find_first_not_of("0123456789ABCDEF"), std::string::npos);
+}
+
+TEST_F(FailureReportRunTest, OutOfMemoryIsReportedAsItsOwnKind) {
+    // Memory running out inside a platform call is the only place a test can force it.
+    class ExhaustedPlatform : public fake::FakePlatform {
+    public:
+        std::int32_t RegSetValueExA(KeyHandle, const std::string&, std::uint32_t,
+                                    const std::uint8_t*, std::uint32_t) override {
+            throw std::bad_alloc();
+        }
+    } exhausted;
+    exhausted.AddKey(testing::WordKey("11.0"));
+    exhausted.answers = {win::IDYES};
+    EXPECT_EQ(RunWithFailureReport(exhausted), 1);
+    ASSERT_EQ(exhausted.boxes.size(), 2u);
+    EXPECT_NE(exhausted.boxes[1].ansiText.find("Exception EOutOfMemory in module velkaris-labels.exe at "),
+              std::string::npos);
+    EXPECT_NE(exhausted.boxes[1].ansiText.find(".\r\nOut of memory.\r\n"), std::string::npos);
+    EXPECT_EQ(exhausted.exitCode, 1u);
+}
+
+TEST_F(FailureReportRunTest, AReportThatCannotBeShownStillEndsWithCodeOne) {
+    fake.FailCall("RegSetValueExA");
+    fake.FailCall("MessageBoxA");
+    EXPECT_EQ(RunWithFailureReport(fake), 1);
+    EXPECT_EQ(fake.exitCode, 1u);
+}
+
+}  // namespace
+}  // namespace velkaris

@@ -1,0 +1,199 @@
+#include "installer/run_installer.h"
+
+#include <gtest/gtest.h>
+
+#include "catalogue/label_records.h"
+#include "fake/fake_platform.h"
+#include "installer/failure_report.h"
+#include "installer/messages.h"
+#include "platform/win_values.h"
+#include "program_test_support.h"
+
+namespace velkaris {
+namespace {
+
+using testing::CustomLabelsKey;
+using testing::Utf16;
+using testing::WordKey;
+
+class RunInstallerTest : public ::testing::Test {
+protected:
+    void Have(std::initializer_list<const char*> versions) {
+        for (const char* v : versions) fake.AddKey(WordKey(v));
+    }
+    int Run() { return RunWithFailureReport(fake); }
+
+    bool HasLabels(const char* version) const {
+        const fake::RegKey* key = fake.FindKey(CustomLabelsKey(version));
+        return key != nullptr && key->values.size() == kLabelCount;
+    }
+
+    fake::FakePlatform fake;
+};
+
+TEST(MessageTextsTest, AreWindows1250WithLoneCarriageReturns) {
+    EXPECT_EQ(std::string(QUESTION_TEXT),
+              "Czy chcesz zainstalowa\xE6 pakiet etykiet marki Velkaris\rdo u\xBFytku z programem MS Word?");
+    EXPECT_EQ(std::string(DONE_TEXT), "Etykiety zosta\xB3y zainstalowane\r\xAFyczymy mi\xB3" "ej pracy!");
+    EXPECT_EQ(std::string(NO_WORD_TEXT),
+              "Na tym komputerze nie zainstalowano programu MS Word\rInstalacja etykiet nie jest mo\xBFliwa!");
+    EXPECT_EQ(std::string(MESSAGE_CAPTION), "Velkaris - instalator etykiet");
+}
+
+TEST_F(RunInstallerTest, NoWordShowsTheWarningAndCreatesNothing) {
+    EXPECT_EQ(Run(), 0);
+    ASSERT_EQ(fake.boxes.size(), 1u);
+    EXPECT_TRUE(fake.boxes[0].wide);
+    EXPECT_EQ(fake.boxes[0].text, Utf16(testing::NO_WORD_UTF8));
+    EXPECT_EQ(fake.boxes[0].caption, Utf16(testing::CAPTION_UTF8));
+    EXPECT_EQ(fake.boxes[0].style, 0x40030u);
+    EXPECT_TRUE(fake.hkcu.subkeys.empty());
+    EXPECT_EQ(fake.CallCount("RegOpenKeyExA"), 5);
+    EXPECT_FALSE(fake.exitCode.has_value());
+}
+
+TEST_F(RunInstallerTest, DetectionStopsAtTheFirstVersionFound) {
+    Have({"9.0", "11.0"});
+    fake.answers = {win::IDNO};
+    Run();
+    EXPECT_EQ(fake.CallCount("RegOpenKeyExA"), 2);  // 8.0 missing, 9.0 found
+}
+
+TEST_F(RunInstallerTest, QuestionIsAskedOnceWithYesNoAndNotTopmost) {
+    Have({"12.0"});
+    fake.answers = {win::IDNO};
+    Run();
+    ASSERT_EQ(fake.boxes.size(), 1u);
+    EXPECT_EQ(fake.boxes[0].text, Utf16(testing::QUESTION_UTF8));
+    EXPECT_EQ(fake.boxes[0].caption, Utf16(testing::CAPTION_UTF8));
+    EXPECT_EQ(fake.boxes[0].style, 0x24u);
+}
+
+TEST_F(RunInstallerTest, AnyAnswerButYesWritesNothingAndShowsNoFurtherBox) {
+    for (std::int32_t answer : {win::IDNO, 0, win::IDOK, 2}) {
+        fake::FakePlatform run;
+        run.AddKey(WordKey("8.0"));
+        run.AddKey(WordKey("11.0"));
+        run.answers = {answer};
+        EXPECT_EQ(RunWithFailureReport(run), 0);
+        EXPECT_EQ(run.boxes.size(), 1u) << answer;
+        EXPECT_EQ(run.CallCount("RegCreateKeyExA"), 0) << answer;
+        EXPECT_EQ(run.CallCount("RegSetValueExA"), 0) << answer;
+        EXPECT_EQ(run.FindKey(CustomLabelsKey("8.0")), nullptr) << answer;
+    }
+}
+
+TEST_F(RunInstallerTest, OnlyWord8GetsItsLabelsAndTheDoneBox) {
+    Have({"8.0"});
+    fake.answers = {win::IDYES};
+    EXPECT_EQ(Run(), 0);
+    EXPECT_TRUE(HasLabels("8.0"));
+    ASSERT_EQ(fake.boxes.size(), 2u);
+    EXPECT_EQ(fake.boxes[1].text, Utf16(testing::DONE_UTF8));
+    EXPECT_EQ(fake.boxes[1].caption, Utf16(testing::CAPTION_UTF8));
+    EXPECT_EQ(fake.boxes[1].style, 0x40040u);
+    EXPECT_EQ(fake.CallCount("SHGetSpecialFolderPathA"), 0);
+}
+
+TEST_F(RunInstallerTest, InstallsFromTheNewestVersionDownEachRightAfterItsKeyOpens) {
+    Have({"8.0", "9.0", "10.0", "11.0"});
+    fake.answers = {win::IDYES};
+    EXPECT_EQ(Run(), 0);
+    for (const char* v : {"8.0", "9.0", "10.0", "11.0"}) EXPECT_TRUE(HasLabels(v)) << v;
+    // After the question: 12.0 probe fails, then each found key is opened and its
+    // Custom Labels created before the next version is looked at.
+    std::vector<std::string> afterQuestion;
+    bool asked = false;
+    for (const std::string& call : fake.Calls()) {
+        if (call == "MessageBoxW") asked = true;
+        if (asked && (call == "RegOpenKeyExA" || call == "RegCreateKeyExA")) afterQuestion.push_back(call);
+    }
+    const std::vector<std::string> expected = {
+        "RegOpenKeyExA",                     // 12.0: absent
+        "RegOpenKeyExA", "RegCreateKeyExA",  // 11.0
+        "RegOpenKeyExA", "RegCreateKeyExA",  // 10.0
+        "RegOpenKeyExA", "RegCreateKeyExA",  // 9.0
+        "RegOpenKeyExA", "RegCreateKeyExA",  // 8.0
+    };
+    EXPECT_EQ(afterQuestion, expected);
+    EXPECT_EQ(fake.boxes.size(), 2u);
+}
+
+TEST_F(RunInstallerTest, EachVersionGetsTheRecordSetOfItsGeneration) {
+    Have({"9.0", "11.0"});
+    fake.answers = {win::IDYES};
+    Run();
+    const fake::RegValue* old = fake.FindValue(CustomLabelsKey("9.0"), "Velkaris     L-16");
+    const fake::RegValue* newer = fake.FindValue(CustomLabelsKey("11.0"), "Velkaris     L-16");
+    ASSERT_NE(old, nullptr);
+    ASSERT_NE(newer, nullptr);
+    EXPECT_EQ(old->data, RecordBytes(RECORDS_80[3]));
+    EXPECT_EQ(newer->data, RecordBytes(RECORDS_100[3]));
+}
+
+TEST_F(RunInstallerTest, OnlyWord12TouchesNoRegistryValue) {
+    Have({"12.0"});
+    fake.answers = {win::IDYES};
+    EXPECT_EQ(Run(), 0);
+    EXPECT_EQ(fake.CallCount("RegSetValueExA"), 0);
+    EXPECT_EQ(fake.CallCount("RegCreateKeyExA"), 0);
+    EXPECT_EQ(fake.CallCount("SHGetSpecialFolderPathA"), 1);
+}
+
+TEST_F(RunInstallerTest, FreesTheNavigatorAtTheNormalEnd) {
+    Have({"10.0"});
+    fake.answers = {win::IDYES};
+    Run();
+    EXPECT_EQ(fake.OpenKeyCount(), 0u);
+    EXPECT_TRUE(fake.misuse.empty());
+}
+
+TEST_F(RunInstallerTest, RefusedValueStopsTheRunWithTheReportAndNoDoneBox) {
+    Have({"8.0", "11.0"});
+    fake.answers = {win::IDYES};
+    fake.FailCall("RegSetValueExA", 3);
+    EXPECT_EQ(Run(), 1);
+    EXPECT_EQ(fake.exitCode, 1u);
+    ASSERT_EQ(fake.boxes.size(), 2u);
+    EXPECT_FALSE(fake.boxes[1].wide);
+    EXPECT_EQ(fake.boxes[1].ansiCaption, "Application Error");
+    EXPECT_EQ(fake.boxes[1].style, 0x2010u);
+    EXPECT_NE(fake.boxes[1].ansiText.find("Failed to set data for 'Velkaris     L-14'."),
+              std::string::npos);
+    // What was written before the failure stays; the later version is not installed.
+    EXPECT_EQ(fake.FindKey(CustomLabelsKey("11.0"))->values.size(), 2u);
+    EXPECT_EQ(fake.FindKey(CustomLabelsKey("8.0")), nullptr);
+    // Nothing is freed before the process ends.
+    EXPECT_EQ(fake.openKeysAtExit, 1u);
+}
+
+TEST_F(RunInstallerTest, UnopenableCustomLabelsStopsWithoutWritingIntoTheWordKey) {
+    Have({"10.0"});
+    fake.AddKey(CustomLabelsKey("10.0")).readOnly = true;
+    fake.answers = {win::IDYES};
+    EXPECT_EQ(Run(), 1);
+    EXPECT_TRUE(fake.FindKey(WordKey("10.0"))->values.empty());
+    ASSERT_EQ(fake.boxes.size(), 2u);
+    EXPECT_NE(fake.boxes[1].ansiText.find("ERegistryException"), std::string::npos);
+    EXPECT_NE(fake.boxes[1].ansiText.find(
+                  "HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\10.0\\Word\\Custom Labels"),
+              std::string::npos);
+}
+
+TEST_F(RunInstallerTest, SecondRunOverwritesTheSameValuesAndKeepsOthers) {
+    Have({"11.0"});
+    fake.AddKey(CustomLabelsKey("11.0")).values["My own label"] = fake::RegValue{3, "mine"};
+    fake.answers = {win::IDYES, win::IDOK, win::IDYES};
+    Run();
+    const fake::RegKey first = *fake.FindKey(CustomLabelsKey("11.0"));
+    Run();
+    const fake::RegKey* second = fake.FindKey(CustomLabelsKey("11.0"));
+    EXPECT_EQ(second->values.size(), static_cast<std::size_t>(kLabelCount) + 1);
+    for (const auto& [name, value] : first.values) {
+        EXPECT_EQ(second->values.at(name).data, value.data) << name;
+    }
+    EXPECT_EQ(second->values.at("My own label").data, "mine");
+}
+
+}  // namespace
+}  // namespace velkaris
