@@ -52,6 +52,20 @@ std::int32_t ReadBytes(Platform& platform, FileHandle file, char* buffer, std::i
 
 void CloseFileHandle(Platform& platform, FileHandle file) { platform.CloseHandle(file); }
 
+std::string AbsolutePath(Platform& platform, const std::string& path) {
+    std::string buffer(win::MAX_PATH, '\0');
+    std::uint32_t length = platform.GetFullPathNameA(
+        path, static_cast<std::uint32_t>(buffer.size()), buffer.data());
+    if (length >= buffer.size()) {  // too small: length is the size it needs
+        buffer.assign(length, '\0');
+        length = platform.GetFullPathNameA(path, static_cast<std::uint32_t>(buffer.size()),
+                                           buffer.data());
+    }
+    if (length == 0 || length >= buffer.size()) return path;
+    buffer.resize(length);
+    return buffer;
+}
+
 std::string AllocateZeroed(std::int32_t size) {
     if (size <= 0) return {};
     return RaiseOutOfMemoryAsError(

@@ -17,6 +17,9 @@ std::int32_t SetFilePosition(Platform& platform, FileHandle file, std::int32_t o
                              std::int32_t origin);
 std::int32_t ReadBytes(Platform& platform, FileHandle file, char* buffer, std::int32_t count);
 void CloseFileHandle(Platform& platform, FileHandle file);
+// The path made absolute with GetFullPathNameA, for messages; the path as given
+// when the platform cannot resolve it.
+std::string AbsolutePath(Platform& platform, const std::string& path);
 // A zero-filled buffer of size bytes; empty for a size of 0 or less.
 std::string AllocateZeroed(std::int32_t size);
 

@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 #include "platform/win_values.h"
 #include "support/exception.h"
+#include "support/file_primitives.h"
 #include "support/system_error_text.h"
 #include "support/text.h"
 
@@ -21,20 +22,6 @@ std::int32_t GrowthStep(std::int32_t capacity) {
     if (capacity <= 8) return 4;
     if (capacity <= 64) return 16;
     return capacity / 4;
-}
-
-std::string AbsolutePath(Platform& platform, const std::string& path) {
-    std::string buffer(win::MAX_PATH, '\0');
-    std::uint32_t length = platform.GetFullPathNameA(
-        path, static_cast<std::uint32_t>(buffer.size()), buffer.data());
-    if (length >= buffer.size()) {  // too small: length is the size it needs
-        buffer.assign(length, '\0');
-        length = platform.GetFullPathNameA(path, static_cast<std::uint32_t>(buffer.size()),
-                                           buffer.data());
-    }
-    if (length == 0 || length >= buffer.size()) return path;
-    buffer.resize(length);
-    return buffer;
 }
 
 // The error code is taken by the caller right after the call that failed: the

@@ -88,7 +88,11 @@ FakeFileSystem::FakeFileSystem() {
         {183, "Cannot create a file when that file already exists."},
         {206, "The filename or extension is too long."},
     };
+    // The profile a fresh Windows user has, matching the fake platform's defaults
+    // for the application-data folder and the program's own place.
     AddFolder(currentDirectory);
+    AddFolder("C:\\Users\\anna\\AppData\\Roaming");
+    AddFolder("C:\\Users\\anna\\Downloads");
 }
 
 // --- paths -------------------------------------------------------------------

@@ -30,13 +30,14 @@ inline std::string Utf8(const std::wstring& text) {
     return result;
 }
 
-// Backslash, TAB, CR and LF become \\, \t, \r and \n; other control characters \xHH.
+// TAB, CR and LF become \t, \r and \n, other control characters \xHH, and a
+// backslash \\ unless the text is a key path (where it only separates names).
 // A lone CR thus stays distinguishable from CR LF in the output.
-inline std::string Escaped(const std::wstring& text) {
+inline std::string Escaped(const std::wstring& text, bool keyPath = false) {
     std::string result;
     for (const char c : Utf8(text)) {
         const unsigned char byte = static_cast<unsigned char>(c);
-        if (c == '\\') {
+        if (c == '\\' && !keyPath) {
             result += "\\\\";
         } else if (c == '\t') {
             result += "\\t";

@@ -7,8 +7,8 @@
 // each subkey depth first, names sorted by their UTF-8 bytes:
 //   [<path>]
 //   <value name> TAB <type number> TAB <data in lower-case hex>
-// Names are UTF-8 with \\ \t \r \n escaped. Exit codes: 0 done, 1 a key or value
-// could not be read, 64 usage.
+// Texts are UTF-8 with \t \r \n escaped, and \\ in value names. Exit codes:
+// 0 done, 1 a key or value could not be read, 64 usage.
 
 #include "helper_io.h"
 
@@ -40,7 +40,7 @@ bool Dump(HKEY parent, const std::wstring& path, const std::wstring& name, bool 
                     std::to_string(opened));
         return false;
     }
-    helper::Out("[" + helper::Escaped(path) + "]");
+    helper::Out("[" + helper::Escaped(path, true) + "]");
 
     bool ok = true;
     std::vector<Value> values;

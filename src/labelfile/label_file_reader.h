@@ -1,0 +1,23 @@
+#pragma once
+// Where Word 12.0 keeps the user's custom labels, and how its bytes become text.
+
+#include <string>
+
+#include "platform/platform.h"
+#include "support/line_list.h"
+
+namespace velkaris {
+
+// folder\Microsoft\Office\pg_custom.xml. Raises EFCreateError when the path would
+// not fit in 255 characters, since a cut path names another file.
+std::string LabelFilePath(Platform& platform, const std::string& folder);
+
+// One item: the file's bytes as text, UTF-16 little-endian reduced to its low bytes,
+// with a final NUL. Raises EFOpenError when the file cannot be opened or read whole.
+LineList ReadLabelFileText(Platform& platform, const std::string& path);
+
+// Raises EFOpenError for the path with the system's text for the error code.
+[[noreturn]] void RaiseOpenError(Platform& platform, const std::string& path,
+                                 std::uint32_t errorCode);
+
+}  // namespace velkaris

@@ -1,0 +1,152 @@
+#include "support/file_primitives.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+
+#include "fake/fake_platform.h"
+#include "platform/win_values.h"
+
+namespace velkaris {
+namespace {
+
+using namespace std::string_literals;
+
+const std::string kFolder = "C:\\Users\\anna\\AppData\\Roaming\\Microsoft\\Office";
+const std::string kPath = kFolder + "\\pg_custom.xml";
+
+class FilePrimitives : public ::testing::Test {
+protected:
+    fake::FakePlatform fake;
+};
+
+// --- FileIsPresent ---------------------------------------------------------------
+
+TEST_F(FilePrimitives, EmptyFileIsPresent) {
+    fake.files.WriteFileBytes(kPath, "");
+    EXPECT_TRUE(FileIsPresent(fake, kPath));
+    EXPECT_EQ(fake.files.OpenFileCount(), 0u);
+}
+
+TEST_F(FilePrimitives, FolderIsNotPresent) {
+    fake.files.AddFolder(kFolder);
+    EXPECT_FALSE(FileIsPresent(fake, kFolder));
+    EXPECT_EQ(fake.files.OpenFileCount(), 0u);
+}
+
+TEST_F(FilePrimitives, MissingPathIsNotPresent) {
+    EXPECT_FALSE(FileIsPresent(fake, kPath));
+    EXPECT_FALSE(FileIsPresent(fake, "C:\\Users\\anna\\nothing.xml"));
+}
+
+TEST_F(FilePrimitives, FileWithoutADosDateIsNotPresent) {
+    fake.files.WriteFileBytes(kPath, "x", fake::MakeFileTime(1979, 12, 31, 12));
+    EXPECT_FALSE(FileIsPresent(fake, kPath));
+    fake.files.WriteFileBytes(kPath, "x", fake::MakeFileTime(2108, 1, 1, 12));
+    EXPECT_FALSE(FileIsPresent(fake, kPath));
+    EXPECT_EQ(fake.files.OpenFileCount(), 0u);
+}
+
+TEST_F(FilePrimitives, DosDateIsTakenInLocalTime) {
+    // 23:30 UTC on the last day of 1979 is already 1980 two hours east.
+    fake.files.WriteFileBytes(kPath, "x", fake::MakeFileTime(1979, 12, 31, 23, 30));
+    fake.files.localTimeOffset = 2LL * 3600 * 10'000'000;
+    EXPECT_TRUE(FileIsPresent(fake, kPath));
+}
+
+TEST_F(FilePrimitives, FailedLocalTimeConversionMeansNotPresent) {
+    fake.files.WriteFileBytes(kPath, "x");
+    fake.FailCall("FileTimeToLocalFileTime");
+    EXPECT_FALSE(FileIsPresent(fake, kPath));
+}
+
+// --- opening, positioning, reading -------------------------------------------------
+
+TEST_F(FilePrimitives, OpenForReadingOfAFileHeldOpenElsewhereGivesTheInvalidHandle) {
+    fake.files.WriteFileBytes(kPath, "x");
+    fake.files.HoldOpen(kPath);
+    EXPECT_EQ(OpenForReading(fake, kPath), InvalidFileHandle);
+    EXPECT_EQ(fake.GetLastError(), win::ERROR_SHARING_VIOLATION);
+}
+
+TEST_F(FilePrimitives, OpenForReadingOfAMissingFileGivesTheInvalidHandle) {
+    EXPECT_EQ(OpenForReading(fake, kPath), InvalidFileHandle);
+}
+
+TEST_F(FilePrimitives, OpenForReadingKeepsOtherOpenersOutUntilClosed) {
+    fake.files.WriteFileBytes(kPath, "x");
+    const FileHandle file = OpenForReading(fake, kPath);
+    ASSERT_GE(file, 0);
+    EXPECT_EQ(OpenForReading(fake, kPath), InvalidFileHandle);
+    CloseFileHandle(fake, file);
+    EXPECT_EQ(fake.files.OpenFileCount(), 0u);
+    const FileHandle again = OpenForReading(fake, kPath);
+    EXPECT_GE(again, 0);
+    CloseFileHandle(fake, again);
+}
+
+TEST_F(FilePrimitives, ReadsTheWholeFileAfterLearningItsSize) {
+    fake.files.WriteFileBytes(kPath, "\xFF\xFE" "A\0"s);
+    const FileHandle file = OpenForReading(fake, kPath);
+    EXPECT_EQ(SetFilePosition(fake, file, 0, 2), 4);
+    EXPECT_EQ(SetFilePosition(fake, file, 0, 0), 0);
+    std::string buffer = AllocateZeroed(5);
+    EXPECT_EQ(ReadBytes(fake, file, buffer.data(), 4), 4);
+    EXPECT_EQ(buffer, "\xFF\xFE" "A\0\0"s);
+    EXPECT_EQ(ReadBytes(fake, file, buffer.data(), 4), 0);
+    CloseFileHandle(fake, file);
+}
+
+TEST_F(FilePrimitives, FailedPositioningGivesMinusOne) {
+    fake.files.WriteFileBytes(kPath, "abc");
+    const FileHandle file = OpenForReading(fake, kPath);
+    EXPECT_EQ(SetFilePosition(fake, file, -1, 0), -1);
+    EXPECT_EQ(SetFilePosition(fake, file, 0, 7), -1);
+    CloseFileHandle(fake, file);
+}
+
+TEST_F(FilePrimitives, PositionBeyondTheSigned32BitRangeGivesMinusOne) {
+    fake.files.WriteFileBytes(kPath, "abc");
+    const FileHandle file = OpenForReading(fake, kPath);
+    const std::int32_t largest = std::numeric_limits<std::int32_t>::max();
+    EXPECT_EQ(SetFilePosition(fake, file, largest, 0), largest);
+    EXPECT_EQ(SetFilePosition(fake, file, 1, 1), -1);
+    CloseFileHandle(fake, file);
+}
+
+TEST_F(FilePrimitives, FailedReadGivesMinusOne) {
+    fake.files.WriteFileBytes(kPath, "abc");
+    const FileHandle file = OpenForReading(fake, kPath);
+    std::string buffer = AllocateZeroed(3);
+    fake.FailCall("ReadFile");
+    EXPECT_EQ(ReadBytes(fake, file, buffer.data(), 3), -1);
+    CloseFileHandle(fake, file);
+}
+
+TEST_F(FilePrimitives, NegativeReadCountGivesMinusOneWithoutReading) {
+    fake.files.WriteFileBytes(kPath, "abc");
+    const FileHandle file = OpenForReading(fake, kPath);
+    char byte = 0;
+    EXPECT_EQ(ReadBytes(fake, file, &byte, -1), -1);
+    EXPECT_EQ(fake.CallCount("ReadFile"), 0);
+    CloseFileHandle(fake, file);
+}
+
+TEST_F(FilePrimitives, ReadingTheInvalidHandleGivesMinusOne) {
+    char byte = 0;
+    EXPECT_EQ(ReadBytes(fake, InvalidFileHandle, &byte, 1), -1);
+    EXPECT_EQ(SetFilePosition(fake, InvalidFileHandle, 0, 2), -1);
+}
+
+// --- memory -----------------------------------------------------------------------
+
+TEST(AllocateZeroed, GivesExactlySizeZeroBytes) { EXPECT_EQ(AllocateZeroed(3), "\0\0\0"s); }
+
+TEST(AllocateZeroed, GivesNoBufferForZeroOrLess) {
+    EXPECT_TRUE(AllocateZeroed(0).empty());
+    EXPECT_TRUE(AllocateZeroed(-1).empty());
+}
+
+}  // namespace
+}  // namespace velkaris

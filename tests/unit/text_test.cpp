@@ -1,0 +1,116 @@
+#include "support/text.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <string>
+
+namespace velkaris {
+namespace {
+
+using namespace std::string_literals;
+
+TEST(FindText, EmptyNeedleIsNotFound) { EXPECT_EQ(FindText("", "abc"), 0); }
+
+TEST(FindText, NeedleLongerThanTextIsNotFound) { EXPECT_EQ(FindText("abcd", "abc"), 0); }
+
+TEST(FindText, FindsTheLastPossibleStart) { EXPECT_EQ(FindText("z", "xyz"), 3); }
+
+TEST(FindText, LetterCaseCounts) { EXPECT_EQ(FindText("B", "abc"), 0); }
+
+TEST(FindText, NulIsAnOrdinaryByte) { EXPECT_EQ(FindText("\0b"s, "a\0b"s), 2); }
+
+TEST(FindTextFrom, SearchesAInBananaFromEachOffset) {
+    EXPECT_EQ(FindTextFrom("a", "banana", 1), 2);
+    EXPECT_EQ(FindTextFrom("a", "banana", 3), 4);
+    EXPECT_EQ(FindTextFrom("a", "banana", 6), 6);
+    EXPECT_EQ(FindTextFrom("a", "banana", 7), 0);
+    EXPECT_EQ(FindTextFrom("a", "banana", 0), 2);
+    EXPECT_EQ(FindTextFrom("a", "banana", -5), 2);
+}
+
+TEST(FindTextFrom, EmptyNeedleIsNotFoundFromAnyOffset) {
+    EXPECT_EQ(FindTextFrom("", "banana", 1), 0);
+    EXPECT_EQ(FindTextFrom("", "banana", 3), 0);
+}
+
+TEST(FindTextFrom, DoesNotWrapAround) { EXPECT_EQ(FindTextFrom("b", "banana", 2), 0); }
+
+TEST(FindTextFrom, NeedleLongerThanTextIsNotFound) {
+    EXPECT_EQ(FindTextFrom("banana!", "banana", 3), 0);
+}
+
+TEST(CopyRange, ClampsTheRange) {
+    EXPECT_EQ(CopyRange("abcdef", 0, 2), "ab");
+    EXPECT_EQ(CopyRange("abcdef", -3, 2), "ab");
+    EXPECT_EQ(CopyRange("abcdef", 5, 10), "ef");
+    EXPECT_EQ(CopyRange("abcdef", 7, 1), "");
+    EXPECT_EQ(CopyRange("abcdef", 3, -1), "");
+    EXPECT_EQ(CopyRange("abcdef", 3, 0), "");
+    EXPECT_EQ(CopyRange("", 1, 3), "");
+}
+
+TEST(CopyRange, KeepsNulCharacters) { EXPECT_EQ(CopyRange("a\0b"s, 2, 2), "\0b"s); }
+
+TEST(LowerAscii, LowersOnlyAToZ) {
+    EXPECT_EQ(LowerAscii("AbZ@[`{"), "abz@[`{");
+}
+
+TEST(LowerAscii, KeepsAccentedCapitalsAndNulAndLength) {
+    std::string accented;
+    for (int byte = 0xC0; byte <= 0xDE; ++byte) accented += static_cast<char>(byte);
+    const std::string text = "X\0Y"s + accented;
+    const std::string lowered = LowerAscii(text);
+    EXPECT_EQ(lowered.size(), text.size());
+    EXPECT_EQ(lowered, "x\0y"s + accented);
+}
+
+TEST(TrimControls, RemovesControlsAndSpacesAtBothEnds) {
+    EXPECT_EQ(TrimControls("\t\r\nx \0"s), "x");
+}
+
+TEST(TrimControls, KeepsNoBreakSpaceAndInnerSpaces) {
+    EXPECT_EQ(TrimControls("\xA0" "a b\xA0"), "\xA0" "a b\xA0");
+}
+
+TEST(TrimControls, TextOfControlsOnlyBecomesEmpty) { EXPECT_EQ(TrimControls(" \0\x1F"s), ""); }
+
+TEST(DecimalText, WritesSignedDecimals) {
+    EXPECT_EQ(DecimalText(0), "0");
+    EXPECT_EQ(DecimalText(17), "17");
+    EXPECT_EQ(DecimalText(-5), "-5");
+    EXPECT_EQ(DecimalText(std::numeric_limits<std::int32_t>::min()), "-2147483648");
+    EXPECT_EQ(DecimalText(std::numeric_limits<std::int32_t>::max()), "2147483647");
+}
+
+TEST(ConcatTexts, JoinsInArgumentOrder) {
+    EXPECT_EQ(ConcatTexts({"a", "", "b\0"s, "c"}), "ab\0c"s);
+}
+
+TEST(AppendText, AddsAtTheEnd) {
+    std::string variable;
+    AppendText(variable, "ab");
+    AppendText(variable, "");
+    AppendText(variable, "\0"s);
+    EXPECT_EQ(variable, "ab\0"s);
+}
+
+TEST(CharToText, ZeroByteGivesOneNulCharacter) {
+    EXPECT_EQ(CharToText(0), "\0"s);
+    EXPECT_EQ(CharToText(0), std::string(1, '\0'));
+    EXPECT_EQ(CharToText(0xFF), "\xFF");
+}
+
+TEST(RaiseOutOfMemoryAsError, TurnsExhaustedMemoryIntoEOutOfMemory) {
+    try {
+        RaiseOutOfMemoryAsError([]() -> int { throw std::bad_alloc(); });
+        FAIL() << "nothing raised";
+    } catch (const EOutOfMemory& error) {
+        EXPECT_EQ(error.KindName(), "EOutOfMemory");
+        EXPECT_EQ(error.Message(), "Out of memory");
+    }
+}
+
+}  // namespace
+}  // namespace velkaris
