@@ -63,9 +63,6 @@ public:
     virtual bool CloseHandle(FileHandle handle) = 0;
     virtual FindHandle FindFirstFileA(const std::string& path, FindData& found) = 0;
     virtual bool FindClose(FindHandle search) = 0;
-    virtual bool FileTimeToLocalFileTime(FileTime utc, FileTime& local) = 0;
-    virtual bool FileTimeToDosDateTime(FileTime time, std::uint16_t& date,
-                                       std::uint16_t& dosTime) = 0;
     virtual std::uint32_t GetFullPathNameA(const std::string& path, std::uint32_t size,
                                            char* buffer) = 0;
     virtual bool CreateDirectoryA(const std::string& path) = 0;

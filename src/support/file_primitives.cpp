@@ -13,14 +13,9 @@ bool FileIsPresent(Platform& platform, const std::string& path) {
     const FindHandle search = platform.FindFirstFileA(path, found);
     if (search == win::INVALID_HANDLE_VALUE) return false;
     platform.FindClose(search);
-    if ((found.attributes & win::FILE_ATTRIBUTE_DIRECTORY) != 0) return false;
-    // A time that has no DOS form (before 1980, after 2107) makes the file count
-    // as absent; so does a time that cannot be made local.
-    FileTime local = 0;
-    if (!platform.FileTimeToLocalFileTime(found.lastWriteTime, local)) return false;
-    std::uint16_t dosDate = 0;
-    std::uint16_t dosTime = 0;
-    return platform.FileTimeToDosDateTime(local, dosDate, dosTime);
+    // Any file counts, whatever its date: a file taken as absent would be
+    // replaced without the labels it holds.
+    return (found.attributes & win::FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 FileHandle OpenForReading(Platform& platform, const std::string& path) {

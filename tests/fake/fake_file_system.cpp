@@ -26,7 +26,6 @@ constexpr std::uint32_t kErrorNoAccess = 998;
 
 constexpr std::int64_t kTicksPerSecond = 10'000'000;
 constexpr std::int64_t kDaysFrom1601To1970 = 134'774;
-constexpr std::uint64_t kLargestFileTime = 0x7FFF'FFFF'FFFF'FFFFull;
 
 std::string Lower(std::string text) {
     for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -41,19 +40,6 @@ std::int64_t DaysFromCivil(std::int64_t year, unsigned month, unsigned day) {
     const unsigned dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
     const unsigned dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
     return era * 146097 + static_cast<std::int64_t>(dayOfEra) - 719468;
-}
-
-void CivilFromDays(std::int64_t days, std::int64_t& year, unsigned& month, unsigned& day) {
-    days += 719468;
-    const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
-    const auto dayOfEra = static_cast<unsigned>(days - era * 146097);
-    const unsigned yearOfEra =
-        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const unsigned dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const unsigned monthIndex = (5 * dayOfYear + 2) / 153;
-    day = dayOfYear - (153 * monthIndex + 2) / 5 + 1;
-    month = monthIndex < 10 ? monthIndex + 3 : monthIndex - 9;
-    year = static_cast<std::int64_t>(yearOfEra) + era * 400 + (month <= 2);
 }
 
 bool IsValidComponent(const std::string& component) {
@@ -456,41 +442,6 @@ FindHandle FakeFileSystem::FindFirstFile(const std::string& path, FindData& foun
 }
 
 void FakeFileSystem::FindClose(FindHandle search) { searches_.erase(search); }
-
-bool FakeFileSystem::FileTimeToLocalFileTime(FileTime utc, FileTime& local,
-                                             std::uint32_t& error) const {
-    const auto shifted = static_cast<long double>(utc) + static_cast<long double>(localTimeOffset);
-    if (utc > kLargestFileTime || shifted < 0 ||
-        shifted > static_cast<long double>(kLargestFileTime)) {
-        error = win::ERROR_INVALID_PARAMETER;
-        return false;
-    }
-    local = static_cast<FileTime>(static_cast<std::int64_t>(utc) + localTimeOffset);
-    return true;
-}
-
-bool FakeFileSystem::FileTimeToDosDateTime(FileTime time, std::uint16_t& date,
-                                           std::uint16_t& dosTime, std::uint32_t& error) const {
-    if (time > kLargestFileTime) {
-        error = win::ERROR_INVALID_PARAMETER;
-        return false;
-    }
-    const std::int64_t seconds = static_cast<std::int64_t>(time) / kTicksPerSecond;
-    std::int64_t year = 0;
-    unsigned month = 0;
-    unsigned day = 0;
-    CivilFromDays(seconds / 86400 - kDaysFrom1601To1970, year, month, day);
-    if (year < 1980 || year > 2107) {
-        error = win::ERROR_INVALID_PARAMETER;
-        return false;
-    }
-    const std::int64_t secondOfDay = seconds % 86400;
-    date = static_cast<std::uint16_t>(((year - 1980) << 9) | (month << 5) | day);
-    dosTime = static_cast<std::uint16_t>(((secondOfDay / 3600) << 11) |
-                                         (((secondOfDay / 60) % 60) << 5) |
-                                         ((secondOfDay % 60) / 2));
-    return true;
-}
 
 std::uint32_t FakeFileSystem::GetFullPathName(const std::string& path, std::uint32_t size,
                                               char* buffer, std::uint32_t& error) const {

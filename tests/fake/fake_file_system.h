@@ -27,7 +27,6 @@ public:
     // Relative paths are taken from here; GetFullPathNameA joins them to it.
     std::string currentDirectory = "C:\\Users\\anna";
     FileTime now = MakeFileTime(2024, 5, 6, 10, 30, 0);  // stamped on every write
-    std::int64_t localTimeOffset = 0;                      // local minus UTC, 100 ns units
     std::optional<std::uint64_t> diskCapacity;             // bytes all files may hold
     // What FormatMessageA gives for a code, without the CR LF it appends.
     std::map<std::uint32_t, std::string> messageTexts;
@@ -65,9 +64,6 @@ public:
     void CloseHandle(FileHandle file);
     FindHandle FindFirstFile(const std::string& path, FindData& found, std::uint32_t& error);
     void FindClose(FindHandle search);
-    bool FileTimeToLocalFileTime(FileTime utc, FileTime& local, std::uint32_t& error) const;
-    bool FileTimeToDosDateTime(FileTime time, std::uint16_t& date, std::uint16_t& dosTime,
-                               std::uint32_t& error) const;
     std::uint32_t GetFullPathName(const std::string& path, std::uint32_t size, char* buffer,
                                   std::uint32_t& error) const;
     bool CreateDirectory(const std::string& path, std::uint32_t& error);

@@ -108,8 +108,6 @@ public:
     bool CloseHandle(FileHandle handle) override;
     FindHandle FindFirstFileA(const std::string& path, FindData& found) override;
     bool FindClose(FindHandle search) override;
-    bool FileTimeToLocalFileTime(FileTime utc, FileTime& local) override;
-    bool FileTimeToDosDateTime(FileTime time, std::uint16_t& date, std::uint16_t& dosTime) override;
     std::uint32_t GetFullPathNameA(const std::string& path, std::uint32_t size, char* buffer) override;
     bool CreateDirectoryA(const std::string& path) override;
     bool MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) override;

@@ -112,23 +112,6 @@ bool FakePlatform::FindClose(FindHandle search) {
     return fault == nullptr;
 }
 
-bool FakePlatform::FileTimeToLocalFileTime(FileTime utc, FileTime& local) {
-    if (Enter("FileTimeToLocalFileTime")) return false;
-    std::uint32_t error = 0;
-    const bool done = files.FileTimeToLocalFileTime(utc, local, error);
-    Keep(lastError_, error);
-    return done;
-}
-
-bool FakePlatform::FileTimeToDosDateTime(FileTime time, std::uint16_t& date,
-                                         std::uint16_t& dosTime) {
-    if (Enter("FileTimeToDosDateTime")) return false;
-    std::uint32_t error = 0;
-    const bool done = files.FileTimeToDosDateTime(time, date, dosTime, error);
-    Keep(lastError_, error);
-    return done;
-}
-
 std::uint32_t FakePlatform::GetFullPathNameA(const std::string& path, std::uint32_t size,
                                              char* buffer) {
     if (Enter("GetFullPathNameA")) return 0;

@@ -100,18 +100,6 @@ TEST_F(FakeFiles, CreateDirectoryReportsPresentFolderAndMissingParent) {
     EXPECT_EQ(fake.GetLastError(), win::ERROR_PATH_NOT_FOUND);
 }
 
-TEST_F(FakeFiles, DosDatesSpan1980To2107) {
-    std::uint16_t date = 0;
-    std::uint16_t time = 0;
-    EXPECT_TRUE(fake.FileTimeToDosDateTime(MakeFileTime(1980, 1, 1), date, time));
-    EXPECT_EQ(date, (0 << 9) | (1 << 5) | 1);
-    EXPECT_TRUE(fake.FileTimeToDosDateTime(MakeFileTime(2107, 12, 31, 23, 59, 58), date, time));
-    EXPECT_EQ(date, (127 << 9) | (12 << 5) | 31);
-    EXPECT_EQ(time, (23 << 11) | (59 << 5) | 29);
-    EXPECT_FALSE(fake.FileTimeToDosDateTime(MakeFileTime(1979, 12, 31, 23, 59, 59), date, time));
-    EXPECT_FALSE(fake.FileTimeToDosDateTime(MakeFileTime(2108, 1, 1), date, time));
-}
-
 TEST_F(FakeFiles, SystemTextsEndWithCrLf) {
     std::array<char, 256> buffer{};
     const std::uint32_t length =

@@ -1,7 +1,6 @@
 // File calls: CreateFileA, ReadFile, WriteFile, SetFilePointer, FlushFileBuffers,
-// CloseHandle, FindFirstFileA, FindClose, FileTimeToLocalFileTime,
-// FileTimeToDosDateTime, GetFullPathNameA, CreateDirectoryA, MoveFileExA, DeleteFileA,
-// GetLastError, FormatMessageA.
+// CloseHandle, FindFirstFileA, FindClose, GetFullPathNameA, CreateDirectoryA,
+// MoveFileExA, DeleteFileA, GetLastError, FormatMessageA.
 #include <windows.h>
 
 #include "platform/win32/win32_platform.h"
@@ -68,25 +67,6 @@ FindHandle Win32Platform::FindFirstFileA(const std::string& path, FindData& foun
 }
 
 bool Win32Platform::FindClose(FindHandle search) { return ::FindClose(Handle(search)) != FALSE; }
-
-bool Win32Platform::FileTimeToLocalFileTime(FileTime utc, FileTime& local) {
-    const FILETIME in = ToFileTime(utc);
-    FILETIME out;
-    const BOOL ok = ::FileTimeToLocalFileTime(&in, &out);
-    local = FromFileTime(out);
-    return ok != FALSE;
-}
-
-bool Win32Platform::FileTimeToDosDateTime(FileTime time, std::uint16_t& date,
-                                          std::uint16_t& dosTime) {
-    const FILETIME in = ToFileTime(time);
-    WORD d = 0;
-    WORD t = 0;
-    const BOOL ok = ::FileTimeToDosDateTime(&in, &d, &t);
-    date = d;
-    dosTime = t;
-    return ok != FALSE;
-}
 
 std::uint32_t Win32Platform::GetFullPathNameA(const std::string& path, std::uint32_t size,
                                               char* buffer) {
