@@ -47,15 +47,17 @@ void InstallLabelFile(Platform& platform, const std::string& folder) {
             "current user could not be found");
     }
     const std::string path = LabelFilePath(platform, folder);
+    const bool present = FileIsPresent(platform, path);
     LineList out;
-    if (FileIsPresent(platform, path)) {
+    if (present) {
         const LineList existing = ExtractExistingProducts(platform, path);
         out = MergeLabelFile(&existing);
     } else {
         out = MergeLabelFile(nullptr);
         EnsureOfficeFolder(platform, folder);
     }
-    out.WriteToFile(platform, path);
+    // A file that was not read is never replaced: its labels would be lost.
+    out.WriteToFile(platform, path, present);
 }
 
 }  // namespace velkaris

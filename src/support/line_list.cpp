@@ -133,7 +133,8 @@ void LineList::Empty() {
     capacity_ = 0;
 }
 
-void LineList::WriteToFile(Platform& platform, const std::string& path) const {
+void LineList::WriteToFile(Platform& platform, const std::string& path,
+                           bool replaceExisting) const {
     // The text is made before any file is touched: running out of memory then
     // leaves nothing behind.
     const std::string text = WholeText();
@@ -154,8 +155,8 @@ void LineList::WriteToFile(Platform& platform, const std::string& path) const {
 
     // The rename is the one step that touches the target: it either takes the whole
     // new file or leaves the old one.
-    if (!platform.MoveFileExA(temporary.Path(), path,
-                              win::MOVEFILE_REPLACE_EXISTING | win::MOVEFILE_WRITE_THROUGH)) {
+    const std::uint32_t replace = replaceExisting ? win::MOVEFILE_REPLACE_EXISTING : 0;
+    if (!platform.MoveFileExA(temporary.Path(), path, replace | win::MOVEFILE_WRITE_THROUGH)) {
         RaiseCreateError(platform, path, platform.GetLastError());
     }
     temporary.MarkMoved();

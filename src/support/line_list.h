@@ -26,8 +26,11 @@ public:
     void SetWholeText(std::string text);
 
     // Replaces the file through a temporary file beside it, so that a failed save
-    // leaves the old file as it was. Raises EFCreateError or EWriteError.
-    void WriteToFile(Platform& platform, const std::string& path) const;
+    // leaves the old file as it was. Without replaceExisting, a file that appeared
+    // at the path meanwhile is kept and the save fails. Raises EFCreateError or
+    // EWriteError.
+    void WriteToFile(Platform& platform, const std::string& path,
+                     bool replaceExisting = true) const;
 
 private:
     void Empty();

@@ -23,6 +23,9 @@ bool RegistryNavigator::SelectKey(const std::string& keyPath, bool mayCreate) {
     // Exactly one leading backslash marks the path absolute; a second one is the platform's.
     const std::string path = relative ? keyPath : keyPath.substr(1);
 
+    // Formed before the key is opened: nothing may fail between the open and
+    // the adoption, or the new handle would be lost.
+    std::string newPath = (openHandle_ != 0 && relative) ? keyPath_ + "\\" + path : path;
     KeyHandle opened = 0;
     const KeyHandle base = BaseKeyFor(relative);
     const std::int32_t result =
@@ -32,9 +35,7 @@ bool RegistryNavigator::SelectKey(const std::string& keyPath, bool mayCreate) {
                                         opened);
     if (result != win::ERROR_SUCCESS) return false;
 
-    const std::string newPath =
-        (openHandle_ != 0 && relative) ? keyPath_ + "\\" + path : path;
-    AdoptKey(opened, newPath);
+    AdoptKey(opened, std::move(newPath));
     return true;
 }
 
@@ -61,10 +62,10 @@ KeyHandle RegistryNavigator::BaseKeyFor(bool relative) const {
     return (openHandle_ != 0 && relative) ? openHandle_ : rootHandle_;
 }
 
-void RegistryNavigator::AdoptKey(KeyHandle handle, const std::string& path) {
+void RegistryNavigator::AdoptKey(KeyHandle handle, std::string&& path) {
     ReleaseCurrentKey();
     openHandle_ = handle;
-    keyPath_ = path;
+    keyPath_ = std::move(path);
 }
 
 void RegistryNavigator::StoreValue(const std::string& valueName, const std::uint8_t* data,

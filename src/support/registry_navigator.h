@@ -30,7 +30,7 @@ public:
 
 private:
     KeyHandle BaseKeyFor(bool relative) const;
-    void AdoptKey(KeyHandle handle, const std::string& path);
+    void AdoptKey(KeyHandle handle, std::string&& path);
     void StoreValue(const std::string& valueName, const std::uint8_t* data, ValueKind kind,
                     std::int32_t size);
 

@@ -38,7 +38,7 @@ export WINEARCH=win32
 export WINEDEBUG=-all
 
 e2e_now() { date +%s.%N; }
-e2e_seconds_since() { awk -v a="$1" -v b="$(e2e_now)" 'BEGIN { printf "%.1f", b - a }'; }
+e2e_seconds_since() { LC_ALL=C awk -v a="$1" -v b="$(e2e_now)" 'BEGIN { printf "%.1f", b - a }'; }
 
 e2e_log() { printf '%s\n' "$*"; }
 

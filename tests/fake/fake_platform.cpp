@@ -9,6 +9,8 @@
 
 namespace velkaris::fake {
 
+thread_local int platformCallDepth = 0;
+
 namespace {
 
 constexpr std::int32_t ERROR_INVALID_HANDLE = 6;
@@ -144,6 +146,7 @@ KeyHandle FakePlatform::NewKeyHandle(RegKey* key) {
 std::int32_t FakePlatform::RegOpenKeyExA(KeyHandle base, const std::string& subKey,
                                          std::uint32_t options, std::uint32_t access,
                                          KeyHandle& result) {
+    const PlatformCallScope scope;
     if (const Fault* fault = Enter("RegOpenKeyExA")) return static_cast<std::int32_t>(fault->error);
     if (options != 0 || access != win::KEY_ALL_ACCESS) misuse.push_back("RegOpenKeyExA: unexpected options or access");
     std::int32_t error = 0;
@@ -156,6 +159,7 @@ std::int32_t FakePlatform::RegOpenKeyExA(KeyHandle base, const std::string& subK
 std::int32_t FakePlatform::RegCreateKeyExA(KeyHandle base, const std::string& subKey,
                                            std::uint32_t options, std::uint32_t access,
                                            KeyHandle& result) {
+    const PlatformCallScope scope;
     if (const Fault* fault = Enter("RegCreateKeyExA")) return static_cast<std::int32_t>(fault->error);
     if (options != win::REG_OPTION_NON_VOLATILE || access != win::KEY_ALL_ACCESS) misuse.push_back("RegCreateKeyExA: unexpected options or access");
     std::int32_t error = 0;
@@ -168,6 +172,7 @@ std::int32_t FakePlatform::RegCreateKeyExA(KeyHandle base, const std::string& su
 std::int32_t FakePlatform::RegSetValueExA(KeyHandle key, const std::string& valueName,
                                           std::uint32_t type, const std::uint8_t* data,
                                           std::uint32_t size) {
+    const PlatformCallScope scope;
     if (const Fault* fault = Enter("RegSetValueExA")) return static_cast<std::int32_t>(fault->error);
     const auto it = openKeys_.find(key);
     if (it == openKeys_.end()) return ERROR_INVALID_HANDLE;
@@ -178,6 +183,7 @@ std::int32_t FakePlatform::RegSetValueExA(KeyHandle key, const std::string& valu
 }
 
 std::int32_t FakePlatform::RegCloseKey(KeyHandle key) {
+    const PlatformCallScope scope;
     const Fault* fault = Enter("RegCloseKey");
     const auto it = openKeys_.find(key);
     if (it == openKeys_.end()) {
@@ -194,6 +200,7 @@ std::int32_t FakePlatform::RegCloseKey(KeyHandle key) {
 // --- shell and user interface -------------------------------------------------
 
 bool FakePlatform::SHGetSpecialFolderPathA(char* buffer, std::int32_t folder, bool create) {
+    const PlatformCallScope scope;
     if (Enter("SHGetSpecialFolderPathA")) return false;
     if (folder != win::CSIDL_APPDATA || create) return false;
     if (appDataFolder.size() >= win::MAX_PATH) return false;
@@ -204,6 +211,7 @@ bool FakePlatform::SHGetSpecialFolderPathA(char* buffer, std::int32_t folder, bo
 std::int32_t FakePlatform::MultiByteToWideChar(std::uint32_t codePage, const char* text,
                                                std::int32_t length, char16_t* wide,
                                                std::int32_t wideLength) {
+    const PlatformCallScope scope;
     if (Enter("MultiByteToWideChar")) return 0;
     if (codePage != win::CP_WINDOWS_1250 || length <= 0) return 0;
     iconv_t cd = iconv_open("UTF-16LE", "CP1250");
@@ -228,6 +236,7 @@ std::int32_t FakePlatform::MultiByteToWideChar(std::uint32_t codePage, const cha
 
 std::int32_t FakePlatform::MessageBoxW(const std::u16string& text, const std::u16string& caption,
                                        std::uint32_t style) {
+    const PlatformCallScope scope;
     if (Enter("MessageBoxW")) return 0;
     boxes.push_back(ShownBox{text, caption, std::string(), std::string(), true, style});
     if (answers.empty()) return win::IDOK;
@@ -238,6 +247,7 @@ std::int32_t FakePlatform::MessageBoxW(const std::u16string& text, const std::u1
 
 std::int32_t FakePlatform::MessageBoxA(const std::string& text, const std::string& caption,
                                        std::uint32_t style) {
+    const PlatformCallScope scope;
     if (Enter("MessageBoxA")) return 0;
     boxes.push_back(ShownBox{std::u16string(), std::u16string(), text, caption, false, style});
     return win::IDOK;
@@ -246,6 +256,7 @@ std::int32_t FakePlatform::MessageBoxA(const std::string& text, const std::strin
 // --- process -----------------------------------------------------------------
 
 std::uint32_t FakePlatform::GetModuleFileNameA(char* buffer, std::uint32_t size) {
+    const PlatformCallScope scope;
     if (Enter("GetModuleFileNameA") || size == 0) return 0;
     const std::size_t length = std::min<std::size_t>(moduleFileName.size(), size - 1);
     std::memcpy(buffer, moduleFileName.data(), length);
@@ -254,6 +265,7 @@ std::uint32_t FakePlatform::GetModuleFileNameA(char* buffer, std::uint32_t size)
 }
 
 void FakePlatform::ExitProcess(std::uint32_t code) {
+    const PlatformCallScope scope;
     Enter("ExitProcess");
     exitCode = code;
     openKeysAtExit = openKeys_.size();
@@ -261,6 +273,7 @@ void FakePlatform::ExitProcess(std::uint32_t code) {
 }
 
 std::uint32_t FakePlatform::GetLastError() {
+    const PlatformCallScope scope;
     calls_.push_back("GetLastError");
     return lastError_;
 }

@@ -16,6 +16,16 @@
 
 namespace velkaris::fake {
 
+// Marks the time spent inside a fake platform call. Allocation failures that a
+// test injects are meant for the system's own code: Windows calls never throw.
+extern thread_local int platformCallDepth;
+struct PlatformCallScope {
+    PlatformCallScope() { ++platformCallDepth; }
+    ~PlatformCallScope() { --platformCallDepth; }
+    PlatformCallScope(const PlatformCallScope&) = delete;
+    PlatformCallScope& operator=(const PlatformCallScope&) = delete;
+};
+
 // Windows compares key and value names without regard to ASCII letter case.
 struct CaseInsensitiveLess {
     bool operator()(const std::string& a, const std::string& b) const;

@@ -33,6 +33,7 @@ bool Known(bool known, const char* call, std::intptr_t handle, std::vector<std::
 FileHandle FakePlatform::CreateFileA(const std::string& path, std::uint32_t access,
                                      std::uint32_t shareMode, std::uint32_t disposition,
                                      std::uint32_t /*attributes*/) {
+    const PlatformCallScope scope;
     if (Enter("CreateFileA")) return win::INVALID_HANDLE_VALUE;
     std::uint32_t error = 0;
     const FileHandle file = files.CreateFile(path, access, shareMode, disposition, error);
@@ -42,6 +43,7 @@ FileHandle FakePlatform::CreateFileA(const std::string& path, std::uint32_t acce
 
 bool FakePlatform::ReadFile(FileHandle file, char* buffer, std::uint32_t count,
                             std::uint32_t& read) {
+    const PlatformCallScope scope;
     read = 0;
     if (Enter("ReadFile")) return false;
     if (!Known(files.IsHandle(file), "ReadFile", file, misuse, lastError_)) return false;
@@ -53,6 +55,7 @@ bool FakePlatform::ReadFile(FileHandle file, char* buffer, std::uint32_t count,
 
 bool FakePlatform::WriteFile(FileHandle file, const char* buffer, std::uint32_t count,
                              std::uint32_t& written) {
+    const PlatformCallScope scope;
     written = 0;
     if (const Fault* fault = Enter("WriteFile")) {
         // A short write is a success that wrote only half.
@@ -70,6 +73,7 @@ bool FakePlatform::WriteFile(FileHandle file, const char* buffer, std::uint32_t 
 
 std::uint32_t FakePlatform::SetFilePointer(FileHandle file, std::int32_t distance,
                                            std::uint32_t moveMethod) {
+    const PlatformCallScope scope;
     if (Enter("SetFilePointer")) return win::INVALID_SET_FILE_POINTER;
     if (!Known(files.IsHandle(file), "SetFilePointer", file, misuse, lastError_)) {
         return win::INVALID_SET_FILE_POINTER;
@@ -81,6 +85,7 @@ std::uint32_t FakePlatform::SetFilePointer(FileHandle file, std::int32_t distanc
 }
 
 bool FakePlatform::FlushFileBuffers(FileHandle file) {
+    const PlatformCallScope scope;
     if (Enter("FlushFileBuffers")) return false;
     if (!Known(files.IsHandle(file), "FlushFileBuffers", file, misuse, lastError_)) return false;
     std::uint32_t error = 0;
@@ -90,6 +95,7 @@ bool FakePlatform::FlushFileBuffers(FileHandle file) {
 }
 
 bool FakePlatform::CloseHandle(FileHandle handle) {
+    const PlatformCallScope scope;
     const Fault* fault = Enter("CloseHandle");
     if (!Known(files.IsHandle(handle), "CloseHandle", handle, misuse, lastError_)) return false;
     // A close that reports failure still gives the handle up, as Windows does.
@@ -98,6 +104,7 @@ bool FakePlatform::CloseHandle(FileHandle handle) {
 }
 
 FindHandle FakePlatform::FindFirstFileA(const std::string& path, FindData& found) {
+    const PlatformCallScope scope;
     if (Enter("FindFirstFileA")) return win::INVALID_HANDLE_VALUE;
     std::uint32_t error = 0;
     const FindHandle search = files.FindFirstFile(path, found, error);
@@ -106,6 +113,7 @@ FindHandle FakePlatform::FindFirstFileA(const std::string& path, FindData& found
 }
 
 bool FakePlatform::FindClose(FindHandle search) {
+    const PlatformCallScope scope;
     const Fault* fault = Enter("FindClose");
     if (!Known(files.IsSearch(search), "FindClose", search, misuse, lastError_)) return false;
     files.FindClose(search);
@@ -114,6 +122,7 @@ bool FakePlatform::FindClose(FindHandle search) {
 
 std::uint32_t FakePlatform::GetFullPathNameA(const std::string& path, std::uint32_t size,
                                              char* buffer) {
+    const PlatformCallScope scope;
     if (Enter("GetFullPathNameA")) return 0;
     std::uint32_t error = 0;
     const std::uint32_t length = files.GetFullPathName(path, size, buffer, error);
@@ -122,6 +131,7 @@ std::uint32_t FakePlatform::GetFullPathNameA(const std::string& path, std::uint3
 }
 
 bool FakePlatform::CreateDirectoryA(const std::string& path) {
+    const PlatformCallScope scope;
     if (Enter("CreateDirectoryA")) return false;
     std::uint32_t error = 0;
     const bool done = files.CreateDirectory(path, error);
@@ -131,6 +141,7 @@ bool FakePlatform::CreateDirectoryA(const std::string& path) {
 
 bool FakePlatform::MoveFileExA(const std::string& from, const std::string& to,
                                std::uint32_t flags) {
+    const PlatformCallScope scope;
     if (Enter("MoveFileExA")) return false;
     std::uint32_t error = 0;
     const bool done = files.MoveFile(from, to, flags, error);
@@ -139,6 +150,7 @@ bool FakePlatform::MoveFileExA(const std::string& from, const std::string& to,
 }
 
 bool FakePlatform::DeleteFileA(const std::string& path) {
+    const PlatformCallScope scope;
     if (Enter("DeleteFileA")) return false;
     std::uint32_t error = 0;
     const bool done = files.DeleteFile(path, error);
@@ -149,6 +161,7 @@ bool FakePlatform::DeleteFileA(const std::string& path) {
 std::uint32_t FakePlatform::FormatMessageA(std::uint32_t flags, std::uint32_t messageId,
                                            std::uint32_t /*languageId*/, char* buffer,
                                            std::uint32_t size) {
+    const PlatformCallScope scope;
     if (Enter("FormatMessageA")) return 0;
     std::uint32_t error = 0;
     const std::uint32_t length = files.FormatMessage(flags, messageId, buffer, size, error);

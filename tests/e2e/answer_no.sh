@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Answering No, with every Word version present: no further box, exit code 0,
+# no key, value or file created or changed.
+source "$(dirname "$0")/lib.sh"
+e2e_begin "$@"
+
+e2e_add_word 8.0 9.0 10.0 11.0 12.0
+e2e_snapshot before
+
+e2e_start_program
+e2e_expect_box "$E2E_CAPTION" "$E2E_TEXT_QUESTION" "$IDYES" "$IDNO"
+e2e_press "$E2E_CAPTION" "$IDNO"
+e2e_expect_exit 0
+e2e_expect_box_calls "W $E2E_STYLE_QUESTION"
+e2e_expect_version_probes 8.0
+
+e2e_snapshot after
+e2e_expect_registry_unchanged before after
+e2e_expect_files_unchanged before after

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Word 10.0 and 8.0, where 8.0's Custom Labels key refuses full access: 10.0 is
+# installed first and keeps its values; the failure on 8.0 ends the program with
+# the failure report and exit code 1, writing nothing for 8.0.
+source "$(dirname "$0")/lib.sh"
+e2e_begin "$@"
+
+e2e_add_word 8.0 10.0
+e2e_add_read_only_key "$E2E_OFFICE_KEY\\8.0\\Word\\Custom Labels"
+e2e_snapshot before
+
+e2e_start_program
+e2e_expect_box "$E2E_CAPTION" "$E2E_TEXT_QUESTION" "$IDYES" "$IDNO"
+e2e_press "$E2E_CAPTION" "$IDYES"
+e2e_expect_failure_box ERegistryException "Custom Labels"
+e2e_press "$E2E_FAILURE_CAPTION" "$IDOK"
+e2e_expect_exit 1
+e2e_expect_box_calls "W $E2E_STYLE_QUESTION" "A $E2E_STYLE_FAILURE"
+e2e_expect_version_probes 8.0 12.0 11.0 10.0 9.0 8.0
+
+e2e_snapshot after
+e2e_expect_installed before after 10.0:100
+e2e_expect_files_unchanged before after

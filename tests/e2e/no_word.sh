@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# No usable Word: Office keys of other programs and versions, and a Word 10.0
+# key that refuses full access, do not count. The No Word box, exit code 0,
+# nothing created.
+source "$(dirname "$0")/lib.sh"
+e2e_begin "$@"
+
+e2e_add_value "$E2E_OFFICE_KEY\\11.0\\Excel" Version REG_SZ 11
+e2e_add_word 7.0 14.0
+e2e_add_read_only_key "$E2E_OFFICE_KEY\\10.0\\Word"
+e2e_snapshot before
+
+e2e_start_program
+e2e_expect_box "$E2E_CAPTION" "$E2E_TEXT_NO_WORD" "$IDOK"
+e2e_press "$E2E_CAPTION" "$IDOK"
+e2e_expect_exit 0
+e2e_expect_box_calls "W $E2E_STYLE_NO_WORD"
+e2e_expect_version_probes 8.0 9.0 10.0 11.0 12.0
+
+e2e_snapshot after
+e2e_expect_registry_unchanged before after
+e2e_expect_files_unchanged before after

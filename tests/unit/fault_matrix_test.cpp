@@ -1,0 +1,204 @@
+// Every platform call of a full run fails in turn, and every allocation runs out in
+// turn: the run must end in Done with everything installed, or in the failure
+// report, and the user's label file must hold either its old bytes or the new ones.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <new>
+
+#include "catalogue/label_records.h"
+#include "fake/fake_platform.h"
+#include "installer/failure_report.h"
+#include "platform/win_values.h"
+#include "program_test_support.h"
+
+namespace {
+
+// Armed, the nth allocation from now fails once; disarmed, allocation is as usual.
+long allocationsUntilFailure = -1;
+
+}  // namespace
+
+void* operator new(std::size_t size) {
+    if (allocationsUntilFailure > 0 && velkaris::fake::platformCallDepth == 0 &&
+        --allocationsUntilFailure == 0) {
+        throw std::bad_alloc();
+    }
+    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace velkaris {
+namespace {
+
+using testing::CustomLabelsKey;
+using testing::WordKey;
+
+const char* const kVersions[] = {"8.0", "9.0", "10.0", "11.0", "12.0"};
+const std::string kLabelFile = "C:\\Users\\anna\\AppData\\Roaming\\Microsoft\\Office\\pg_custom.xml";
+const std::string kOldFile =
+    "<?xml version=\"1.0\"?><vps><vendorProductSets><vendorProductSet vendorID=\"0\" "
+    "vendor=\"Custom\" copyright=\"\" version=\"1\" schemaVersion=\"1\">\r\n"
+    "\t<product units=\"emu\" productID=\"1\" layoutGroup=\"all\">\r\n"
+    "\t<prodName nameGroup=\"custom\"><locName locale=\"all\">Moje</locName></prodName>\r\n"
+    "\t</sheet></product>\r\n"
+    "</vendorProductSet></vendorProductSets></vps>\r\n";
+
+struct Outcome {
+    int exitCode = 0;
+    bool done = false;
+    std::string reportText;
+    std::string labelFile;
+    bool temporaryLeft = false;
+    std::size_t openFilesAfter = 0;
+    std::size_t openKeysAfter = 0;
+    std::size_t openFilesAtExit = 0;
+    std::size_t openKeysAtExit = 0;
+    std::vector<std::size_t> labelCounts;  // values under Custom Labels, per legacy version
+    std::vector<std::string> misuse;
+    std::vector<std::string> calls;
+};
+
+void Prepare(fake::FakePlatform& fake) {
+    for (const char* v : kVersions) fake.AddKey(WordKey(v));
+    fake.files.WriteFileBytes(kLabelFile, kOldFile);
+    fake.answers = {win::IDYES};
+}
+
+Outcome Observe(fake::FakePlatform& fake, int exitCode) {
+    Outcome o;
+    o.exitCode = exitCode;
+    for (const fake::ShownBox& box : fake.boxes) {
+        if (box.wide && box.text == testing::Utf16(testing::DONE_UTF8)) o.done = true;
+        if (!box.wide) o.reportText = box.ansiText;
+    }
+    o.labelFile = fake.files.ReadFileBytes(kLabelFile);
+    o.temporaryLeft = fake.files.Exists(kLabelFile + ".new");
+    o.openFilesAfter = fake.files.OpenFileCount();
+    o.openKeysAfter = fake.OpenKeyCount();
+    o.openFilesAtExit = fake.openFilesAtExit;
+    o.openKeysAtExit = fake.openKeysAtExit;
+    for (int i = 0; i < 4; ++i) {
+        const fake::RegKey* key = fake.FindKey(CustomLabelsKey(kVersions[i]));
+        o.labelCounts.push_back(key == nullptr ? 0 : key->values.size());
+    }
+    o.misuse = fake.misuse;
+    o.calls = fake.Calls();
+    return o;
+}
+
+Outcome RunWith(const std::vector<fake::Fault>& faults) {
+    fake::FakePlatform fake;
+    Prepare(fake);
+    for (const fake::Fault& f : faults) fake.AddFault(f);
+    const int exitCode = RunWithFailureReport(fake);
+    return Observe(fake, exitCode);
+}
+
+Outcome RunOutOfMemoryAt(long allocation) {
+    fake::FakePlatform fake;
+    Prepare(fake);
+    allocationsUntilFailure = allocation;
+    const int exitCode = RunWithFailureReport(fake);
+    const bool fired = allocationsUntilFailure == 0;
+    allocationsUntilFailure = -1;
+    Outcome o = Observe(fake, exitCode);
+    if (!fired) o.exitCode = -1;  // past the last allocation of the run
+    return o;
+}
+
+bool IsKnownKind(const std::string& report) {
+    for (const char* kind : {"ERegistryException", "EFCreateError", "EFOpenError", "EWriteError",
+                             "EOutOfMemory"}) {
+        if (report.rfind(std::string("Exception ") + kind + " in module ", 0) == 0) return true;
+    }
+    return false;
+}
+
+// The rules every run must keep, whatever failed.
+void ExpectSound(const Outcome& o, const Outcome& clean, const std::string& what) {
+    SCOPED_TRACE(what);
+    EXPECT_TRUE(o.labelFile == kOldFile || o.labelFile == clean.labelFile)
+        << "label file is neither its old nor its new content";
+    EXPECT_FALSE(o.temporaryLeft);
+    EXPECT_TRUE(o.misuse.empty()) << o.misuse.front();
+    if (o.exitCode == 1) {
+        EXPECT_FALSE(o.done);
+        EXPECT_TRUE(IsKnownKind(o.reportText)) << o.reportText;
+        EXPECT_EQ(o.openFilesAtExit, 0u);  // files are closed on the way out
+        EXPECT_LE(o.openKeysAtExit, 1u);   // the navigator is left to the process end
+    } else {
+        EXPECT_EQ(o.exitCode, 0);
+        EXPECT_TRUE(o.reportText.empty());
+        EXPECT_EQ(o.openFilesAfter, 0u);
+        EXPECT_EQ(o.openKeysAfter, 0u);
+        // A version is installed whole or, when its key could not be seen, not at all.
+        for (std::size_t count : o.labelCounts) {
+            EXPECT_TRUE(count == 0 || count == static_cast<std::size_t>(kLabelCount)) << count;
+        }
+        if (!o.done && o.labelFile != kOldFile) {
+            // Only the closing notice failed: everything was installed.
+            EXPECT_EQ(o.labelFile == clean.labelFile, true);
+            for (std::size_t count : o.labelCounts) EXPECT_EQ(count, 17u);
+        }
+    }
+}
+
+class FaultMatrixTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        clean = RunWith({});
+        ASSERT_EQ(clean.exitCode, 0);
+        ASSERT_TRUE(clean.done);
+        ASSERT_NE(clean.labelFile, kOldFile);
+        for (std::size_t count : clean.labelCounts) ASSERT_EQ(count, 17u);
+    }
+    Outcome clean;
+};
+
+TEST_F(FaultMatrixTest, EachPlatformCallFailingInTurnEndsSoundly) {
+    int failures = 0;
+    for (std::size_t i = 1; i <= clean.calls.size(); ++i) {
+        for (std::uint32_t error : {win::ERROR_ACCESS_DENIED, win::ERROR_DISK_FULL}) {
+            const Outcome o = RunWith({fake::Fault{"", static_cast<int>(i), error, false}});
+            ExpectSound(o, clean, "call " + std::to_string(i) + " " + clean.calls[i - 1]);
+            failures += o.exitCode == 1;
+        }
+    }
+    EXPECT_GT(failures, 0);
+}
+
+TEST_F(FaultMatrixTest, EachWriteWritingShortEndsInTheWriteErrorWithTheOldFileKept) {
+    int writes = 0;
+    for (const std::string& call : clean.calls) writes += call == "WriteFile";
+    ASSERT_GT(writes, 0);
+    for (int n = 1; n <= writes; ++n) {
+        const Outcome o = RunWith({fake::Fault{"WriteFile", n, win::ERROR_DISK_FULL, true}});
+        ExpectSound(o, clean, "short write " + std::to_string(n));
+        EXPECT_EQ(o.exitCode, 1);
+        EXPECT_NE(o.reportText.find("EWriteError"), std::string::npos);
+        EXPECT_EQ(o.labelFile == kOldFile, true);
+    }
+}
+
+TEST_F(FaultMatrixTest, MemoryRunningOutAtEachAllocationEndsInTheReportNeverACrash) {
+    int reports = 0;
+    for (long n = 1;; ++n) {
+        const Outcome o = RunOutOfMemoryAt(n);
+        if (o.exitCode == -1) break;  // every allocation of the run has been tried
+        ExpectSound(o, clean, "allocation " + std::to_string(n));
+        if (o.exitCode == 1) {
+            ++reports;
+            EXPECT_NE(o.reportText.find("Exception EOutOfMemory in module "), std::string::npos)
+                << o.reportText;
+        }
+        if (::testing::Test::HasFailure()) break;
+    }
+    EXPECT_GT(reports, 0);
+}
+
+}  // namespace
+}  // namespace velkaris

@@ -1,0 +1,425 @@
+#include "labelfile/label_file_install.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fake/fake_platform.h"
+#include "support/exception.h"
+#include "unit/label_file_test_support.h"
+
+namespace velkaris {
+namespace {
+
+using namespace std::string_literals;
+using namespace label_file_testing;
+using Lines = std::vector<std::string>;
+
+const std::string kTemporaryPath = std::string(kLabelFilePath) + ".new";
+
+// The first line of the pack as it reads after renumbering, written out in full.
+std::string FirstPackLine(int id) {
+    return "\t<product units=\"emu\" productID=\"" + std::to_string(id) +
+           "\" layoutGroup=\"all\" bindingEdge=\"none\" dotMatrixLabel=\"false\" "
+           "fold=\"none\">\t";
+}
+
+class InstallLabelFileTest : public ::testing::Test {
+protected:
+    // Installs and returns the saved file's bytes.
+    std::string Install() {
+        InstallLabelFile(platform, kAppDataFolder);
+        CheckNoLeftovers();
+        return platform.files.ReadFileBytes(kLabelFilePath);
+    }
+
+    std::string InstallOver(const std::string& oldBytes) {
+        platform.files.WriteFileBytes(kLabelFilePath, oldBytes);
+        return Install();
+    }
+
+    void CheckNoLeftovers() {
+        EXPECT_FALSE(platform.files.Exists(kTemporaryPath));
+        EXPECT_EQ(platform.files.OpenFileCount(), 0u);
+        EXPECT_TRUE(platform.misuse.empty());
+    }
+
+    // After a failure: the old bytes in place, nothing else in the folder.
+    void CheckUntouched(const std::string& oldBytes) {
+        CheckNoLeftovers();
+        EXPECT_EQ(platform.files.ReadFileBytes(kLabelFilePath), oldBytes);
+        EXPECT_EQ(platform.files.ListFolder(std::string(kAppDataFolder) + "\\Microsoft\\Office"),
+                  Lines{"pg_custom.xml"});
+    }
+
+    fake::FakePlatform platform;
+};
+
+// --- a first install ------------------------------------------------------------------
+
+TEST_F(InstallLabelFileTest, WritesHeaderPackAndFooterWhenThereIsNoFile) {
+    const std::string saved = Install();
+    EXPECT_EQ(saved, Crlf(Concat({{kHeaderLine}, PackLines(1), {kFooterLine}})));
+
+    const Lines lines = LinesOf(saved);
+    ASSERT_EQ(lines.size(), 135u);
+    EXPECT_EQ(saved.substr(0, 5), "<?xml");  // no byte-order mark
+    EXPECT_EQ(lines[0], kHeaderLine);
+    EXPECT_EQ(lines[1], FirstPackLine(1));
+    EXPECT_EQ(lines[2], "\t<prodName nameGroup=\"custom\"><locName locale=\"all\">Velkaris     "
+                        "L-01</locName></prodName>\t");
+    EXPECT_EQ(lines[8], "\t\t");
+    EXPECT_EQ(lines[133], "\t</sheet></product>\t");
+    EXPECT_EQ(lines[134], kFooterLine);
+    EXPECT_EQ(ProductIds(saved), IdRange(1, 17));
+}
+
+TEST_F(InstallLabelFileTest, CreatesAMissingMicrosoftOfficeFolder) {
+    ASSERT_FALSE(platform.files.Exists(std::string(kAppDataFolder) + "\\Microsoft"));
+    Install();
+    EXPECT_TRUE(platform.files.IsFolder(std::string(kAppDataFolder) + "\\Microsoft\\Office"));
+}
+
+TEST_F(InstallLabelFileTest, CreatesAMissingOfficeFolderBesideOtherMicrosoftFolders) {
+    platform.files.AddFolder(std::string(kAppDataFolder) + "\\Microsoft\\Word");
+    EXPECT_EQ(Install(), Crlf(Concat({{kHeaderLine}, PackLines(1), {kFooterLine}})));
+}
+
+TEST_F(InstallLabelFileTest, WritesAPathOfExactly255Characters) {
+    const std::string folder = "C:\\" + std::string(100, 'a') + "\\" + std::string(120, 'b');
+    const std::string path = folder + "\\Microsoft\\Office\\pg_custom.xml";
+    ASSERT_EQ(path.size(), 255u);
+    platform.files.AddFolder(folder);
+    InstallLabelFile(platform, folder);
+    EXPECT_EQ(platform.files.ReadFileBytes(path),
+              Crlf(Concat({{kHeaderLine}, PackLines(1), {kFooterLine}})));
+}
+
+// --- merging with the user's products -------------------------------------------------
+
+TEST_F(InstallLabelFileTest, PutsTheUsersProductsFirstAndNumbersThePackAfterThem) {
+    const std::string saved = InstallOver(WordFile(OwnProducts(5)));
+    EXPECT_EQ(saved, Crlf(Concat({{kHeaderLine}, OwnProducts(5), EmptyLines(2), PackLines(6),
+                                  {kFooterLine}})));
+
+    const Lines lines = LinesOf(saved);
+    ASSERT_EQ(lines.size(), 1u + 10 + 2 + 133 + 1);
+    EXPECT_EQ(lines[1].substr(0, 50), "<product units=\"emu\" productID=\"1\" layoutGroup=\"al");
+    EXPECT_EQ(lines[11], "");
+    EXPECT_EQ(lines[12], "");
+    EXPECT_EQ(lines[13], FirstPackLine(6));
+    EXPECT_EQ(ProductIds(saved), IdRange(1, 22));
+}
+
+TEST_F(InstallLabelFileTest, RenumbersTheUsersOwnIdsFromOne) {
+    std::string file = WordFile(OwnProducts(3));
+    file.replace(file.find("productID=\"2\""), 13, "productID=\"40\"");
+    file.replace(file.find("productID=\"3\""), 13, "productID=\"\"");
+    const std::string saved = InstallOver(file);
+    EXPECT_EQ(ProductIds(saved), IdRange(1, 20));
+    EXPECT_EQ(LinesOf(saved)[8], FirstPackLine(4));
+}
+
+TEST_F(InstallLabelFileTest, KeepsProductUnitsInCapitals) {
+    const Lines own = {"<PRODUCT UNITS=\"EMU\" productID=\"1\"><prodName>Moje</prodName></PRODUCT>",
+                       "<Product Units=\"Emu\" productID=\"2\"></Product>"};
+    const std::string file = "<?xml version=\"1.0\"?>\r\n<VPS><VendorProductSets>"
+                             "<VendorProductSet vendorID=\"0\">\r\n" +
+                             Crlf(own) + "</VendorProductSet></VendorProductSets></VPS>\r\n";
+    EXPECT_EQ(InstallOver(file),
+              Crlf(Concat({{kHeaderLine}, own, EmptyLines(2), PackLines(3), {kFooterLine}})));
+}
+
+TEST_F(InstallLabelFileTest, KeepsOnlyTheFirstVendorSetsProducts) {
+    const std::string file = "<vps><vendorProductSets>\r\n<vendorProductSet vendor=\"A\">\r\n" +
+                             Crlf(OwnProducts(2)) +
+                             "</vendorProductSet>\r\n<vendorProductSet vendor=\"B\">\r\n"
+                             "<product units=\"emu\" productID=\"1\">B</product>\r\n"
+                             "</vendorProductSet></vendorProductSets></vps>\r\n";
+    EXPECT_EQ(InstallOver(file), Crlf(Concat({{kHeaderLine}, OwnProducts(2), EmptyLines(2),
+                                              PackLines(3), {kFooterLine}})));
+}
+
+TEST_F(InstallLabelFileTest, ExtractsNothingWhenOnlyTheSecondVendorSetHoldsEmuProducts) {
+    const std::string file = "<vps><vendorProductSets>\r\n<vendorProductSet vendor=\"A\">\r\n"
+                             "<product units=\"cm\" productID=\"1\">A</product>\r\n"
+                             "</vendorProductSet>\r\n<vendorProductSet vendor=\"B\">\r\n"
+                             "<product units=\"emu\" productID=\"2\">B</product>\r\n"
+                             "</vendorProductSet></vendorProductSets></vps>\r\n";
+    EXPECT_EQ(InstallOver(file),
+              Crlf(Concat({{kHeaderLine}, EmptyLines(2), PackLines(1), {kFooterLine}})));
+}
+
+// --- line ends and encodings ------------------------------------------------------------
+
+TEST_F(InstallLabelFileTest, WritesEveryLineBreakAsCrLf) {
+    const std::string expected = Crlf(Concat(
+        {{kHeaderLine}, OwnProducts(5), EmptyLines(2), PackLines(6), {kFooterLine}}));
+    for (const char* lineEnd : {"\r\n", "\n", "\r"}) {
+        SCOPED_TRACE(lineEnd[1] == '\n' ? "CR LF" : lineEnd[0] == '\n' ? "LF" : "CR");
+        EXPECT_EQ(InstallOver(WordFile(OwnProducts(5), lineEnd)), expected);
+    }
+}
+
+TEST_F(InstallLabelFileTest, ReadsAUtf16FileWithByteOrderMark) {
+    EXPECT_EQ(InstallOver(Utf16Le(WordFile(OwnProducts(5)))),
+              Crlf(Concat({{kHeaderLine}, OwnProducts(5), EmptyLines(2), PackLines(6),
+                           {kFooterLine}})));
+}
+
+TEST_F(InstallLabelFileTest, ReadsAUtf16FileOfOddLength) {
+    EXPECT_EQ(InstallOver(Utf16Le(WordFile(OwnProducts(5))) + "\n"),
+              Crlf(Concat({{kHeaderLine}, OwnProducts(5), EmptyLines(2), PackLines(6),
+                           {kFooterLine}})));
+}
+
+TEST_F(InstallLabelFileTest, TakesAUtf8FileByteForByteAndDropsItsByteOrderMark) {
+    // The mark stands before the first product, so it is not part of what is kept;
+    // the UTF-8 bytes inside a product are kept unchanged.
+    Lines own = OwnProducts(2);
+    own[0].replace(own[0].find("Moje"), 4, "Mo\xC5\xBC" "e");
+    EXPECT_EQ(InstallOver("\xEF\xBB\xBF" + WordFile(own)),
+              Crlf(Concat({{kHeaderLine}, own, EmptyLines(2), PackLines(3), {kFooterLine}})));
+}
+
+// --- files that yield nothing ----------------------------------------------------------
+
+TEST_F(InstallLabelFileTest, LeavesOneEmptyLineForAnEmptyFile) {
+    const std::string expected =
+        Crlf(Concat({{kHeaderLine}, EmptyLines(1), PackLines(1), {kFooterLine}}));
+    EXPECT_EQ(InstallOver(""), expected);
+    EXPECT_EQ(LinesOf(expected).size(), 136u);
+}
+
+TEST_F(InstallLabelFileTest, LeavesOneEmptyLineForAByteOrderMarkAlone) {
+    EXPECT_EQ(InstallOver("\xFF\xFE"),
+              Crlf(Concat({{kHeaderLine}, EmptyLines(1), PackLines(1), {kFooterLine}})));
+}
+
+TEST_F(InstallLabelFileTest, LeavesOneEmptyLineForAUtf16FileCutByAU0100FirstCharacter) {
+    const std::string file = "\xFF\xFE\x00\x01"s + Utf16Le(WordFile(OwnProducts(5))).substr(2);
+    EXPECT_EQ(InstallOver(file),
+              Crlf(Concat({{kHeaderLine}, EmptyLines(1), PackLines(1), {kFooterLine}})));
+}
+
+TEST_F(InstallLabelFileTest, LeavesTwoEmptyLinesForAFileWithoutEmuProducts) {
+    std::string file = WordFile(OwnProducts(2));
+    for (std::size_t at = file.find("units=\"emu\""); at != std::string::npos;
+         at = file.find("units=\"emu\"", at)) {
+        file.replace(at, 11, "units=\"cm\"");
+    }
+    EXPECT_EQ(InstallOver(file),
+              Crlf(Concat({{kHeaderLine}, EmptyLines(2), PackLines(1), {kFooterLine}})));
+}
+
+TEST_F(InstallLabelFileTest, LeavesTwoEmptyLinesForAFileWithoutTheEndTag) {
+    const std::string file = "<?xml version=\"1.0\"?>\r\n<vps>\r\n" + Crlf(OwnProducts(2));
+    EXPECT_EQ(InstallOver(file),
+              Crlf(Concat({{kHeaderLine}, EmptyLines(2), PackLines(1), {kFooterLine}})));
+}
+
+// --- the pack already there -------------------------------------------------------------
+
+TEST_F(InstallLabelFileTest, SecondRunOnlyDropsTheFirstTabAndAddsTwoEmptyLines) {
+    const std::string first = Install();
+    const std::string second = Install();
+
+    Lines expected = Concat({{kHeaderLine}, PackLines(1), EmptyLines(2), {kFooterLine}});
+    expected[1].erase(0, 1);
+    EXPECT_EQ(second, Crlf(expected));
+    EXPECT_EQ(LinesOf(second).size(), 137u);
+    EXPECT_EQ(LinesOf(second)[1], FirstPackLine(1).substr(1));
+    EXPECT_EQ(ProductIds(second), IdRange(1, 17));
+    // Nothing else differs from the first run.
+    std::string restored = first;
+    restored.erase(restored.find(FirstPackLine(1)), 1);
+    restored.insert(restored.size() - std::string(kFooterLine).size() - 2, "\r\n\r\n");
+    EXPECT_EQ(second, restored);
+}
+
+TEST_F(InstallLabelFileTest, EveryFurtherRunAddsTwoMoreEmptyLinesBeforeTheFooter) {
+    Install();
+    Install();
+    const std::string third = Install();
+    Lines expected = Concat({{kHeaderLine}, PackLines(1), EmptyLines(4), {kFooterLine}});
+    expected[1].erase(0, 1);
+    EXPECT_EQ(third, Crlf(expected));
+}
+
+TEST_F(InstallLabelFileTest, FindsThePackByItsFirstNameInAnyLetterCase) {
+    Lines own = OwnProducts(3);
+    own[2].replace(own[2].find("Moje etykiety 2"), 15, "vELKARIS     l-15");
+    EXPECT_EQ(InstallOver(WordFile(own)),
+              Crlf(Concat({{kHeaderLine}, own, EmptyLines(2), {kFooterLine}})));
+}
+
+TEST_F(InstallLabelFileTest, AddsThePackWhenItsNameStandsOnlyBeforeTheFirstProduct) {
+    const std::string file = "<?xml version=\"1.0\"?>\r\n<!-- Velkaris     L-15 -->\r\n" +
+                             WordFile(OwnProducts(2)).substr(23);
+    EXPECT_EQ(InstallOver(file), Crlf(Concat({{kHeaderLine}, OwnProducts(2), EmptyLines(2),
+                                              PackLines(3), {kFooterLine}})));
+}
+
+TEST_F(InstallLabelFileTest, AddsThePackWhenItsNameStandsOnlyAfterTheFirstEndTag) {
+    const std::string file = WordFile(OwnProducts(2)) +
+                             "<vendorProductSet vendor=\"Velkaris     L-15\"></vendorProductSet>\r\n";
+    EXPECT_EQ(InstallOver(file), Crlf(Concat({{kHeaderLine}, OwnProducts(2), EmptyLines(2),
+                                              PackLines(3), {kFooterLine}})));
+}
+
+TEST_F(InstallLabelFileTest, MergesAFileWhoseDateIsOutsideTheDosRange) {
+    platform.files.WriteFileBytes(kLabelFilePath, WordFile(OwnProducts(1)),
+                                  fake::MakeFileTime(1975, 1, 1));
+    EXPECT_EQ(Install(), Crlf(Concat({{kHeaderLine}, OwnProducts(1), EmptyLines(2),
+                                      PackLines(2), {kFooterLine}})));
+}
+
+// --- failures ----------------------------------------------------------------------------
+
+TEST_F(InstallLabelFileTest, RaisesOpenErrorAndWritesNothingWhileTheFileIsHeldOpen) {
+    const std::string old = WordFile(OwnProducts(5));
+    platform.files.WriteFileBytes(kLabelFilePath, old);
+    platform.files.HoldOpen(kLabelFilePath);
+    try {
+        InstallLabelFile(platform, kAppDataFolder);
+        FAIL() << "no error raised";
+    } catch (const EFOpenError& error) {
+        EXPECT_EQ(error.KindName(), "EFOpenError");
+        EXPECT_EQ(error.Message(), std::string("Cannot open file \"") + kLabelFilePath +
+                                       "\". The process cannot access the file because it is "
+                                       "being used by another process");
+    }
+    platform.files.Release(kLabelFilePath);
+    CheckUntouched(old);
+    EXPECT_EQ(platform.CallCount("WriteFile"), 0);
+    EXPECT_EQ(platform.CallCount("MoveFileExA"), 0);
+}
+
+TEST_F(InstallLabelFileTest, RaisesOpenErrorAndWritesNothingWhenTheReadFails) {
+    const std::string old = WordFile(OwnProducts(5));
+    platform.files.WriteFileBytes(kLabelFilePath, old);
+    platform.FailCall("ReadFile", 1, 5);
+    try {
+        InstallLabelFile(platform, kAppDataFolder);
+        FAIL() << "no error raised";
+    } catch (const EFOpenError& error) {
+        EXPECT_EQ(error.Message(),
+                  std::string("Cannot open file \"") + kLabelFilePath + "\". Access is denied");
+    }
+    CheckUntouched(old);
+    EXPECT_EQ(platform.CallCount("WriteFile"), 0);
+}
+
+TEST_F(InstallLabelFileTest, RaisesCreateErrorAndWritesNothingForAPathOver255Characters) {
+    const std::string folder = "C:\\" + std::string(100, 'a') + "\\" + std::string(121, 'b');
+    platform.files.AddFolder(folder + "\\Microsoft\\Office");
+    EXPECT_THROW(InstallLabelFile(platform, folder), EFCreateError);
+    EXPECT_EQ(platform.files.ListFolder(folder + "\\Microsoft\\Office"), Lines{});
+    EXPECT_EQ(platform.CallCount("CreateFileA"), 0);
+    EXPECT_EQ(platform.CallCount("CreateDirectoryA"), 0);
+}
+
+TEST_F(InstallLabelFileTest, RaisesCreateErrorAndWritesNothingForAnEmptyFolder) {
+    try {
+        InstallLabelFile(platform, "");
+        FAIL() << "no error raised";
+    } catch (const EFCreateError& error) {
+        EXPECT_EQ(error.KindName(), "EFCreateError");
+        EXPECT_EQ(error.Message().rfind("Cannot create file \"", 0), 0u) << error.Message();
+    }
+    EXPECT_EQ(platform.CallCount("FindFirstFileA"), 0);
+    EXPECT_EQ(platform.CallCount("CreateFileA"), 0);
+    EXPECT_EQ(platform.CallCount("CreateDirectoryA"), 0);
+}
+
+TEST_F(InstallLabelFileTest, KeepsTheOldFileWhenTheWriteFails) {
+    const std::string old = WordFile(OwnProducts(5));
+    platform.files.WriteFileBytes(kLabelFilePath, old);
+    platform.FailCall("WriteFile", 1, 112);
+    try {
+        InstallLabelFile(platform, kAppDataFolder);
+        FAIL() << "no error raised";
+    } catch (const EWriteError& error) {
+        EXPECT_EQ(error.KindName(), "EWriteError");
+        EXPECT_EQ(error.Message(), "Stream write error");
+    }
+    CheckUntouched(old);
+}
+
+TEST_F(InstallLabelFileTest, KeepsTheOldFileWhenTheWriteFallsShort) {
+    const std::string old = WordFile(OwnProducts(5));
+    platform.files.WriteFileBytes(kLabelFilePath, old);
+    platform.AddFault(fake::Fault{"WriteFile", 1, 0, true});
+    EXPECT_THROW(InstallLabelFile(platform, kAppDataFolder), EWriteError);
+    CheckUntouched(old);
+}
+
+TEST_F(InstallLabelFileTest, KeepsTheOldFileWhenTheDiskIsFull) {
+    const std::string old = WordFile(OwnProducts(5));
+    platform.files.WriteFileBytes(kLabelFilePath, old);
+    platform.files.diskCapacity = old.size() + 100;
+    EXPECT_THROW(InstallLabelFile(platform, kAppDataFolder), EWriteError);
+    CheckUntouched(old);
+}
+
+TEST_F(InstallLabelFileTest, KeepsTheOldFileWhenTheFlushFails) {
+    const std::string old = WordFile(OwnProducts(5));
+    platform.files.WriteFileBytes(kLabelFilePath, old);
+    platform.FailCall("FlushFileBuffers", 1, 5);
+    EXPECT_THROW(InstallLabelFile(platform, kAppDataFolder), EWriteError);
+    CheckUntouched(old);
+}
+
+TEST_F(InstallLabelFileTest, KeepsTheOldFileWhenTheTemporaryFileCannotBeCreated) {
+    const std::string old = WordFile(OwnProducts(5));
+    platform.files.WriteFileBytes(kLabelFilePath, old);
+    platform.FailCall("CreateFileA", 2, 5);  // the first opens the old file for reading
+    try {
+        InstallLabelFile(platform, kAppDataFolder);
+        FAIL() << "no error raised";
+    } catch (const EFCreateError& error) {
+        EXPECT_EQ(error.Message(),
+                  std::string("Cannot create file \"") + kLabelFilePath + "\". Access is denied");
+    }
+    CheckUntouched(old);
+}
+
+TEST_F(InstallLabelFileTest, KeepsTheOldFileWhenItCannotBeReplaced) {
+    const std::string old = WordFile(OwnProducts(5));
+    platform.files.WriteFileBytes(kLabelFilePath, old);
+    platform.FailCall("MoveFileExA", 1, 32);
+    try {
+        InstallLabelFile(platform, kAppDataFolder);
+        FAIL() << "no error raised";
+    } catch (const EFCreateError& error) {
+        EXPECT_EQ(error.Message(), std::string("Cannot create file \"") + kLabelFilePath +
+                                       "\". The process cannot access the file because it is "
+                                       "being used by another process");
+    }
+    CheckUntouched(old);
+}
+
+TEST_F(InstallLabelFileTest, LeavesNoFileWhenTheFirstSaveFails) {
+    platform.FailCall("WriteFile", 1, 112);
+    EXPECT_THROW(InstallLabelFile(platform, kAppDataFolder), EWriteError);
+    CheckNoLeftovers();
+    EXPECT_FALSE(platform.files.Exists(kLabelFilePath));
+}
+
+// --- the merge alone ------------------------------------------------------------------------
+
+TEST(MergeLabelFile, GivesOneLinePerItemAfterRenumbering) {
+    LineList existing;
+    existing.AddItem(Crlf(OwnProducts(1)));
+    const LineList merged = MergeLabelFile(&existing);
+    const Lines expected =
+        Concat({{kHeaderLine}, OwnProducts(1), EmptyLines(2), PackLines(2), {kFooterLine}});
+    ASSERT_EQ(merged.ItemCount(), static_cast<std::int32_t>(expected.size()));
+    for (std::int32_t i = 0; i < merged.ItemCount(); ++i) {
+        EXPECT_EQ(merged.Item(i), expected[static_cast<std::size_t>(i)]) << "item " << i;
+    }
+}
+
+}  // namespace
+}  // namespace velkaris

@@ -1,0 +1,148 @@
+#include "labelfile/label_file_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "fake/fake_platform.h"
+#include "support/exception.h"
+#include "unit/label_file_test_support.h"
+
+namespace velkaris {
+namespace {
+
+using namespace std::string_literals;
+using label_file_testing::kAppDataFolder;
+using label_file_testing::kLabelFilePath;
+
+// --- where the file lies ------------------------------------------------------
+
+TEST(LabelFilePath, JoinsTheFolderWithMicrosoftOfficeAndTheFileName) {
+    fake::FakePlatform platform;
+    EXPECT_EQ(LabelFilePath(platform, kAppDataFolder), kLabelFilePath);
+}
+
+TEST(LabelFilePath, TakesAPathOfExactly255Characters) {
+    fake::FakePlatform platform;
+    const std::string folder = "C:\\" + std::string(224 - 3, 'a');
+    const std::string path = LabelFilePath(platform, folder);
+    EXPECT_EQ(path.size(), 255u);
+    EXPECT_EQ(path, folder + "\\Microsoft\\Office\\pg_custom.xml");
+}
+
+TEST(LabelFilePath, RefusesAPathOver255CharactersInsteadOfCuttingIt) {
+    fake::FakePlatform platform;
+    const std::string folder = "C:\\" + std::string(225 - 3, 'a');
+    try {
+        LabelFilePath(platform, folder);
+        FAIL() << "no error raised";
+    } catch (const EFCreateError& error) {
+        EXPECT_EQ(error.KindName(), "EFCreateError");
+        EXPECT_EQ(error.Message(), "Cannot create file \"" + folder +
+                                       "\\Microsoft\\Office\\pg_custom.xml\". The filename or "
+                                       "extension is too long");
+    }
+}
+
+// --- bytes to text ---------------------------------------------------------------
+
+class ReadLabelFileText : public ::testing::Test {
+protected:
+    std::string ItemOf(const std::string& bytes) {
+        platform.files.WriteFileBytes(kLabelFilePath, bytes);
+        const LineList list = velkaris::ReadLabelFileText(platform, kLabelFilePath);
+        EXPECT_EQ(list.ItemCount(), 1);
+        EXPECT_EQ(platform.files.OpenFileCount(), 0u);
+        EXPECT_TRUE(platform.misuse.empty());
+        return list.ItemCount() == 1 ? list.Item(0) : std::string();
+    }
+
+    fake::FakePlatform platform;
+};
+
+TEST_F(ReadLabelFileText, TakesTheLowBytesOfUtf16AndAFinalNul) {
+    EXPECT_EQ(ItemOf("\xFF\xFE\x41\x00\x42\x00"s), "AB\0"s);
+}
+
+TEST_F(ReadLabelFileText, EndsAUtf16FileOfOddLengthWithItsLoneByteAndNoNul) {
+    EXPECT_EQ(ItemOf("\xFF\xFE\x41\x00\x42"s), "AB"s);
+}
+
+TEST_F(ReadLabelFileText, TurnsAByteOrderMarkAloneIntoOneNul) {
+    EXPECT_EQ(ItemOf("\xFF\xFE"s), "\0"s);
+}
+
+TEST_F(ReadLabelFileText, ReducesCharactersAbove255ToTheirLowByte) {
+    // U+0141 and U+0100: a letter and a unit whose low byte is 0.
+    EXPECT_EQ(ItemOf("\xFF\xFE\x41\x01\x00\x01\x78\x00"s), "A\0x\0"s);
+}
+
+TEST_F(ReadLabelFileText, TakesOtherFilesByteForByteWithAFinalNul) {
+    EXPECT_EQ(ItemOf("x"), "x\0"s);
+    EXPECT_EQ(ItemOf("a\r\nb\0c\xC5\xBC"s), "a\r\nb\0c\xC5\xBC\0"s);
+}
+
+TEST_F(ReadLabelFileText, TurnsAnEmptyFileIntoOneNul) { EXPECT_EQ(ItemOf(""), "\0"s); }
+
+TEST_F(ReadLabelFileText, KeepsAUtf8ByteOrderMark) {
+    EXPECT_EQ(ItemOf("\xEF\xBB\xBF<?xml?>"s), "\xEF\xBB\xBF<?xml?>\0"s);
+}
+
+TEST_F(ReadLabelFileText, TakesAByteFfWithoutFeAsPlainText) {
+    EXPECT_EQ(ItemOf("\xFF"s), "\xFF\0"s);
+    EXPECT_EQ(ItemOf("\xFE\xFF\x41\x00"s), "\xFE\xFF\x41\x00\0"s);
+}
+
+TEST_F(ReadLabelFileText, OpensTheFileReadOnlyWithNoSharing) {
+    platform.files.WriteFileBytes(kLabelFilePath, "x");
+    platform.files.HoldOpen(kLabelFilePath);
+    EXPECT_THROW(velkaris::ReadLabelFileText(platform, kLabelFilePath), EFOpenError);
+}
+
+TEST_F(ReadLabelFileText, RaisesOpenErrorWithTheAbsolutePathWhenTheFileIsHeldOpen) {
+    platform.files.WriteFileBytes(kLabelFilePath, "x");
+    platform.files.HoldOpen(kLabelFilePath);
+    platform.files.currentDirectory = "C:\\Users\\anna\\AppData";
+    try {
+        velkaris::ReadLabelFileText(platform, "Roaming\\Microsoft\\Office\\pg_custom.xml");
+        FAIL() << "no error raised";
+    } catch (const EFOpenError& error) {
+        EXPECT_EQ(error.KindName(), "EFOpenError");
+        EXPECT_EQ(error.Message(), std::string("Cannot open file \"") + kLabelFilePath +
+                                       "\". The process cannot access the file because it is "
+                                       "being used by another process");
+    }
+    EXPECT_EQ(platform.files.OpenFileCount(), 0u);
+}
+
+TEST_F(ReadLabelFileText, RaisesOpenErrorAndClosesTheFileWhenTheReadFails) {
+    platform.files.WriteFileBytes(kLabelFilePath, "<vps/>");
+    platform.FailCall("ReadFile", 1, 5);
+    try {
+        velkaris::ReadLabelFileText(platform, kLabelFilePath);
+        FAIL() << "no error raised";
+    } catch (const EFOpenError& error) {
+        EXPECT_EQ(error.Message(),
+                  std::string("Cannot open file \"") + kLabelFilePath + "\". Access is denied");
+    }
+    EXPECT_EQ(platform.files.OpenFileCount(), 0u);
+    EXPECT_TRUE(platform.misuse.empty());
+}
+
+TEST_F(ReadLabelFileText, RaisesOpenErrorAndClosesTheFileWhenTheSizeCannotBeTaken) {
+    platform.files.WriteFileBytes(kLabelFilePath, "<vps/>");
+    platform.FailCall("SetFilePointer", 1, 5);
+    EXPECT_THROW(velkaris::ReadLabelFileText(platform, kLabelFilePath), EFOpenError);
+    EXPECT_EQ(platform.files.OpenFileCount(), 0u);
+    EXPECT_TRUE(platform.misuse.empty());
+}
+
+TEST_F(ReadLabelFileText, RaisesOpenErrorWhenTheReturnToTheStartFails) {
+    platform.files.WriteFileBytes(kLabelFilePath, "<vps/>");
+    platform.FailCall("SetFilePointer", 2, 5);
+    EXPECT_THROW(velkaris::ReadLabelFileText(platform, kLabelFilePath), EFOpenError);
+    EXPECT_EQ(platform.files.OpenFileCount(), 0u);
+}
+
+}  // namespace
+}  // namespace velkaris

@@ -1,0 +1,45 @@
+#pragma once
+// Builders for the label-file tests: Word-like label files to put on the fake disk,
+// and the expected bytes of what the installer writes back.
+
+#include <string>
+#include <vector>
+
+namespace velkaris::label_file_testing {
+
+extern const char* const kAppDataFolder;  // the fake user's application-data folder
+extern const char* const kLabelFilePath;  // pg_custom.xml in its Microsoft\Office folder
+
+// The installer's own first and last lines, written out here a second time so that
+// a change to the catalogue shows up as a failing comparison.
+extern const char* const kHeaderLine;
+extern const char* const kFooterLine;
+
+// Every line followed by CR LF.
+std::string Crlf(const std::vector<std::string>& lines);
+std::vector<std::string> Concat(std::vector<std::vector<std::string>> parts);
+std::vector<std::string> EmptyLines(int count);
+
+// The pack's 133 lines with its product ids shifted to start at firstId.
+std::vector<std::string> PackLines(int firstId);
+
+// Two lines per product, ids 1..count, named "Moje etykiety <id>", as Word writes them.
+std::vector<std::string> OwnProducts(int count);
+
+// A whole label file around the given product lines: XML declaration, the vendor set
+// header, the lines, the end tags on a line of their own; every line ended by lineEnd.
+std::string WordFile(const std::vector<std::string>& productLines,
+                     const std::string& lineEnd = "\r\n");
+
+// The bytes of a text as UTF-16 little-endian with its byte-order mark.
+std::string Utf16Le(const std::string& ascii);
+
+// The file's lines, split at CR LF only. Adds a test failure when a CR or LF stands
+// alone or the last line has no CR LF.
+std::vector<std::string> LinesOf(const std::string& bytes);
+
+// The values of all productID="..." markers in text order, as numbers.
+std::vector<int> ProductIds(const std::string& bytes);
+std::vector<int> IdRange(int first, int last);
+
+}  // namespace velkaris::label_file_testing
