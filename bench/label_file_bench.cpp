@@ -250,7 +250,9 @@ void TimeStages(Win32Platform& platform, const Paths& paths, int products, int r
         const LineList raw = velkaris::ReadLabelFileText(platform, paths.labelFile);
         times["read"].push_back(NowMs() - t);
 
-        // The extraction, step by step.
+        // The whole-file steps the install is made of, each once: split is one
+        // SetWholeText of the whole file (the renumbering ends with one), join one
+        // WholeText, lower one LowerAscii, find the two marker searches.
         t = NowMs();
         const std::string rawText = raw.WholeText();
         times["x.join_raw"].push_back(NowMs() - t);
@@ -455,7 +457,7 @@ int RunDriver(std::string root, int repetitions) {
                     r.count("output_check") != 0 ? r.at("output_check").c_str() : "?");
     }
 
-    std::printf("\nstages (ms, median; x.* are the steps inside extract):\n%9s", "products");
+    std::printf("\nstages (ms, median; x.* are single whole-file steps, for scale):\n%9s", "products");
     const char* const stages[] = {"read",     "extract",  "x.join_raw", "x.split",
                                   "x.join",   "x.lower",  "x.find",     "x.cut",
                                   "merge+renumber", "renumber", "save"};

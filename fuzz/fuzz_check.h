@@ -35,4 +35,14 @@ inline std::string Visible(const std::string& text, std::size_t limit = 400) {
     return out;
 }
 
+// Where two texts first differ, with some text around that place from each.
+inline std::string Difference(const std::string& expected, const std::string& actual) {
+    std::size_t at = 0;
+    while (at < expected.size() && at < actual.size() && expected[at] == actual[at]) ++at;
+    const std::size_t from = at > 60 ? at - 60 : 0;
+    return "first difference at byte " + std::to_string(at) + "\n  expected: ..." +
+           Visible(expected.substr(from, 160)) + "\n  actual:   ..." +
+           Visible(actual.substr(from, 160));
+}
+
 }  // namespace velkaris::fuzz

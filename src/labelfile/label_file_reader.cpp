@@ -1,5 +1,7 @@
 #include "labelfile/label_file_reader.h"
 
+#include <utility>
+
 #include "platform/win_values.h"
 #include "support/bounded_text.h"
 #include "support/exception.h"
@@ -27,21 +29,26 @@ private:
     FileHandle handle_;
 };
 
+[[noreturn]] void RaiseSystemOpenError(Platform& platform, const std::string& path,
+                                       std::uint32_t errorCode) {
+    RaiseOpenError(platform, path, SystemErrorText(platform, errorCode));
+}
+
 std::string ReadAll(Platform& platform, const std::string& path) {
     const FileHandle opened = OpenForReading(platform, path);
-    if (opened == InvalidFileHandle) RaiseOpenError(platform, path, platform.GetLastError());
+    if (opened == InvalidFileHandle) RaiseSystemOpenError(platform, path, platform.GetLastError());
     ReadHandle file(platform, opened);
 
     const std::int32_t size = SetFilePosition(platform, file.Get(), 0, win::FILE_END);
     if (size < 0 || SetFilePosition(platform, file.Get(), 0, win::FILE_BEGIN) < 0) {
         // A file past 2 GiB leaves no error code: name the reason ourselves.
         const std::uint32_t error = platform.GetLastError();
-        RaiseOpenError(platform, path, error != 0 ? error : ERROR_ARITHMETIC_OVERFLOW);
+        RaiseSystemOpenError(platform, path, error != 0 ? error : ERROR_ARITHMETIC_OVERFLOW);
     }
     std::string buffer = AllocateZeroed(size + 1);
     const std::int32_t read = ReadBytes(platform, file.Get(), &buffer[0], size);
     // Taking a short or failed read as the whole file would drop the user's labels.
-    if (read != size) RaiseOpenError(platform, path, platform.GetLastError());
+    if (read != size) RaiseSystemOpenError(platform, path, platform.GetLastError());
     buffer.resize(static_cast<std::size_t>(read) + 1);  // the terminating zero stays
     return buffer;
 }
@@ -59,25 +66,32 @@ std::string LabelFilePath(Platform& platform, const std::string& folder) {
 }
 
 LineList ReadLabelFileText(Platform& platform, const std::string& path) {
-    const std::string bytes = ReadAll(platform, path);
+    std::string bytes = ReadAll(platform, path);
     const std::size_t n = bytes.size() - 1;  // bytes read; one zero follows them
     std::string text;
     if (n >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
         // UTF-16 little-endian: the low byte of each unit, up to and including offset n.
+        // A unit with a high byte would turn into another character, or into a NUL
+        // that ends the text and drops the labels after it.
         text.reserve(n / 2);
-        for (std::size_t i = 2; i <= n; i += 2) text += bytes[i];
+        for (std::size_t i = 2; i <= n; i += 2) {
+            if (i + 1 < n && bytes[i + 1] != '\0') {
+                RaiseOpenError(platform, path,
+                               "It holds characters that a single-byte label file cannot keep");
+            }
+            text += bytes[i];
+        }
     } else {
-        text = bytes;
+        text = std::move(bytes);  // the file may be tens of megabytes: no second copy
     }
     LineList list;
     list.AddItem(text);
     return list;
 }
 
-void RaiseOpenError(Platform& platform, const std::string& path, std::uint32_t errorCode) {
+void RaiseOpenError(Platform& platform, const std::string& path, const std::string& reason) {
     throw EFOpenError(FormatMessageText("Cannot open file \"%s\". %s",
-                                        {AbsolutePath(platform, path),
-                                         SystemErrorText(platform, errorCode)}));
+                                        {AbsolutePath(platform, path), reason}));
 }
 
 }  // namespace velkaris

@@ -13,11 +13,12 @@ namespace velkaris {
 std::string LabelFilePath(Platform& platform, const std::string& folder);
 
 // One item: the file's bytes as text, UTF-16 little-endian reduced to its low bytes,
-// with a final NUL. Raises EFOpenError when the file cannot be opened or read whole.
+// with a final NUL. Raises EFOpenError when the file cannot be opened or read whole,
+// or holds a UTF-16 character that has no single-byte form.
 LineList ReadLabelFileText(Platform& platform, const std::string& path);
 
-// Raises EFOpenError for the path with the system's text for the error code.
+// Raises EFOpenError for the path, with the reason after it.
 [[noreturn]] void RaiseOpenError(Platform& platform, const std::string& path,
-                                 std::uint32_t errorCode);
+                                 const std::string& reason);
 
 }  // namespace velkaris

@@ -1,5 +1,7 @@
 #include "labelfile/product_extraction.h"
 
+#include <cstddef>
+
 #include "labelfile/label_file_reader.h"
 #include "support/text.h"
 
@@ -10,16 +12,55 @@ namespace {
 const char* const START_MARKER = "<product units=\"emu\"";
 const char* const END_MARKER = "</vendorproductset>";
 
+// What a line list split at the text and joined again gives back: every line break
+// (CR LF, CR or LF) becomes CR LF, the last line gets one, and the first NUL ends the
+// text. One pass, without a list item per line: the file may hold a million lines.
+std::string NormalizeLineBreaks(const std::string& fileText) {
+    return RaiseOutOfMemoryAsError([&] {
+        std::string text;
+        text.reserve(fileText.size() + 2);
+        const std::size_t size = fileText.size();
+        std::size_t cursor = 0;
+        while (cursor < size && fileText[cursor] != '\0') {
+            const std::size_t lineStart = cursor;
+            while (cursor < size && fileText[cursor] != '\r' && fileText[cursor] != '\n' &&
+                   fileText[cursor] != '\0') {
+                ++cursor;
+            }
+            text.append(fileText, lineStart, cursor - lineStart);
+            text += "\r\n";
+            if (cursor < size && fileText[cursor] == '\r') ++cursor;
+            if (cursor < size && fileText[cursor] == '\n') ++cursor;
+        }
+        return text;
+    });
+}
+
+bool IsProductTagAt(const std::string& text, std::size_t at) {
+    static const char TAG[] = "<product";
+    const std::size_t length = sizeof TAG - 1;
+    if (at + length >= text.size()) return false;
+    for (std::size_t i = 0; i < length; ++i) {
+        char c = text[at + i];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+        if (c != TAG[i]) return false;
+    }
+    const char next = text[at + length];
+    return next == ' ' || next == '\t' || next == '\r' || next == '\n' || next == '>' || next == '/';
+}
+
 }  // namespace
 
-LineList ExtractProductsFromText(const std::string& fileText) {
-    // Re-split and join: every line break becomes CR LF and a NUL ends the text.
-    std::string text;
-    {
-        LineList work;
-        work.SetWholeText(fileText);
-        text = work.WholeText();
+std::int32_t CountProductElements(const std::string& text) {
+    std::int32_t count = 0;
+    for (std::size_t at = text.find('<'); at != std::string::npos; at = text.find('<', at + 1)) {
+        count += IsProductTagAt(text, at);
     }
+    return count;
+}
+
+LineList ExtractProductsFromText(const std::string& fileText) {
+    const std::string text = NormalizeLineBreaks(fileText);
     LineList result;
     if (text.empty()) return result;
 
@@ -36,7 +77,14 @@ LineList ExtractProductsFromText(const std::string& fileText) {
 
 LineList ExtractExistingProducts(Platform& platform, const std::string& path) {
     const LineList raw = ReadLabelFileText(platform, path);
-    return ExtractProductsFromText(raw.WholeText());
+    LineList products = ExtractProductsFromText(raw.WholeText());
+    // Products after a NUL, outside the first vendor set, in other units or without
+    // an end tag would be dropped by the rewrite: leave such a file as it is.
+    const std::int32_t kept = products.ItemCount() == 0 ? 0 : CountProductElements(products.Item(0));
+    if (kept < CountProductElements(raw.Item(0))) {
+        RaiseOpenError(platform, path, "Not all of the labels it holds could be read");
+    }
+    return products;
 }
 
 }  // namespace velkaris

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "support/text.h"
 
@@ -50,7 +51,7 @@ void RenumberProductIds(LineList& list) {
         return;
     }
     renumbered += CopyRange(text, copied, length - copied + 1);
-    list.SetWholeText(renumbered);
+    list.SetWholeText(std::move(renumbered));
 }
 
 }  // namespace velkaris

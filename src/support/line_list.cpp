@@ -16,7 +16,7 @@ namespace velkaris {
 namespace {
 
 const std::string kLineBreak = "\r\n";
-const std::string kLineEnds("\0\r\n", 3);
+bool IsLineEnd(char c) { return c == '\r' || c == '\n' || c == '\0'; }
 
 std::int32_t GrowthStep(std::int32_t capacity) {
     if (capacity <= 8) return 4;
@@ -73,22 +73,29 @@ private:
     bool moved_ = false;
 };
 
+// Appends one item, growing the storage in steps; the item is moved in, so the
+// split makes each line once.
+std::int32_t AppendItem(std::vector<std::string>& items, std::int32_t& capacity,
+                        std::string&& text) {
+    return RaiseOutOfMemoryAsError([&] {
+        const auto index = static_cast<std::int32_t>(items.size());
+        if (index == capacity) {
+            const std::int32_t step = GrowthStep(capacity);
+            if (capacity > std::numeric_limits<std::int32_t>::max() - step) {
+                throw EOutOfMemory("Out of memory");
+            }
+            items.reserve(static_cast<std::size_t>(capacity + step));
+            capacity += step;
+        }
+        items.push_back(std::move(text));
+        return index;
+    });
+}
+
 }  // namespace
 
 std::int32_t LineList::AddItem(const std::string& text) {
-    return RaiseOutOfMemoryAsError([&] {
-        const std::int32_t index = ItemCount();
-        if (index == capacity_) {
-            const std::int32_t step = GrowthStep(capacity_);
-            if (capacity_ > std::numeric_limits<std::int32_t>::max() - step) {
-                throw EOutOfMemory("Out of memory");
-            }
-            items_.reserve(static_cast<std::size_t>(capacity_ + step));
-            capacity_ += step;
-        }
-        items_.push_back(text);
-        return index;
-    });
+    return AppendItem(items_, capacity_, RaiseOutOfMemoryAsError([&] { return text; }));
 }
 
 std::int32_t LineList::ItemCount() const { return static_cast<std::int32_t>(items_.size()); }
@@ -116,14 +123,15 @@ std::string LineList::WholeText() const {
 void LineList::SetWholeText(std::string text) {
     Empty();
     RaiseOutOfMemoryAsError([&] {
+        const std::size_t size = text.size();
         std::size_t cursor = 0;
-        while (cursor < text.size() && text[cursor] != '\0') {
+        while (cursor < size && text[cursor] != '\0') {
             const std::size_t lineStart = cursor;
-            cursor = text.find_first_of(kLineEnds, cursor);
-            if (cursor == std::string::npos) cursor = text.size();
-            AddItem(text.substr(lineStart, cursor - lineStart));
-            if (cursor < text.size() && text[cursor] == '\r') ++cursor;
-            if (cursor < text.size() && text[cursor] == '\n') ++cursor;
+            // A plain scan: the label file is split whole, more than once per run.
+            while (cursor < size && !IsLineEnd(text[cursor])) ++cursor;
+            AppendItem(items_, capacity_, text.substr(lineStart, cursor - lineStart));
+            if (cursor < size && text[cursor] == '\r') ++cursor;
+            if (cursor < size && text[cursor] == '\n') ++cursor;
         }
     });
 }

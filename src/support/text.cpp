@@ -10,17 +10,13 @@ bool IsControlOrSpace(char c) { return static_cast<unsigned char>(c) <= 0x20; }
 
 std::int32_t Length(const std::string& text) { return static_cast<std::int32_t>(text.size()); }
 
-bool MatchesAt(const std::string& needle, const std::string& text, std::int32_t position) {
-    return text.compare(static_cast<std::size_t>(position - 1), needle.size(), needle) == 0;
-}
-
-// Start positions first..last, 1-based, ascending; no wrap-around.
+// Start positions first..last, 1-based, ascending; no wrap-around. The library search
+// skips ahead to each candidate first byte: the label file is searched whole many times.
 std::int32_t SearchRange(const std::string& needle, const std::string& text, std::int32_t first,
                          std::int32_t last) {
-    for (std::int32_t position = first; position <= last; ++position) {
-        if (MatchesAt(needle, text, position)) return position;
-    }
-    return 0;
+    const std::size_t found = text.find(needle, static_cast<std::size_t>(first - 1));
+    if (found == std::string::npos || found > static_cast<std::size_t>(last - 1)) return 0;
+    return static_cast<std::int32_t>(found + 1);
 }
 
 }  // namespace
@@ -28,8 +24,11 @@ std::int32_t SearchRange(const std::string& needle, const std::string& text, std
 std::string LowerAscii(const std::string& text) {
     return RaiseOutOfMemoryAsError([&] {
         std::string result = text;
+        // Without a branch per byte: the whole label file is lowered more than once.
         for (char& c : result) {
-            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
+            const auto byte = static_cast<unsigned char>(c);
+            const bool upper = static_cast<unsigned>(byte - 'A') < 26u;
+            c = static_cast<char>(byte + (upper ? 'a' - 'A' : 0));
         }
         return result;
     });

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared by the end-to-end scenarios and scripts/demo; source it from bash.
 #
 # It keeps one Wine prefix template per machine (built once, cached under the
@@ -16,21 +17,24 @@ E2E_EXPECTED_DIR="$E2E_LIB_DIR/expected"
 # Raise when the way the template is made changes, so cached ones are rebuilt.
 E2E_TEMPLATE_RECIPE=1
 
-E2E_CAPTION='Velkaris - instalator etykiet'
-E2E_FAILURE_CAPTION='Application Error'
-# As boxreader prints them: UTF-8, with a carriage return shown as \r.
-E2E_TEXT_QUESTION='Czy chcesz zainstalować pakiet etykiet marki Velkaris\rdo użytku z programem MS Word?'
-E2E_TEXT_DONE='Etykiety zostały zainstalowane\rŻyczymy miłej pracy!'
-E2E_TEXT_NO_WORD='Na tym komputerze nie zainstalowano programu MS Word\rInstalacja etykiet nie jest możliwa!'
-# Message box styles, as MessageBoxW / MessageBoxA receive them.
-E2E_STYLE_QUESTION=00000024
-E2E_STYLE_DONE=00040040
-E2E_STYLE_NO_WORD=00040030
-E2E_STYLE_FAILURE=00002010
+# shellcheck disable=SC2034  # used by the scripts that source this file
+{
+    E2E_CAPTION='Velkaris - instalator etykiet'
+    E2E_FAILURE_CAPTION='Application Error'
+    # As boxreader prints them: UTF-8, with a carriage return shown as \r.
+    E2E_TEXT_QUESTION='Czy chcesz zainstalować pakiet etykiet marki Velkaris\rdo użytku z programem MS Word?'
+    E2E_TEXT_DONE='Etykiety zostały zainstalowane\rŻyczymy miłej pracy!'
+    E2E_TEXT_NO_WORD='Na tym komputerze nie zainstalowano programu MS Word\rInstalacja etykiet nie jest możliwa!'
+    # Message box styles, as MessageBoxW / MessageBoxA receive them.
+    E2E_STYLE_QUESTION=00000024
+    E2E_STYLE_DONE=00040040
+    E2E_STYLE_NO_WORD=00040030
+    E2E_STYLE_FAILURE=00002010
 
-IDOK=1
-IDYES=6
-IDNO=7
+    IDOK=1
+    IDYES=6
+    IDNO=7
+}
 
 E2E_OFFICE_KEY='Software\Microsoft\Office'
 
@@ -170,7 +174,8 @@ e2e_start_xvfb() {
         sleep 0.05
     done
     [[ -s $number_file ]] || e2e_fail "Xvfb gave no display number (see $log)"
-    export DISPLAY=":$(tr -d '[:space:]' <"$number_file")"
+    DISPLAY=":$(tr -d '[:space:]' <"$number_file")"
+    export DISPLAY
 }
 
 e2e_stop_xvfb() {
@@ -350,19 +355,26 @@ e2e_expect_box() {
     e2e_log "  box \"$caption\": \"$shown\", buttons $buttons"
 }
 
-# e2e_expect_failure_box KIND TEXT: the failure report names the error kind and
-# the program's file, gives an 8-digit position and a message holding TEXT.
+# e2e_expect_failure_box KIND TEXT...: the failure report names the error kind
+# and the program's file, gives an 8-digit position and a message that ends with
+# a period and holds each TEXT.
 e2e_expect_failure_box() {
-    local kind=$1 fragment=$2
+    local kind=$1
+    shift
     e2e_read_box "$E2E_FAILURE_CAPTION"
     local shown module=${E2E_PROGRAM##*/}
     shown=$(e2e_box_text)
     local pattern="^Exception $kind in module ${module//./\\.} at [0-9A-F]{8}\\.\\\\r\\\\n(.+)\\\\r\\\\n\$"
     [[ $shown =~ $pattern ]] ||
         e2e_fail "the failure report reads \"$shown\", not \"Exception $kind in module $module at XXXXXXXX.\\r\\n<message>\\r\\n\""
-    local message=${BASH_REMATCH[1]}
-    [[ $message == *"$fragment"* && $message == *. ]] ||
-        e2e_fail "the failure report's message \"$message\" does not name \"$fragment\" and end with a period"
+    local message
+    message=$(printf '%s' "${BASH_REMATCH[1]}" | sed 's/\\\\/\\/g')
+    [[ $message == *. ]] || e2e_fail "the failure report's message \"$message\" does not end with a period"
+    local fragment
+    for fragment in "$@"; do
+        [[ $message == *"$fragment"* ]] ||
+            e2e_fail "the failure report's message \"$message\" does not name \"$fragment\""
+    done
     [[ $(e2e_box_buttons) == "$IDOK" ]] ||
         e2e_fail "the failure report has buttons \"$(e2e_box_buttons)\", expected $IDOK"
     e2e_log "  box \"$E2E_FAILURE_CAPTION\": \"$shown\""

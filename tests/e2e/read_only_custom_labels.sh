@@ -12,7 +12,7 @@ e2e_snapshot before
 e2e_start_program
 e2e_expect_box "$E2E_CAPTION" "$E2E_TEXT_QUESTION" "$IDYES" "$IDNO"
 e2e_press "$E2E_CAPTION" "$IDYES"
-e2e_expect_failure_box ERegistryException "Custom Labels"
+e2e_expect_failure_box ERegistryException 'Office\8.0\Word' "Custom Labels"
 e2e_press "$E2E_FAILURE_CAPTION" "$IDOK"
 e2e_expect_exit 1
 e2e_expect_box_calls "W $E2E_STYLE_QUESTION" "A $E2E_STYLE_FAILURE"

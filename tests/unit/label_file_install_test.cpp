@@ -45,6 +45,19 @@ protected:
         EXPECT_TRUE(platform.misuse.empty());
     }
 
+    // A file whose labels could not all be carried over is refused and kept.
+    void ExpectRefusedAndKept(const std::string& oldBytes, const std::string& reason) {
+        platform.files.WriteFileBytes(kLabelFilePath, oldBytes);
+        try {
+            InstallLabelFile(platform, kAppDataFolder);
+            ADD_FAILURE() << "the file was rewritten";
+        } catch (const EFOpenError& error) {
+            EXPECT_EQ(error.Message(),
+                      "Cannot open file \"" + std::string(kLabelFilePath) + "\". " + reason);
+        }
+        CheckUntouched(oldBytes);
+    }
+
     // After a failure: the old bytes in place, nothing else in the folder.
     void CheckUntouched(const std::string& oldBytes) {
         CheckNoLeftovers();
@@ -117,8 +130,9 @@ TEST_F(InstallLabelFileTest, RenumbersTheUsersOwnIdsFromOne) {
     file.replace(file.find("productID=\"2\""), 13, "productID=\"40\"");
     file.replace(file.find("productID=\"3\""), 13, "productID=\"\"");
     const std::string saved = InstallOver(file);
+    EXPECT_EQ(saved, Crlf(Concat({{kHeaderLine}, OwnProducts(3), EmptyLines(2), PackLines(4),
+                                  {kFooterLine}})));
     EXPECT_EQ(ProductIds(saved), IdRange(1, 20));
-    EXPECT_EQ(LinesOf(saved)[8], FirstPackLine(4));
 }
 
 TEST_F(InstallLabelFileTest, KeepsProductUnitsInCapitals) {
@@ -131,24 +145,21 @@ TEST_F(InstallLabelFileTest, KeepsProductUnitsInCapitals) {
               Crlf(Concat({{kHeaderLine}, own, EmptyLines(2), PackLines(3), {kFooterLine}})));
 }
 
-TEST_F(InstallLabelFileTest, KeepsOnlyTheFirstVendorSetsProducts) {
+TEST_F(InstallLabelFileTest, RefusesAFileWhoseSecondVendorSetHoldsProductsToo) {
     const std::string file = "<vps><vendorProductSets>\r\n<vendorProductSet vendor=\"A\">\r\n" +
                              Crlf(OwnProducts(2)) +
                              "</vendorProductSet>\r\n<vendorProductSet vendor=\"B\">\r\n"
                              "<product units=\"emu\" productID=\"1\">B</product>\r\n"
                              "</vendorProductSet></vendorProductSets></vps>\r\n";
-    EXPECT_EQ(InstallOver(file), Crlf(Concat({{kHeaderLine}, OwnProducts(2), EmptyLines(2),
-                                              PackLines(3), {kFooterLine}})));
+    ExpectRefusedAndKept(file, "Not all of the labels it holds could be read");
 }
 
-TEST_F(InstallLabelFileTest, ExtractsNothingWhenOnlyTheSecondVendorSetHoldsEmuProducts) {
+TEST_F(InstallLabelFileTest, RefusesAFileWhoseEmuProductsAreOnlyInTheSecondVendorSet) {
     const std::string file = "<vps><vendorProductSets>\r\n<vendorProductSet vendor=\"A\">\r\n"
-                             "<product units=\"cm\" productID=\"1\">A</product>\r\n"
                              "</vendorProductSet>\r\n<vendorProductSet vendor=\"B\">\r\n"
                              "<product units=\"emu\" productID=\"2\">B</product>\r\n"
                              "</vendorProductSet></vendorProductSets></vps>\r\n";
-    EXPECT_EQ(InstallOver(file),
-              Crlf(Concat({{kHeaderLine}, EmptyLines(2), PackLines(1), {kFooterLine}})));
+    ExpectRefusedAndKept(file, "Not all of the labels it holds could be read");
 }
 
 // --- line ends and encodings ------------------------------------------------------------
@@ -197,26 +208,44 @@ TEST_F(InstallLabelFileTest, LeavesOneEmptyLineForAByteOrderMarkAlone) {
               Crlf(Concat({{kHeaderLine}, EmptyLines(1), PackLines(1), {kFooterLine}})));
 }
 
-TEST_F(InstallLabelFileTest, LeavesOneEmptyLineForAUtf16FileCutByAU0100FirstCharacter) {
+TEST_F(InstallLabelFileTest, RefusesAUtf16FileWithACharacterAbove255) {
+    // U+0100 first would become a NUL that ends the text before any product.
     const std::string file = "\xFF\xFE\x00\x01"s + Utf16Le(WordFile(OwnProducts(5))).substr(2);
-    EXPECT_EQ(InstallOver(file),
-              Crlf(Concat({{kHeaderLine}, EmptyLines(1), PackLines(1), {kFooterLine}})));
+    ExpectRefusedAndKept(file, "It holds characters that a single-byte label file cannot keep");
 }
 
-TEST_F(InstallLabelFileTest, LeavesTwoEmptyLinesForAFileWithoutEmuProducts) {
+TEST_F(InstallLabelFileTest, LeavesTwoEmptyLinesForAFileWithoutProducts) {
+    const std::string file = WordFile({});
+    EXPECT_EQ(InstallOver(file),
+              Crlf(Concat({{kHeaderLine}, EmptyLines(2), PackLines(1), {kFooterLine}})));
+}
+
+TEST_F(InstallLabelFileTest, RefusesAFileWhoseProductsAreInOtherUnits) {
     std::string file = WordFile(OwnProducts(2));
     for (std::size_t at = file.find("units=\"emu\""); at != std::string::npos;
          at = file.find("units=\"emu\"", at)) {
         file.replace(at, 11, "units=\"cm\"");
     }
-    EXPECT_EQ(InstallOver(file),
-              Crlf(Concat({{kHeaderLine}, EmptyLines(2), PackLines(1), {kFooterLine}})));
+    ExpectRefusedAndKept(file, "Not all of the labels it holds could be read");
 }
 
-TEST_F(InstallLabelFileTest, LeavesTwoEmptyLinesForAFileWithoutTheEndTag) {
+TEST_F(InstallLabelFileTest, RefusesAFileWithoutTheEndTag) {
     const std::string file = "<?xml version=\"1.0\"?>\r\n<vps>\r\n" + Crlf(OwnProducts(2));
-    EXPECT_EQ(InstallOver(file),
-              Crlf(Concat({{kHeaderLine}, EmptyLines(2), PackLines(1), {kFooterLine}})));
+    ExpectRefusedAndKept(file, "Not all of the labels it holds could be read");
+}
+
+TEST_F(InstallLabelFileTest, RefusesAFileWhoseProductsFollowANul) {
+    std::string file = WordFile(OwnProducts(3));
+    file.insert(file.find("Moje etykiety 2"), 1, '\0');
+    ExpectRefusedAndKept(file, "Not all of the labels it holds could be read");
+}
+
+TEST_F(InstallLabelFileTest, RefusesAUtf16FileWhoseProductNameHasACharacterWithALowZeroByte) {
+    std::string file = Utf16Le(WordFile(OwnProducts(5)));
+    const std::size_t name = file.find(Utf16Le("Moje etykiety 3").substr(2));
+    file[name] = '\x00';  // "M" becomes U+0100
+    file[name + 1] = '\x01';
+    ExpectRefusedAndKept(file, "It holds characters that a single-byte label file cannot keep");
 }
 
 // --- the pack already there -------------------------------------------------------------

@@ -72,9 +72,17 @@ TEST_F(ReadLabelFileText, TurnsAByteOrderMarkAloneIntoOneNul) {
     EXPECT_EQ(ItemOf("\xFF\xFE"s), "\0"s);
 }
 
-TEST_F(ReadLabelFileText, ReducesCharactersAbove255ToTheirLowByte) {
-    // U+0141 and U+0100: a letter and a unit whose low byte is 0.
-    EXPECT_EQ(ItemOf("\xFF\xFE\x41\x01\x00\x01\x78\x00"s), "A\0x\0"s);
+TEST_F(ReadLabelFileText, RefusesCharactersAbove255RatherThanChangeThem) {
+    // U+0141 would read as "A", and U+0100 as a NUL that ends the text.
+    for (const std::string& file : {"\xFF\xFE\x41\x01\x78\x00"s, "\xFF\xFE\x78\x00\x00\x01"s}) {
+        platform.files.WriteFileBytes(kLabelFilePath, file);
+        EXPECT_THROW(velkaris::ReadLabelFileText(platform, kLabelFilePath), EFOpenError);
+        EXPECT_EQ(platform.files.OpenFileCount(), 0u);
+    }
+}
+
+TEST_F(ReadLabelFileText, KeepsCharactersUpTo255AsTheirSingleByte) {
+    EXPECT_EQ(ItemOf("\xFF\xFE\xF3\x00\x78\x00"s), "\xF3x\0"s);
 }
 
 TEST_F(ReadLabelFileText, TakesOtherFilesByteForByteWithAFinalNul) {
@@ -88,8 +96,9 @@ TEST_F(ReadLabelFileText, KeepsAUtf8ByteOrderMark) {
     EXPECT_EQ(ItemOf("\xEF\xBB\xBF<?xml?>"s), "\xEF\xBB\xBF<?xml?>\0"s);
 }
 
-TEST_F(ReadLabelFileText, TakesAByteFfWithoutFeAsPlainText) {
+TEST_F(ReadLabelFileText, TakesOnlyFfFeAsTheUtf16Mark) {
     EXPECT_EQ(ItemOf("\xFF"s), "\xFF\0"s);
+    EXPECT_EQ(ItemOf("\xFF\x41\x42\x00"s), "\xFF\x41\x42\x00\0"s);
     EXPECT_EQ(ItemOf("\xFE\xFF\x41\x00"s), "\xFE\xFF\x41\x00\0"s);
 }
 

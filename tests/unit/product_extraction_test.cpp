@@ -131,10 +131,14 @@ TEST_F(ExtractExistingProducts, GivesNoItemForAByteOrderMarkAlone) {
     EXPECT_EQ(FromFile("\xFF\xFE").ItemCount(), 0);
 }
 
-TEST_F(ExtractExistingProducts, GivesNoItemForAUtf16FileStartingWithU0100) {
-    EXPECT_EQ(FromFile("\xFF\xFE\x00\x01"s + Utf16Le(WordFile(OwnProducts(2))).substr(2))
-                  .ItemCount(),
-              0);
+TEST_F(ExtractExistingProducts, GivesNoItemForAUtf16FileOfANulCharacter) {
+    EXPECT_EQ(FromFile("\xFF\xFE\x00\x00"s).ItemCount(), 0);
+}
+
+TEST(CountProductElementsTest, CountsProductTagsInAnyCaseAndUnitButNotLongerTagNames) {
+    EXPECT_EQ(CountProductElements("<product units=\"emu\"><PRODUCT\tunits=\"cm\"><product>"), 3);
+    EXPECT_EQ(CountProductElements("<productSet><products></product><prodName>"), 0);
+    EXPECT_EQ(CountProductElements("<product"), 0);
 }
 
 TEST_F(ExtractExistingProducts, PassesOnTheOpenErrorOfAFileHeldOpen) {

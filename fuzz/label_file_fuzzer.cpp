@@ -1,0 +1,257 @@
+// The input bytes are the user's existing pg_custom.xml. The whole Word 12.0 install
+// runs on them through the in-memory platform, and the saved file is checked against
+// what the installer promises, and against a plain model of the read, cut, merge and
+// renumbering written here from the rules, independently of the code under test.
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "catalogue/label_records.h"
+#include "catalogue/product_fragment.h"
+#include "fake/fake_platform.h"
+#include "fuzz_check.h"
+#include "labelfile/label_file_install.h"
+#include "labelfile/label_file_reader.h"
+#include "labelfile/product_extraction.h"
+#include "support/exception.h"
+
+namespace velkaris::fuzz {
+namespace {
+
+const std::string kCrLf = "\r\n";
+const std::string kMarker = "productID=\"";
+const std::string kPackKey = "velkaris     l-15";
+#ifdef VELKARIS_FUZZ_SKIP_OPEN_ID_VALUE
+constexpr bool kSkipOpenIdValue = true;
+#else
+constexpr bool kSkipOpenIdValue = false;
+#endif
+
+std::string Lower(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return text;
+}
+
+// The file's bytes as text: UTF-16 LE with BOM keeps the low byte of every unit up to
+// and including offset n (the zero past the end adds a NUL when n is even); any other
+// file is taken byte for byte, followed by one NUL.
+std::string DecodeFileBytes(const std::string& bytes) {
+    const std::size_t n = bytes.size();
+    const auto at = [&](std::size_t i) { return i < n ? bytes[i] : '\0'; };
+    std::string text;
+    if (n >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
+        for (std::size_t i = 2; i <= n; i += 2) text += at(i);
+    } else {
+        text = bytes;
+        text += '\0';
+    }
+    return text;
+}
+
+// Cut at the first NUL, every line break (CR LF, CR, LF) made CR LF, a final one added.
+std::string NormaliseLines(const std::string& text) {
+    std::string out;
+    std::size_t i = 0;
+    while (i < text.size() && text[i] != '\0') {
+        while (i < text.size() && text[i] != '\0' && text[i] != '\r' && text[i] != '\n') {
+            out += text[i++];
+        }
+        out += kCrLf;
+        if (i < text.size() && text[i] == '\r') ++i;
+        if (i < text.size() && text[i] == '\n') ++i;
+    }
+    return out;
+}
+
+struct Extraction {
+    bool hasItem = false;  // false when the file's text is empty
+    std::string stretch;
+};
+
+Extraction ModelExtraction(const std::string& decoded) {
+    Extraction result;
+    const std::string text = NormaliseLines(decoded);
+    if (text.empty()) return result;
+    result.hasItem = true;
+    const std::string lower = Lower(text);
+    const std::size_t start = lower.find("<product units=\"emu\"");
+    const std::size_t end = lower.find("</vendorproductset>");
+    if (start != std::string::npos && end != std::string::npos && end > start) {
+        result.stretch = text.substr(start, end - start);
+    }
+    return result;
+}
+
+// Rewrites every productID value in text order: the value runs from the marker to the
+// next double quote; a marker without one ends the rewriting, the rest kept as it is.
+// valueFor receives the 0-based index of the value and the value itself.
+std::string RewriteIds(const std::string& text,
+                       const std::function<std::string(std::size_t, const std::string&)>& valueFor) {
+    std::string out;
+    std::size_t copied = 0;
+    std::size_t index = 0;
+    for (;;) {
+        const std::size_t at = text.find(kMarker, copied);
+        if (at == std::string::npos) break;
+        const std::size_t valueStart = at + kMarker.size();
+        const std::size_t close = text.find('"', valueStart);
+        if (close == std::string::npos) break;
+        out.append(text, copied, valueStart - copied);
+        out += valueFor(index++, text.substr(valueStart, close - valueStart));
+        copied = close;
+    }
+    out.append(text, copied, std::string::npos);
+    return out;
+}
+
+// True when the last productID value of the text has no closing quote after it.
+bool LeavesAnIdValueOpen(const std::string& text) {
+    std::size_t from = 0;
+    for (;;) {
+        const std::size_t at = text.find(kMarker, from);
+        if (at == std::string::npos) return false;
+        const std::size_t close = text.find('"', at + kMarker.size());
+        if (close == std::string::npos) return true;
+        from = close;
+    }
+}
+
+std::string Placeholders(const std::string& text) {
+    return RewriteIds(text, [](std::size_t, const std::string&) { return std::string("#"); });
+}
+
+std::size_t CountOccurrences(const std::string& needle, const std::string& text) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(needle); at != std::string::npos;
+         at = text.find(needle, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+std::string PackText() {
+    std::string pack;
+    for (const char* line : PRODUCT_FRAGMENT) pack += std::string(line) + kCrLf;
+    return pack;
+}
+
+const std::string& Header() {
+    static const std::string header = std::string(LABEL_FILE_HEADER) + kCrLf;
+    return header;
+}
+const std::string& Footer() {
+    static const std::string footer = std::string(LABEL_FILE_FOOTER) + kCrLf;
+    return footer;
+}
+const std::string& Pack() {
+    static const std::string pack = PackText();
+    return pack;
+}
+
+void CheckSavedFile(const std::string& input, const Extraction& extraction, const std::string& saved) {
+    // Shape: the installer's own first and last lines.
+    Check(saved.compare(0, Header().size(), Header()) == 0,
+          "the saved file does not start with the header line and CR LF: " + Visible(saved));
+    Check(saved.size() >= Footer().size() &&
+              saved.compare(saved.size() - Footer().size(), Footer().size(), Footer()) == 0,
+          "the saved file does not end with the footer line and CR LF");
+
+    // Size: line ends at most double the text (LF becomes CR LF, plus a final CR LF);
+    // header, blank lines, pack and footer are fixed; a renumbered value grows by at
+    // most the 10 digits of its count.
+    const std::size_t markers = CountOccurrences(kMarker, saved);
+    const std::size_t bound = 2 * input.size() + 2 + Header().size() + 4 + Pack().size() +
+                              Footer().size() + 10 * markers;
+    Check(saved.size() <= bound, "the saved file has " + std::to_string(saved.size()) +
+                                     " bytes, more than the bound " + std::to_string(bound));
+
+    // Ids run 1, 2, 3, ... in text order.
+    RewriteIds(saved, [](std::size_t index, const std::string& value) {
+        Check(value == std::to_string(index + 1),
+              "productID value " + std::to_string(index + 1) + " is \"" + Visible(value) + "\"");
+        return value;
+    });
+
+    const bool held = Lower(extraction.stretch).find(kPackKey) != std::string::npos;
+    const std::string savedIds = Placeholders(saved);
+    const std::string packIds = Placeholders(Pack());
+    const std::string keptIds = Placeholders(extraction.stretch);
+    // Known fault, skipped only in builds made to fuzz past it: an id value left open
+    // at the end of the kept products runs on into the pack's first line.
+    if (kSkipOpenIdValue && !held && LeavesAnIdValueOpen(extraction.stretch)) return;
+
+    // The kept products: right after the header, unchanged but for id values.
+    const std::string keptPart =
+        extraction.hasItem ? keptIds + kCrLf + kCrLf : kCrLf;  // an empty text: one blank line
+    Check(savedIds.compare(Header().size(), keptPart.size(), keptPart) == 0,
+          "the kept products are not in the saved file unchanged apart from their ids (ids "
+          "shown as #), " + Difference(keptPart, savedIds.substr(Header().size())));
+
+    // The pack: added exactly once unless the kept products already name its first label.
+    if (!held) {
+        Check(CountOccurrences(packIds, savedIds) == 1,
+              "the pack does not appear exactly once although the kept products lack it (" +
+                  std::to_string(CountOccurrences(packIds, savedIds)) + " times)");
+    } else {
+        Check(savedIds == Placeholders(Header() + extraction.stretch + kCrLf + kCrLf + Footer()),
+              "the pack was added although the kept products hold it, or the kept "
+              "products changed");
+    }
+
+    // The whole file, from the model.
+    std::string merged = Header();
+    merged += extraction.hasItem ? extraction.stretch + kCrLf + kCrLf : kCrLf;
+    if (!held) merged += Pack();
+    merged += Footer();
+    const std::string expected = RewriteIds(
+        merged, [](std::size_t index, const std::string&) { return std::to_string(index + 1); });
+    Check(saved == expected, "the saved file differs from the model, " + Difference(expected, saved));
+}
+
+}  // namespace
+}  // namespace velkaris::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace velkaris;
+    using namespace velkaris::fuzz;
+    const std::string input(reinterpret_cast<const char*>(data), size);
+
+    fake::FakePlatform platform;
+    const std::string folder = platform.appDataFolder;
+    const std::string path = folder + "\\Microsoft\\Office\\pg_custom.xml";
+    platform.files.WriteFileBytes(path, input);
+
+    const std::string decoded = DecodeFileBytes(input);
+    const Extraction extraction = ModelExtraction(decoded);
+    try {
+        // The read and the cut on their own, against the model.
+        const LineList read = ReadLabelFileText(platform, path);
+        Check(read.ItemCount() == 1, "the read text is not one item");
+        Check(read.Item(0) == decoded,
+              "the read text differs from the file's bytes decoded, " + Difference(decoded, read.Item(0)));
+        const LineList cut = ExtractProductsFromText(read.WholeText());
+        Check(cut.ItemCount() == (extraction.hasItem ? 1 : 0),
+              "the cut has " + std::to_string(cut.ItemCount()) + " items");
+        if (extraction.hasItem) {
+            Check(cut.Item(0) == extraction.stretch,
+                  "the cut differs from the model, " + Difference(extraction.stretch, cut.Item(0)));
+        }
+
+        InstallLabelFile(platform, folder);
+    } catch (const Exception& error) {
+        Fail("the install raised " + error.KindName() + ": " + error.Message());
+    }
+
+    Check(platform.files.OpenFileCount() == 0, "a file handle or search was left open");
+    Check(platform.misuse.empty(),
+          "the platform was misused: " + (platform.misuse.empty() ? "" : platform.misuse[0]));
+    Check(!platform.files.Exists(path + ".new"), "the temporary file was left behind");
+
+    CheckSavedFile(input, extraction, platform.files.ReadFileBytes(path));
+    return 0;
+}

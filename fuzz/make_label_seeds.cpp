@@ -1,0 +1,150 @@
+// Writes the seed corpus of the label-file fuzzer: label files as Word and this
+// installer write them, in the encodings and line ends met in the field, and a few
+// damaged ones. Usage: make_label_seeds <corpus folder>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "labelfile/label_file_install.h"
+#include "support/line_list.h"
+
+namespace {
+
+using velkaris::LineList;
+using velkaris::MergeLabelFile;
+
+std::string folder;
+
+void Save(const std::string& name, const std::string& bytes) {
+    std::ofstream out(folder + "/" + name, std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string Replace(std::string text, const std::string& from, const std::string& to) {
+    for (std::size_t at = text.find(from); at != std::string::npos;
+         at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
+std::string Lf(const std::string& text) { return Replace(text, "\r\n", "\n"); }
+std::string Cr(const std::string& text) { return Replace(text, "\r\n", "\r"); }
+
+std::string Utf16(const std::string& text) {
+    std::string bytes = "\xFF\xFE";
+    for (char c : text) {
+        bytes += c;
+        bytes += '\0';
+    }
+    return bytes;
+}
+
+std::string Product(int id, const std::string& name, const std::string& units = "emu") {
+    return "<product units=\"" + units + "\" productID=\"" + std::to_string(id) +
+           "\" layoutGroup=\"all\" bindingEdge=\"none\" dotMatrixLabel=\"false\" fold=\"none\">"
+           "\r\n<prodName nameGroup=\"custom\"><locName locale=\"all\">" + name +
+           "</locName></prodName>\r\n"
+           "<masterPanel masterID=\"0\" height=\"914400\" width=\"1828800\" shape=\"rect\" "
+           "cornerRadius=\"0\" topMargin=\"0\" leftMargin=\"0\" bottomMargin=\"0\" "
+           "rightMargin=\"0\" centerContent=\"false\"></masterPanel>\r\n"
+           "<sheet height=\"10692130\" width=\"7560310\"><sheetGrid numAcross=\"2\" "
+           "numDown=\"5\"></sheetGrid></sheet></product>\r\n";
+}
+
+std::string VendorSet(const std::string& products, const std::string& vendor = "Custom") {
+    return "<vendorProductSet vendorID=\"0\" vendor=\"" + vendor +
+           "\" copyright=\"\" version=\"1\" schemaVersion=\"1\">\r\n" + products +
+           "</vendorProductSet>\r\n";
+}
+
+std::string WordFile(const std::string& sets) {
+    return "<?xml version=\"1.0\" encoding=\"UTF-16\"?>\r\n<vps><vendorProductSets>\r\n" + sets +
+           "</vendorProductSets></vps>\r\n";
+}
+
+std::string UserProducts(int count, int firstId = 1) {
+    std::string products;
+    for (int i = 0; i < count; ++i) products += Product(firstId + i, "Moja etykieta " + std::to_string(i + 1));
+    return products;
+}
+
+std::string Installed(const std::string& existingFileText, bool hadFile) {
+    if (!hadFile) return MergeLabelFile(nullptr).WholeText();
+    LineList existing;
+    existing.AddItem(existingFileText);  // already cut: callers pass the stretch
+    return MergeLabelFile(&existing).WholeText();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_label_seeds <corpus folder>\n");
+        return 2;
+    }
+    folder = argv[1];
+
+    const std::string fresh = Installed("", false);
+    const std::string user5 = WordFile(VendorSet(UserProducts(5)));
+
+    Save("empty", "");
+    Save("bom-only", "\xFF\xFE");
+    Save("one-char", "x");
+    Save("installer-output-crlf", fresh);
+    Save("installer-output-lf", Lf(fresh));
+    Save("installer-output-cr", Cr(fresh));
+    Save("installer-output-utf16", Utf16(fresh));
+    Save("installer-output-utf8-bom", "\xEF\xBB\xBF" + fresh);
+    Save("installer-output-capitals", Replace(fresh, "Velkaris     L-15", "VELKARIS     L-15"));
+    Save("user-five-products-crlf", user5);
+    Save("user-five-products-lf", Lf(user5));
+    Save("user-five-products-cr", Cr(user5));
+    Save("user-five-products-utf16", Utf16(user5));
+    Save("user-five-products-utf16-odd", Utf16(user5) + "\x41");
+    Save("user-five-products-utf8-bom", "\xEF\xBB\xBF" + user5);
+    Save("user-products-capitals",
+         Replace(Replace(user5, "units=\"emu\"", "UNITS=\"EMU\""), "</vendorProductSet>",
+                 "</VendorProductSet>"));
+    Save("user-other-units", WordFile(VendorSet(Product(1, "Cale", "in") + Product(2, "Cale 2", "in"))));
+    Save("user-no-end-tag", Replace(user5, "</vendorProductSet>", ""));
+    Save("two-vendor-sets-first-emu",
+         WordFile(VendorSet(UserProducts(2)) + VendorSet(UserProducts(2, 3), "Other")));
+    Save("two-vendor-sets-second-emu",
+         WordFile(VendorSet(Product(1, "Cale", "in")) + VendorSet(UserProducts(2), "Other")));
+    Save("key-before-products",
+         Replace(user5, "<vendorProductSets>", "<!-- Velkaris     L-15 --><vendorProductSets>"));
+    Save("key-after-end-tag", user5 + "<!-- Velkaris     L-15 -->\r\n");
+    Save("pack-held-by-user", WordFile(VendorSet(UserProducts(2) + Product(3, "Velkaris     L-15"))));
+    Save("other-pack-label-only", WordFile(VendorSet(Product(1, "Velkaris     L-03"))));
+    Save("ids-7-3-12", WordFile(VendorSet(Product(7, "a") + Product(3, "b") + Product(12, "c"))));
+    Save("ids-empty-and-long",
+         Replace(Replace(user5, "productID=\"1\"", "productID=\"\""), "productID=\"2\"",
+                 "productID=\"00000000000000000000000002\""));
+    Save("lowercase-marker", Replace(user5, "productID=", "productid="));
+    Save("marker-unterminated-at-end", WordFile(VendorSet(UserProducts(1))) + "productID=\"9");
+    Save("marker-unterminated-in-products",
+         WordFile(VendorSet(UserProducts(1) + "<product units=\"emu\" productID=\"4\r\n")));
+    Save("marker-value-across-lines", WordFile(VendorSet(Replace(UserProducts(2), "productID=\"2\"",
+                                                                   "productID=\"2\r\n\""))));
+    Save("nul-inside", Replace(user5, "Moja etykieta 3", std::string("Moja\0etykieta 3", 15)));
+    Save("utf16-leading-u0100", std::string("\xFF\xFE\x00\x01", 4) + Utf16(user5).substr(2));
+    Save("utf16-high-bytes", Replace(Utf16(user5), std::string("M\0", 2), std::string("M\x01", 2)));
+    Save("mixed-line-ends", Replace(Replace(user5, "\r\n<prodName", "\n\r<prodName"),
+                                    "\r\n<masterPanel", "\r\r<masterPanel"));
+    {
+        // The second run over the installer's own output.
+        const std::string cut = fresh.substr(fresh.find("<product units"));
+        Save("second-run", Installed(cut.substr(0, cut.find("</vendorProductSet>")), true));
+    }
+    {
+        // The installer's own output after a first run over five user products.
+        const std::string cut = user5.substr(user5.find("<product units"));
+        const std::string stretch = cut.substr(0, cut.find("</vendorProductSet>"));
+        Save("installer-output-over-user-products", Installed(stretch, true));
+    }
+    Save("many-products", WordFile(VendorSet(UserProducts(40))));
+    Save("end-tag-before-start", "</vendorProductSet>\r\n" + user5);
+    return 0;
+}

@@ -1,0 +1,568 @@
+// The input is a little program: each operation byte is followed by its arguments.
+// Registry operations drive one RegistryNavigator over the in-memory registry and are
+// checked against a model of the registry and of the navigator's path rules; text
+// operations run the text primitives and the line list against plain reference
+// versions written here from their rules. A short input simply ends the program.
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "fake/fake_platform.h"
+#include "fuzz_check.h"
+#include "platform/win_values.h"
+#include "support/bounded_text.h"
+#include "support/exception.h"
+#include "support/line_list.h"
+#include "support/registry_navigator.h"
+#include "support/text.h"
+
+namespace velkaris::fuzz {
+namespace {
+
+// --- input decoding -----------------------------------------------------------
+
+class Reader {
+public:
+    Reader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    bool AtEnd() const { return pos_ >= size_; }
+    std::uint8_t Byte() { return pos_ < size_ ? data_[pos_++] : 0; }
+    // A length byte, then that many bytes (fewer at the end of the input).
+    std::string Text() {
+        const std::size_t wanted = Byte();
+        const std::size_t length = std::min(wanted, size_ - std::min(pos_, size_));
+        std::string text(reinterpret_cast<const char*>(data_ + pos_), length);
+        pos_ += length;
+        return text;
+    }
+    // Mostly small numbers around the ends of short texts, sometimes the extremes.
+    std::int32_t Int() {
+        const std::uint8_t kind = Byte();
+        if (kind < 0xF0) return static_cast<std::int32_t>(kind) - 8;
+        switch (kind) {
+            case 0xF0: return std::numeric_limits<std::int32_t>::min();
+            case 0xF1: return std::numeric_limits<std::int32_t>::max();
+            case 0xF2: return std::numeric_limits<std::int32_t>::min() + 1;
+            case 0xF3: return std::numeric_limits<std::int32_t>::max() - 1;
+            default: {
+                std::uint32_t raw = 0;
+                for (int i = 0; i < 4; ++i) raw = (raw << 8) | Byte();
+                return static_cast<std::int32_t>(raw);
+            }
+        }
+    }
+
+private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t pos_ = 0;
+};
+
+// --- registry model -----------------------------------------------------------------
+
+std::string Lower(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return text;
+}
+
+struct ModelKey {
+    std::map<std::string, ModelKey> children;  // by lower-cased name
+    std::map<std::string, std::string> values;  // lower-cased name -> data
+    bool readOnly = false;
+};
+
+// The registry's own path rule: names between backslashes, one trailing backslash
+// allowed, no empty name.
+bool SplitPath(const std::string& path, std::vector<std::string>& parts) {
+    parts.clear();
+    if (path.empty()) return true;
+    std::string part;
+    for (char c : path) {
+        if (c == '\\') {
+            parts.push_back(part);
+            part.clear();
+        } else {
+            part += c;
+        }
+    }
+    if (!part.empty()) parts.push_back(part);
+    for (const std::string& p : parts) {
+        if (p.empty()) return false;
+    }
+    return true;
+}
+
+enum class Call { Open, Create, SetValue, Close };
+const char* CallName(Call call) {
+    switch (call) {
+        case Call::Open: return "RegOpenKeyExA";
+        case Call::Create: return "RegCreateKeyExA";
+        case Call::SetValue: return "RegSetValueExA";
+        case Call::Close: return "RegCloseKey";
+    }
+    return "";
+}
+
+constexpr KeyHandle kOtherRoot = 0x80000002u;  // HKEY_LOCAL_MACHINE: unknown to the fake
+
+const char* const kNames[] = {"Software", "SOFTWARE", "Microsoft", "Office", "11.0", "12.0",
+                              "Word",     "Custom Labels", "Locked", "Inner", "x", "Y"};
+constexpr std::size_t kNameCount = sizeof(kNames) / sizeof(kNames[0]);
+
+class RegistrySession {
+public:
+    RegistrySession() {
+        Add("Software\\Microsoft\\Office\\11.0\\Word", false);
+        Add("Software\\Microsoft\\Office\\12.0\\Word", false);
+        Add("Software\\Locked", true);
+        Add("Software\\Locked\\Inner", false);
+        navigator_ = std::make_unique<RegistryNavigator>(platform_);
+        CheckState("creation");
+    }
+
+    void Select(const std::string& keyPath, bool mayCreate) {
+        const KeyHandle oldHandle = navigator_->OpenHandle();
+        const std::string oldPath = navigator_->KeyPath();
+
+        // Prediction from the rules and the model.
+        const bool relative = keyPath.empty() || keyPath[0] != '\\';
+        const std::string rest = relative ? keyPath : keyPath.substr(1);
+        const bool fromCurrent = relative && open_;
+        const bool create = mayCreate && !rest.empty();
+        const Call call = create ? Call::Create : Call::Open;
+        bool predicted = true;
+        std::vector<std::string> target = fromCurrent ? current_ : std::vector<std::string>();
+        std::vector<std::string> parts;
+        if (Armed(call)) {
+            predicted = false;
+        } else if (!fromCurrent && !rootIsUser_) {
+            predicted = false;
+        } else if (!SplitPath(rest, parts)) {
+            predicted = false;
+        } else {
+            ModelKey* key = Find(target);
+            for (const std::string& part : parts) {
+                const std::string name = Lower(part);
+                if (key->children.count(name) == 0 && (!create || key->readOnly)) {
+                    predicted = false;
+                    break;
+                }
+                key = &key->children[name];
+                target.push_back(name);
+            }
+            if (predicted && key->readOnly) predicted = false;
+        }
+        Disarm(call);
+        if (predicted && open_) Disarm(Call::Close);
+
+        const bool result = navigator_->SelectKey(keyPath, mayCreate);
+        const std::string what = std::string("SelectKey(\"") + Visible(keyPath) + "\", " +
+                                 (mayCreate ? "true" : "false") + ")";
+        Check(result == predicted, what + " gave " + (result ? "true" : "false") +
+                                       " where the model expects the other");
+        if (!result) {
+            Check(navigator_->OpenHandle() == oldHandle && navigator_->KeyPath() == oldPath,
+                  what + " failed but changed the current key");
+        } else {
+            Check(navigator_->OpenHandle() != 0 && navigator_->OpenHandle() != oldHandle,
+                  what + " succeeded without a new handle");
+            const std::string expectedPath = fromCurrent ? oldPath + "\\" + rest : rest;
+            Check(navigator_->KeyPath() == expectedPath,
+                  what + " left keyPath \"" + Visible(navigator_->KeyPath()) + "\", expected \"" +
+                      Visible(expectedPath) + "\"");
+            // The model takes what the create made.
+            if (create) {
+                ModelKey* key = Find(fromCurrent ? current_ : std::vector<std::string>());
+                for (const std::string& part : parts) key = &key->children[Lower(part)];
+            }
+            open_ = true;
+            current_ = target;
+        }
+        CheckState(what);
+    }
+
+    void Write(const std::string& name, const std::string& bytes) {
+        const KeyHandle oldHandle = navigator_->OpenHandle();
+        const std::string oldPath = navigator_->KeyPath();
+        const bool predicted = open_ && !Armed(Call::SetValue);
+        Disarm(Call::SetValue);
+        bool raised = false;
+        try {
+            navigator_->WriteBinaryValue(name, reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                         static_cast<std::int32_t>(bytes.size()));
+        } catch (const ERegistryException& error) {
+            raised = true;
+            Check(error.Message() == "Failed to set data for '" + name + "'",
+                  "unexpected message: " + Visible(error.Message()));
+        }
+        const std::string what = "WriteBinaryValue(\"" + Visible(name) + "\")";
+        Check(raised != predicted, what + (raised ? " raised" : " did not raise"));
+        Check(navigator_->OpenHandle() == oldHandle && navigator_->KeyPath() == oldPath,
+              what + " changed the current key");
+        if (predicted) {
+            Find(current_)->values[Lower(name)] = bytes;
+            const fake::RegKey* key = FakeKey(current_);
+            Check(key != nullptr, what + ": the current key is missing from the registry");
+            const auto it = key->values.find(name);
+            Check(it != key->values.end() && it->second.type == win::REG_BINARY &&
+                      it->second.data == bytes,
+                  what + " did not store the bytes as REG_BINARY under the current key");
+        }
+        CheckState(what);
+    }
+
+    void Release() {
+        if (open_) Disarm(Call::Close);
+        navigator_->ReleaseCurrentKey();
+        open_ = false;
+        current_.clear();
+        CheckState("ReleaseCurrentKey");
+    }
+
+    void SetRoot(bool user) {
+        const KeyHandle root = user ? win::HKEY_CURRENT_USER : kOtherRoot;
+        if (user != rootIsUser_) {
+            if (open_) Disarm(Call::Close);
+            open_ = false;
+            current_.clear();
+            rootIsUser_ = user;
+        }
+        navigator_->SetRoot(root);
+        CheckState("SetRoot");
+    }
+
+    void Arm(Call call, std::uint32_t error) {
+        if (armed_.size() > 64) return;  // enough faults for one input
+        platform_.FailCall(CallName(call), platform_.CallCount(CallName(call)) + 1,
+                           error == 0 ? 5 : error);
+        armed_[call] = true;
+    }
+
+    void Finish() {
+        navigator_.reset();
+        Check(platform_.OpenKeyCount() == 0, "a key handle is open after the navigator went");
+        Check(platform_.misuse.empty(), "key handle misuse: " + MisuseText());
+        CompareTrees(model_, platform_.hkcu, "HKCU");
+    }
+
+private:
+    void Add(const std::string& path, bool readOnly) {
+        platform_.AddKey(path).readOnly = readOnly;
+        std::vector<std::string> parts;
+        SplitPath(path, parts);
+        ModelKey* key = &model_;
+        for (const std::string& part : parts) key = &key->children[Lower(part)];
+        key->readOnly = readOnly;
+    }
+
+    ModelKey* Find(const std::vector<std::string>& path) {
+        ModelKey* key = &model_;
+        for (const std::string& part : path) key = &key->children.at(part);
+        return key;
+    }
+
+    const fake::RegKey* FakeKey(const std::vector<std::string>& path) const {
+        const fake::RegKey* key = &platform_.hkcu;
+        for (const std::string& part : path) {
+            const auto it = key->subkeys.find(part);
+            if (it == key->subkeys.end()) return nullptr;
+            key = &it->second;
+        }
+        return key;
+    }
+
+    bool Armed(Call call) const {
+        const auto it = armed_.find(call);
+        return it != armed_.end() && it->second;
+    }
+    void Disarm(Call call) {
+        if (armed_.count(call)) armed_[call] = false;
+    }
+
+    std::string MisuseText() const {
+        std::string text;
+        for (const std::string& m : platform_.misuse) text += m + "; ";
+        return text;
+    }
+
+    void CheckState(const std::string& after) {
+        const bool hasKey = navigator_->OpenHandle() != 0;
+        Check(platform_.OpenKeyCount() <= 1,
+              "after " + after + ": " + std::to_string(platform_.OpenKeyCount()) + " key handles open");
+        Check(platform_.OpenKeyCount() == (hasKey ? 1u : 0u),
+              "after " + after + ": the navigator's handle and the open handles disagree");
+        Check(hasKey || navigator_->KeyPath().empty(),
+              "after " + after + ": no key open but keyPath is \"" +
+                  Visible(navigator_->KeyPath()) + "\"");
+        Check(hasKey == open_, "after " + after + ": a key is " + (hasKey ? "" : "not ") +
+                                   "open where the model expects the other");
+        Check(platform_.misuse.empty(), "after " + after + ": key handle misuse: " + MisuseText());
+    }
+
+    void CompareTrees(const ModelKey& model, const fake::RegKey& key, const std::string& where) {
+        Check(model.children.size() == key.subkeys.size(),
+              where + ": the registry holds " + std::to_string(key.subkeys.size()) +
+                  " subkeys, the model " + std::to_string(model.children.size()));
+        Check(model.values.size() == key.values.size(), where + ": value counts differ");
+        for (const auto& [name, child] : key.subkeys) {
+            const auto it = model.children.find(Lower(name));
+            Check(it != model.children.end(), where + ": unexpected key \"" + Visible(name) + "\"");
+            CompareTrees(it->second, child, where + "\\" + Visible(name));
+        }
+    }
+
+    fake::FakePlatform platform_;
+    ModelKey model_;
+    std::unique_ptr<RegistryNavigator> navigator_;
+    bool open_ = false;
+    std::vector<std::string> current_;  // lower-cased names below HKEY_CURRENT_USER
+    bool rootIsUser_ = true;
+    std::map<Call, bool> armed_;
+};
+
+// A key path made of known names, with 0 to 2 leading and trailing backslashes and
+// single or double separators; a name may also be raw bytes from the input.
+std::string DecodeKeyPath(Reader& in) {
+    const std::uint8_t shape = in.Byte();
+    const int leading = shape % 3;
+    const int trailing = (shape / 3) % 3;
+    const int names = (shape / 9) % 5;
+    const bool doubled = (shape / 45) % 2 == 1;
+    std::string path(static_cast<std::size_t>(leading), '\\');
+    for (int i = 0; i < names; ++i) {
+        if (i > 0) path += doubled && i == 1 ? "\\\\" : "\\";
+        const std::uint8_t pick = in.Byte();
+        path += pick < kNameCount ? std::string(kNames[pick]) : in.Text();
+    }
+    path += std::string(static_cast<std::size_t>(trailing), '\\');
+    return path;
+}
+
+// --- text references --------------------------------------------------------------
+
+std::int32_t RefFindFrom(const std::string& needle, const std::string& text, std::int64_t offset) {
+    if (needle.empty()) return 0;
+    const std::int64_t first = offset <= 0 ? 1 : offset;
+    const std::int64_t last =
+        static_cast<std::int64_t>(text.size()) - static_cast<std::int64_t>(needle.size()) + 1;
+    for (std::int64_t p = first; p <= last; ++p) {
+        bool match = true;
+        for (std::size_t i = 0; i < needle.size() && match; ++i) {
+            match = text[static_cast<std::size_t>(p - 1) + i] == needle[i];
+        }
+        if (match) return static_cast<std::int32_t>(p);
+    }
+    return 0;
+}
+
+std::string RefCopyRange(const std::string& text, std::int64_t index, std::int64_t count) {
+    const std::int64_t length = static_cast<std::int64_t>(text.size());
+    if (text.empty()) return "";
+    const std::int64_t start = index < 1 ? 1 : index;
+    if (start > length || count < 0) return "";
+    const std::int64_t take = std::min(count, length - start + 1);
+    return text.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(take));
+}
+
+std::string RefTrim(const std::string& text) {
+    std::size_t b = 0;
+    std::size_t e = text.size();
+    while (b < e && static_cast<unsigned char>(text[b]) <= 0x20) ++b;
+    while (e > b && static_cast<unsigned char>(text[e - 1]) <= 0x20) --e;
+    return text.substr(b, e - b);
+}
+
+std::string RefDecimal(std::int32_t value) {
+    std::int64_t magnitude = value;
+    const bool negative = magnitude < 0;
+    if (negative) magnitude = -magnitude;
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), static_cast<char>('0' + magnitude % 10));
+        magnitude /= 10;
+    } while (magnitude != 0);
+    return negative ? "-" + digits : digits;
+}
+
+std::vector<std::string> RefSplit(const std::string& text) {
+    std::vector<std::string> items;
+    std::size_t i = 0;
+    while (i < text.size() && text[i] != '\0') {
+        std::string line;
+        while (i < text.size() && text[i] != '\0' && text[i] != '\r' && text[i] != '\n') {
+            line += text[i++];
+        }
+        items.push_back(line);
+        if (i < text.size() && text[i] == '\r') ++i;
+        if (i < text.size() && text[i] == '\n') ++i;
+    }
+    return items;
+}
+
+std::string RefJoin(const std::vector<std::string>& items) {
+    std::string text;
+    for (const std::string& item : items) text += item + "\r\n";
+    return text;
+}
+
+std::int32_t RefCapacity(std::size_t items) {
+    std::int32_t capacity = 0;
+    while (static_cast<std::size_t>(capacity) < items) {
+        capacity += capacity <= 8 ? 4 : capacity <= 64 ? 16 : capacity / 4;
+    }
+    return capacity;
+}
+
+std::vector<std::string> Items(const LineList& list) {
+    std::vector<std::string> items;
+    for (std::int32_t i = 0; i < list.ItemCount(); ++i) items.push_back(list.Item(i));
+    return items;
+}
+
+void CheckList(const LineList& list, const std::vector<std::string>& expected,
+               const std::string& what) {
+    Check(Items(list) == expected, what + ": the items differ from the reference");
+    Check(list.WholeText() == RefJoin(expected), what + ": WholeText differs from the reference join");
+    Check(list.Capacity() == RefCapacity(expected.size()),
+          what + ": capacity " + std::to_string(list.Capacity()) + " for " +
+              std::to_string(expected.size()) + " items");
+}
+
+void CheckFind(Reader& in) {
+    const std::string needle = in.Text();
+    const std::string text = in.Text();
+    const std::int32_t offset = in.Int();
+    const std::int32_t found = FindText(needle, text);
+    Check(found == RefFindFrom(needle, text, 1),
+          "FindText(\"" + Visible(needle) + "\", \"" + Visible(text) + "\") = " + std::to_string(found));
+    const std::int32_t from = FindTextFrom(needle, text, offset);
+    Check(from == RefFindFrom(needle, text, offset),
+          "FindTextFrom(\"" + Visible(needle) + "\", \"" + Visible(text) + "\", " +
+              std::to_string(offset) + ") = " + std::to_string(from));
+}
+
+void CheckCopy(Reader& in) {
+    const std::string text = in.Text();
+    const std::int32_t index = in.Int();
+    const std::int32_t count = in.Int();
+    const std::string copy = CopyRange(text, index, count);
+    Check(copy == RefCopyRange(text, index, count),
+          "CopyRange(\"" + Visible(text) + "\", " + std::to_string(index) + ", " +
+              std::to_string(count) + ") = \"" + Visible(copy) + "\"");
+}
+
+void CheckCaseAndTrim(Reader& in) {
+    const std::string text = in.Text();
+    const std::string lowered = LowerAscii(text);
+    Check(lowered == Lower(text), "LowerAscii(\"" + Visible(text) + "\")");
+    Check(TrimControls(text) == RefTrim(text), "TrimControls(\"" + Visible(text) + "\")");
+    const std::string other = in.Text();
+    Check(ConcatTexts({text, other, text}) == text + other + text, "ConcatTexts");
+    std::string variable = text;
+    AppendText(variable, other);
+    Check(variable == text + other, "AppendText");
+    const std::uint8_t byte = in.Byte();
+    Check(CharToText(byte) == std::string(1, static_cast<char>(byte)), "CharToText");
+    const std::int32_t limit = in.Int();
+    const std::size_t kept = static_cast<std::size_t>(std::clamp(limit, 0, 255));
+    Check(BoundedFromText(text, limit) == text.substr(0, std::min(kept, text.size())),
+          "BoundedFromText with limit " + std::to_string(limit));
+    const std::string terminated = text.substr(0, text.find('\0'));
+    Check(BoundedFromBuffer(text.c_str(), limit) ==
+              terminated.substr(0, std::min(kept, terminated.size())),
+          "BoundedFromBuffer with limit " + std::to_string(limit));
+}
+
+void CheckDecimal(Reader& in) {
+    const std::int32_t value = in.Int();
+    Check(DecimalText(value) == std::to_string(value) && DecimalText(value) == RefDecimal(value),
+          "DecimalText(" + std::to_string(value) + ") = " + DecimalText(value));
+}
+
+void CheckLines(Reader& in) {
+    const std::string text = in.Text();
+    LineList list;
+    list.SetWholeText(text);
+    const std::vector<std::string> split = RefSplit(text);
+    CheckList(list, split, "SetWholeText(\"" + Visible(text) + "\")");
+    // Splitting its own whole text again changes nothing: no CR, LF or NUL is left in an item.
+    list.SetWholeText(list.WholeText());
+    CheckList(list, split, "SetWholeText of its own WholeText");
+    // The list may be given one of its own items.
+    if (list.ItemCount() > 0) {
+        const std::string first = list.Item(0);
+        list.SetWholeText(list.Item(0));
+        CheckList(list, RefSplit(first), "SetWholeText of its own first item");
+    }
+
+    // Items that hold no line break and no NUL survive join and split unchanged,
+    // whatever else they hold; AddItem returns the index of the new item.
+    std::vector<std::string> items;
+    std::string item;
+    const char separator = static_cast<char>(in.Byte());
+    for (char c : text) {
+        if (c == separator) {
+            items.push_back(item);
+            item.clear();
+        } else if (c != '\r' && c != '\n' && c != '\0') {
+            item += c;
+        }
+    }
+    items.push_back(item);
+    LineList built;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        Check(built.AddItem(items[i]) == static_cast<std::int32_t>(i), "AddItem's index");
+    }
+    CheckList(built, items, "AddItem");
+    LineList again;
+    again.SetWholeText(built.WholeText());
+    CheckList(again, items, "the split of a joined list");
+}
+
+}  // namespace
+}  // namespace velkaris::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace velkaris::fuzz;
+    Reader in(data, size);
+    RegistrySession registry;
+    int operations = 0;
+    while (!in.AtEnd() && operations++ < 256) {
+        const std::uint8_t op = in.Byte();
+        switch (op % 12) {
+            case 0:
+            case 1: {
+                const std::string path = op % 12 == 0 ? DecodeKeyPath(in) : in.Text();
+                registry.Select(path, (in.Byte() & 1) != 0);
+                break;
+            }
+            case 2: {
+                const std::string name = in.Text();
+                registry.Write(name, in.Text());
+                break;
+            }
+            case 3: registry.Release(); break;
+            case 4: registry.SetRoot((in.Byte() & 1) == 0); break;
+            case 5: {
+                const std::uint8_t which = in.Byte();
+                registry.Arm(static_cast<Call>(which % 4), which / 4);
+                break;
+            }
+            case 6: CheckFind(in); break;
+            case 7: CheckCopy(in); break;
+            case 8: CheckCaseAndTrim(in); break;
+            case 9: CheckDecimal(in); break;
+            case 10:
+            case 11: CheckLines(in); break;
+        }
+    }
+    registry.Finish();
+    return 0;
+}
