@@ -68,6 +68,29 @@ std::string NormaliseLines(const std::string& text) {
     return out;
 }
 
+// A UTF-16 unit with a high byte has no single-byte form: the install refuses the file.
+bool HasWideCharacter(const std::string& bytes) {
+    if (bytes.size() < 2 || bytes[0] != '\xFF' || bytes[1] != '\xFE') return false;
+    for (std::size_t i = 3; i < bytes.size(); i += 2) {
+        if (bytes[i] != '\0') return true;
+    }
+    return false;
+}
+
+// Product elements in any letter case and unit: "<product" and then a blank, '>' or '/'.
+std::size_t ProductElements(const std::string& text) {
+    const std::string lower = Lower(text);
+    std::size_t count = 0;
+    for (std::size_t at = lower.find("<product"); at != std::string::npos;
+         at = lower.find("<product", at + 1)) {
+        const std::size_t next = at + 8;
+        if (next < lower.size() && std::string(" \t\r\n>/").find(lower[next]) != std::string::npos) {
+            ++count;
+        }
+    }
+    return count;
+}
+
 struct Extraction {
     bool hasItem = false;  // false when the file's text is empty
     std::string stretch;
@@ -228,13 +251,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::string decoded = DecodeFileBytes(input);
     const Extraction extraction = ModelExtraction(decoded);
+    // A file whose labels would not all survive the rewrite is refused and left alone.
+    const bool wide = HasWideCharacter(input);
+    const bool refuse = wide || ProductElements(decoded) > ProductElements(extraction.stretch);
+    const std::string refusal = "Cannot open file \"" + path + "\". ";
+    bool refused = false;
     try {
         // The read and the cut on their own, against the model.
-        const LineList read = ReadLabelFileText(platform, path);
-        Check(read.ItemCount() == 1, "the read text is not one item");
-        Check(read.Item(0) == decoded,
-              "the read text differs from the file's bytes decoded, " + Difference(decoded, read.Item(0)));
-        const LineList cut = ExtractProductsFromText(read.WholeText());
+        bool readRefused = false;
+        try {
+            const LineList read = ReadLabelFileText(platform, path);
+            Check(read.ItemCount() == 1, "the read text is not one item");
+            Check(read.Item(0) == decoded, "the read text differs from the file's bytes decoded, " +
+                                               Difference(decoded, read.Item(0)));
+        } catch (const EFOpenError&) {
+            readRefused = true;
+        }
+        Check(readRefused == wide, readRefused ? "the read refused a file of single-byte characters"
+                                               : "the read took a UTF-16 character with a high byte");
+        const LineList cut = ExtractProductsFromText(decoded);
         Check(cut.ItemCount() == (extraction.hasItem ? 1 : 0),
               "the cut has " + std::to_string(cut.ItemCount()) + " items");
         if (extraction.hasItem) {
@@ -243,15 +278,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
 
         InstallLabelFile(platform, folder);
+    } catch (const EFOpenError& error) {
+        refused = true;
+        Check(error.Message().compare(0, refusal.size(), refusal) == 0,
+              "the refusal does not name the file: " + error.Message());
     } catch (const Exception& error) {
         Fail("the install raised " + error.KindName() + ": " + error.Message());
     }
+    Check(refused == refuse, refused ? "the install refused a file whose labels all survive"
+                                     : "the install rewrote a file whose labels do not all survive");
 
     Check(platform.files.OpenFileCount() == 0, "a file handle or search was left open");
     Check(platform.misuse.empty(),
           "the platform was misused: " + (platform.misuse.empty() ? "" : platform.misuse[0]));
     Check(!platform.files.Exists(path + ".new"), "the temporary file was left behind");
 
+    if (refused) {
+        Check(platform.files.ReadFileBytes(path) == input, "the refused file was changed");
+        return 0;
+    }
     CheckSavedFile(input, extraction, platform.files.ReadFileBytes(path));
     return 0;
 }

@@ -13,6 +13,7 @@ namespace velkaris {
 
 namespace {
 
+constexpr std::uint32_t ERROR_HANDLE_EOF = 38;
 constexpr std::uint32_t ERROR_ARITHMETIC_OVERFLOW = 534;
 
 // Closes the read handle on every way out.
@@ -48,7 +49,8 @@ std::string ReadAll(Platform& platform, const std::string& path) {
     std::string buffer = AllocateZeroed(size + 1);
     const std::int32_t read = ReadBytes(platform, file.Get(), &buffer[0], size);
     // Taking a short or failed read as the whole file would drop the user's labels.
-    if (read != size) RaiseSystemOpenError(platform, path, platform.GetLastError());
+    if (read < 0) RaiseSystemOpenError(platform, path, platform.GetLastError());
+    if (read != size) RaiseSystemOpenError(platform, path, ERROR_HANDLE_EOF);
     buffer.resize(static_cast<std::size_t>(read) + 1);  // the terminating zero stays
     return buffer;
 }

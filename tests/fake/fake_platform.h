@@ -57,7 +57,7 @@ struct Fault {
     std::string call;
     int occurrence = 1;
     std::uint32_t error = 5;       // what the call reports (result or GetLastError)
-    bool shortWrite = false;       // WriteFile: succeed but write half
+    bool partial = false;          // ReadFile, WriteFile: succeed with half the bytes
 };
 
 class FakePlatform : public Platform {

@@ -171,16 +171,19 @@ TEST_F(FaultMatrixTest, EachPlatformCallFailingInTurnEndsSoundly) {
     EXPECT_GT(failures, 0);
 }
 
-TEST_F(FaultMatrixTest, EachWriteWritingShortEndsInTheWriteErrorWithTheOldFileKept) {
-    int writes = 0;
-    for (const std::string& call : clean.calls) writes += call == "WriteFile";
-    ASSERT_GT(writes, 0);
-    for (int n = 1; n <= writes; ++n) {
-        const Outcome o = RunWith({fake::Fault{"WriteFile", n, win::ERROR_DISK_FULL, true}});
-        ExpectSound(o, clean, "short write " + std::to_string(n));
-        EXPECT_EQ(o.exitCode, 1);
-        EXPECT_NE(o.reportText.find("EWriteError"), std::string::npos);
-        EXPECT_EQ(o.labelFile == kOldFile, true);
+TEST_F(FaultMatrixTest, EachReadOrWriteStoppingShortEndsInTheReportWithTheOldFileKept) {
+    for (const std::string call : {"ReadFile", "WriteFile"}) {
+        int count = 0;
+        for (const std::string& made : clean.calls) count += made == call;
+        ASSERT_GT(count, 0) << call;
+        for (int n = 1; n <= count; ++n) {
+            const Outcome o = RunWith({fake::Fault{call, n, win::ERROR_DISK_FULL, true}});
+            ExpectSound(o, clean, "short " + call + " " + std::to_string(n));
+            EXPECT_EQ(o.exitCode, 1);
+            EXPECT_NE(o.reportText.find(call == "ReadFile" ? "EFOpenError" : "EWriteError"),
+                      std::string::npos);
+            EXPECT_EQ(o.labelFile == kOldFile, true);
+        }
     }
 }
 

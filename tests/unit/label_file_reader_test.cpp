@@ -138,6 +138,13 @@ TEST_F(ReadLabelFileText, RaisesOpenErrorAndClosesTheFileWhenTheReadFails) {
     EXPECT_TRUE(platform.misuse.empty());
 }
 
+TEST_F(ReadLabelFileText, RaisesOpenErrorWhenTheReadStopsShort) {
+    platform.files.WriteFileBytes(kLabelFilePath, "<vps></vps>");
+    platform.AddFault(fake::Fault{"ReadFile", 1, 0, true});
+    EXPECT_THROW(velkaris::ReadLabelFileText(platform, kLabelFilePath), EFOpenError);
+    EXPECT_EQ(platform.files.OpenFileCount(), 0u);
+}
+
 TEST_F(ReadLabelFileText, RaisesOpenErrorAndClosesTheFileWhenTheSizeCannotBeTaken) {
     platform.files.WriteFileBytes(kLabelFilePath, "<vps/>");
     platform.FailCall("SetFilePointer", 1, 5);
