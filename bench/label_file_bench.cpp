@@ -278,6 +278,14 @@ void TimeStages(Win32Platform& platform, const Paths& paths, int products, int r
         const LineList existing = velkaris::ExtractProductsFromText(rawText);
         times["extract"].push_back(NowMs() - t);
 
+        // The check that every product of the file was carried over counts them in
+        // the raw text and in the cut.
+        t = NowMs();
+        const std::int32_t counted = velkaris::CountProductElements(raw.Item(0)) +
+                                     velkaris::CountProductElements(existing.Item(0));
+        times["count"].push_back(NowMs() - t);
+        if (counted != 2 * products) throw std::runtime_error("product count differs");
+
         t = NowMs();
         const LineList merged = velkaris::MergeLabelFile(&existing);
         times["merge+renumber"].push_back(NowMs() - t);
@@ -458,10 +466,12 @@ int RunDriver(std::string root, int repetitions) {
     }
 
     std::printf("\nstages (ms, median; x.* are single whole-file steps, for scale):\n%9s", "products");
-    const char* const stages[] = {"read",     "extract",  "x.join_raw", "x.split",
-                                  "x.join",   "x.lower",  "x.find",     "x.cut",
-                                  "merge+renumber", "renumber", "save"};
-    for (const char* stage : stages) std::printf(" %*s", static_cast<int>(std::max<std::size_t>(8, std::strlen(stage))), stage);
+    const char* const stages[] = {"read",   "extract", "count",  "x.join_raw",
+                                  "x.split", "x.join",  "x.lower", "x.find",
+                                  "x.cut",  "merge+renumber", "renumber", "save"};
+    for (const char* stage : stages) {
+        std::printf(" %*s", static_cast<int>(std::max<std::size_t>(8, std::strlen(stage))), stage);
+    }
     std::printf("\n");
     for (int products : kSizes) {
         const Results& r = all[products];

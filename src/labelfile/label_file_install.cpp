@@ -20,23 +20,31 @@ void EnsureOfficeFolder(Platform& platform, const std::string& folder) {
     platform.CreateDirectoryA(folder + "\\Microsoft\\Office");
 }
 
-bool HoldsThePack(const LineList& list) {
-    const std::string probe = TrimControls(LowerAscii(list.WholeText()));
-    return FindText(LowerAscii(std::string(LABEL_NAMES[0])), probe) != 0;
+// The pack's first name anywhere in the products carried over, in any letter case.
+// The probe needs no copy: the name has no line break and no control character at
+// either end, so neither the join nor a trim could change where it matches.
+bool HoldsThePack(const LineList* existing) {
+    if (existing == nullptr || existing->ItemCount() == 0) return false;
+    return FindTextIgnoringCase(LowerAscii(std::string(LABEL_NAMES[0])), existing->Item(0)) != 0;
 }
 
 }  // namespace
 
-LineList MergeLabelFile(const LineList* existing) {
+std::string MergedLabelFileText(const LineList* existing) {
     LineList out;
     out.AddItem(LABEL_FILE_HEADER);
     if (existing != nullptr) out.AddItem(existing->WholeText());
-    if (!HoldsThePack(out)) {
+    if (!HoldsThePack(existing)) {
         for (const char* line : PRODUCT_FRAGMENT) out.AddItem(line);
     }
     out.AddItem(LABEL_FILE_FOOTER);
-    RenumberProductIds(out);
-    return out;
+    return RenumberProductIdsInText(out.WholeText());
+}
+
+LineList MergeLabelFile(const LineList* existing) {
+    LineList merged;
+    merged.SetWholeText(MergedLabelFileText(existing));
+    return merged;
 }
 
 void InstallLabelFile(Platform& platform, const std::string& folder) {
@@ -48,16 +56,16 @@ void InstallLabelFile(Platform& platform, const std::string& folder) {
     }
     const std::string path = LabelFilePath(platform, folder);
     const bool present = FileIsPresent(platform, path);
-    LineList out;
+    std::string text;
     if (present) {
         const LineList existing = ExtractExistingProducts(platform, path);
-        out = MergeLabelFile(&existing);
+        text = MergedLabelFileText(&existing);
     } else {
-        out = MergeLabelFile(nullptr);
+        text = MergedLabelFileText(nullptr);
         EnsureOfficeFolder(platform, folder);
     }
     // A file that was not read is never replaced: its labels would be lost.
-    out.WriteToFile(platform, path, present);
+    WriteTextToFile(platform, path, text, present);
 }
 
 }  // namespace velkaris

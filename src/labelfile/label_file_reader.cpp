@@ -87,7 +87,7 @@ LineList ReadLabelFileText(Platform& platform, const std::string& path) {
         text = std::move(bytes);  // the file may be tens of megabytes: no second copy
     }
     LineList list;
-    list.AddItem(text);
+    list.AddItem(std::move(text));
     return list;
 }
 

@@ -64,13 +64,9 @@ LineList ExtractProductsFromText(const std::string& fileText) {
     LineList result;
     if (text.empty()) return result;
 
-    std::int32_t start = 0;
-    std::int32_t end = 0;
-    {
-        const std::string lower = LowerAscii(text);
-        start = FindText(START_MARKER, lower);
-        end = FindText(END_MARKER, lower);
-    }
+    // Found as in the lower-cased text, cut from the text in its own letter case.
+    const std::int32_t start = FindTextIgnoringCase(START_MARKER, text);
+    const std::int32_t end = FindTextIgnoringCase(END_MARKER, text);
     result.AddItem(start != 0 && end != 0 ? CopyRange(text, start, end - start) : std::string());
     return result;
 }

@@ -13,17 +13,14 @@ namespace {
 const char kMarker[] = "productID=\"";
 constexpr std::int32_t kMarkerLength = sizeof(kMarker) - 1;
 
-}  // namespace
-
-void RenumberProductIds(LineList& list) {
-    // One pass over the joined text: the label file may hold thousands of products, and
-    // rebuilding the whole text per id would make the pass quadratic.
+// One pass over the joined text: the label file may hold thousands of products, and
+// rebuilding the whole text per id would make the pass quadratic. False, and nothing
+// in renumbered, when the text holds no marker.
+bool Renumber(const std::string& text, std::string& renumbered) {
     const std::string marker = kMarker;
     const std::string quote = "\"";
-    const std::string text = list.WholeText();
     const std::int32_t length = static_cast<std::int32_t>(text.size());
 
-    std::string renumbered;
     renumbered.reserve(text.size());
     std::int32_t copied = 1;  // first position of the text not yet copied
     std::int32_t count = 0;
@@ -48,10 +45,22 @@ void RenumberProductIds(LineList& list) {
         copied = close;
     }
     if (!markerFound) {
-        return;
+        return false;
     }
     renumbered += CopyRange(text, copied, length - copied + 1);
-    list.SetWholeText(std::move(renumbered));
+    return true;
+}
+
+}  // namespace
+
+void RenumberProductIds(LineList& list) {
+    std::string renumbered;
+    if (Renumber(list.WholeText(), renumbered)) list.SetWholeText(std::move(renumbered));
+}
+
+std::string RenumberProductIdsInText(std::string text) {
+    std::string renumbered;
+    return Renumber(text, renumbered) ? renumbered : text;
 }
 
 }  // namespace velkaris

@@ -12,4 +12,8 @@ namespace velkaris {
 // renumbering there; the rest of the text is kept unchanged.
 void RenumberProductIds(LineList& list);
 
+// The same on a whole text: the renumbered text, or the text as it was when it
+// holds no marker.
+std::string RenumberProductIdsInText(std::string text);
+
 }  // namespace velkaris

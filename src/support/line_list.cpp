@@ -98,6 +98,10 @@ std::int32_t LineList::AddItem(const std::string& text) {
     return AppendItem(items_, capacity_, RaiseOutOfMemoryAsError([&] { return text; }));
 }
 
+std::int32_t LineList::AddItem(std::string&& text) {
+    return AppendItem(items_, capacity_, std::move(text));
+}
+
 std::int32_t LineList::ItemCount() const { return static_cast<std::int32_t>(items_.size()); }
 
 const std::string& LineList::Item(std::int32_t index) const {
@@ -145,7 +149,11 @@ void LineList::WriteToFile(Platform& platform, const std::string& path,
                            bool replaceExisting) const {
     // The text is made before any file is touched: running out of memory then
     // leaves nothing behind.
-    const std::string text = WholeText();
+    WriteTextToFile(platform, path, WholeText(), replaceExisting);
+}
+
+void WriteTextToFile(Platform& platform, const std::string& path, const std::string& text,
+                     bool replaceExisting) {
     TemporaryFile temporary(platform, RaiseOutOfMemoryAsError([&] { return path + ".new"; }));
 
     if (!temporary.Create()) RaiseCreateError(platform, path, platform.GetLastError());

@@ -14,6 +14,7 @@ class Platform;
 class LineList {
 public:
     std::int32_t AddItem(const std::string& text);
+    std::int32_t AddItem(std::string&& text);  // takes a large text without copying it
     std::int32_t ItemCount() const;
     const std::string& Item(std::int32_t index) const;
     // Room for items before the storage grows: by 4 up to 8, by 16 up to 64, then
@@ -38,5 +39,9 @@ private:
     std::vector<std::string> items_;
     std::int32_t capacity_ = 0;
 };
+
+// The save of WriteToFile for a text already joined.
+void WriteTextToFile(Platform& platform, const std::string& path, const std::string& text,
+                     bool replaceExisting = true);
 
 }  // namespace velkaris

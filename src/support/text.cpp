@@ -57,6 +57,21 @@ std::int32_t FindTextFrom(const std::string& needle, const std::string& text,
     return SearchRange(needle, text, first, last);
 }
 
+std::int32_t FindTextIgnoringCase(const std::string& lowerNeedle, const std::string& text) {
+    if (lowerNeedle.empty() || lowerNeedle.size() > text.size()) return 0;
+    const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
+    const char first = lowerNeedle[0];
+    const bool firstIsLetter = first >= 'a' && first <= 'z';
+    const std::size_t last = text.size() - lowerNeedle.size();
+    for (std::size_t at = 0; at <= last; ++at) {
+        if (firstIsLetter ? lower(text[at]) != first : text[at] != first) continue;
+        std::size_t i = 1;
+        while (i < lowerNeedle.size() && lower(text[at + i]) == lowerNeedle[i]) ++i;
+        if (i == lowerNeedle.size()) return static_cast<std::int32_t>(at + 1);
+    }
+    return 0;
+}
+
 std::string CopyRange(const std::string& text, std::int32_t index, std::int32_t count) {
     if (text.empty()) return {};
     const std::int32_t start = index < 1 ? 1 : index;

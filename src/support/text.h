@@ -17,6 +17,8 @@ std::string LowerAscii(const std::string& text);
 std::string TrimControls(const std::string& text);
 std::int32_t FindText(const std::string& needle, const std::string& text);
 std::int32_t FindTextFrom(const std::string& needle, const std::string& text, std::int32_t offset);
+// FindText of a lower-case needle in the lower-cased text, without lowering a copy.
+std::int32_t FindTextIgnoringCase(const std::string& lowerNeedle, const std::string& text);
 std::string CopyRange(const std::string& text, std::int32_t index, std::int32_t count);
 std::string DecimalText(std::int32_t value);
 std::string ConcatTexts(std::initializer_list<std::string> texts);

@@ -149,11 +149,15 @@ e2e_copy_prefix() {
     cp -al "$from/drive_c/windows" "$to/drive_c/"
     local ini
     for ini in "$to"/drive_c/windows/*.ini; do
-        [[ -e $ini ]] && cp --remove-destination "$from/drive_c/windows/${ini##*/}" "$ini"
+        if [[ -e $ini ]]; then
+            cp --remove-destination "$from/drive_c/windows/${ini##*/}" "$ini"
+        fi
     done
     local entry
     for entry in "$from"/drive_c/*; do
-        [[ ${entry##*/} == windows ]] || cp -a "$entry" "$to/drive_c/"
+        if [[ ${entry##*/} != windows ]]; then
+            cp -a "$entry" "$to/drive_c/"
+        fi
     done
 }
 

@@ -12,6 +12,7 @@ e2e_add_value "$labels_8" "Moja etykieta" REG_BINARY 0102030405060708090a
 e2e_add_value "$labels_8" "Velkaris     L-15" REG_SZ "stara wersja"
 e2e_add_value "$labels_10" "Velkaris L-15" REG_BINARY 00
 e2e_add_value "$labels_10" "Koperty" REG_DWORD 7
+e2e_add_value "$labels_10" "Przesyłki" REG_SZ "Duże koperty"
 e2e_snapshot before
 
 answer_yes() {

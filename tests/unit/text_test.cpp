@@ -114,3 +114,19 @@ TEST(RaiseOutOfMemoryAsError, TurnsExhaustedMemoryIntoEOutOfMemory) {
 
 }  // namespace
 }  // namespace velkaris
+
+namespace velkaris {
+namespace {
+
+TEST(FindTextIgnoringCaseTest, FindsALowerCaseNeedleInTextOfAnyCase) {
+    EXPECT_EQ(FindTextIgnoringCase("velkaris     l-15", "x VELKARIS     L-15"), 3);
+    EXPECT_EQ(FindTextIgnoringCase("</vendorproductset>", "</VendorProductSet>"), 1);
+    EXPECT_EQ(FindTextIgnoringCase("ab", "aAB"), 2);
+    EXPECT_EQ(FindTextIgnoringCase("ab", "a"), 0);
+    EXPECT_EQ(FindTextIgnoringCase("", "abc"), 0);
+    // Only A to Z fold: accented capitals stay apart from their small letters.
+    EXPECT_EQ(FindTextIgnoringCase("\xB3", "\xA3"), 0);
+}
+
+}  // namespace
+}  // namespace velkaris

@@ -11,13 +11,6 @@ namespace {
 
 HANDLE Handle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
 
-FILETIME ToFileTime(FileTime time) {
-    FILETIME ft;
-    ft.dwLowDateTime = static_cast<DWORD>(time & 0xFFFFFFFFu);
-    ft.dwHighDateTime = static_cast<DWORD>(time >> 32);
-    return ft;
-}
-
 FileTime FromFileTime(const FILETIME& ft) {
     return (static_cast<FileTime>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
 }

@@ -6,17 +6,36 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace helper {
 
+// Owners of what the helpers obtain from Windows, released on every way out.
+struct KeyCloser {
+    void operator()(HKEY key) const { RegCloseKey(key); }
+};
+using OwnedKey = std::unique_ptr<std::remove_pointer_t<HKEY>, KeyCloser>;
+
+struct HandleCloser {
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+// Holds a valid handle only: never INVALID_HANDLE_VALUE.
+using OwnedHandle = std::unique_ptr<void, HandleCloser>;
+
+struct LocalFreer {
+    void operator()(void* memory) const { LocalFree(memory); }
+};
+template <typename T>
+using OwnedLocal = std::unique_ptr<T, LocalFreer>;
+
 inline std::vector<std::wstring> Arguments() {
     int count = 0;
-    LPWSTR* raw = CommandLineToArgvW(GetCommandLineW(), &count);
+    const OwnedLocal<LPWSTR> raw(CommandLineToArgvW(GetCommandLineW(), &count));
     std::vector<std::wstring> result;
-    for (int i = 1; raw != nullptr && i < count; ++i) result.emplace_back(raw[i]);
-    LocalFree(raw);
+    for (int i = 1; raw != nullptr && i < count; ++i) result.emplace_back(raw.get()[i]);
     return result;
 }
 

@@ -18,13 +18,14 @@ int main() {
         helper::Err("usage: holdfile PATH [READY_PATH]");
         return 64;
     }
-    const HANDLE held = CreateFileW(args[0].c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (held == INVALID_HANDLE_VALUE) {
+    const HANDLE opened = CreateFileW(args[0].c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) {
         helper::Err("holdfile: cannot open " + helper::Utf8(args[0]) + ": error " +
                     std::to_string(GetLastError()));
         return 1;
     }
+    const helper::OwnedHandle held(opened);
     if (args.size() == 2) {
         const HANDLE ready = CreateFileW(args[1].c_str(), GENERIC_WRITE, 0, nullptr,
                                          CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -34,34 +34,33 @@ int main() {
     const std::wstring path = args[0];
     const std::wstring sddl = args.size() == 2 ? args[1] : kReadOnlyForEveryone;
 
-    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    PSECURITY_DESCRIPTOR converted = nullptr;
     if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl.c_str(), SDDL_REVISION_1,
-                                                              &descriptor, nullptr))
+                                                              &converted, nullptr))
         return Fail("bad SDDL", static_cast<LONG>(GetLastError()));
+    const helper::OwnedLocal<void> descriptor(converted);
 
-    HKEY key = nullptr;
+    HKEY created = nullptr;
     LONG result = RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0,
-                                  KEY_ALL_ACCESS, nullptr, &key, nullptr);
-    if (result != ERROR_SUCCESS) {
-        LocalFree(descriptor);
-        return Fail("cannot create the key", result);
+                                  KEY_ALL_ACCESS, nullptr, &created, nullptr);
+    if (result != ERROR_SUCCESS) return Fail("cannot create the key", result);
+    {
+        const helper::OwnedKey key(created);
+        result = RegSetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, descriptor.get());
     }
-    result = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor);
-    RegCloseKey(key);
-    LocalFree(descriptor);
     if (result != ERROR_SUCCESS) return Fail("cannot set the key's security", result);
 
     // Prove the refusal the test relies on, rather than trust that it took.
     HKEY probe = nullptr;
     result = RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_ALL_ACCESS, &probe);
     if (result == ERROR_SUCCESS) {
-        RegCloseKey(probe);
+        const helper::OwnedKey opened(probe);
         return Fail("the key still opens with full access", result);
     }
     result = RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
                              nullptr, &probe, nullptr);
     if (result == ERROR_SUCCESS) {
-        RegCloseKey(probe);
+        const helper::OwnedKey opened(probe);
         return Fail("the key still creates with full access", result);
     }
     helper::Out("refused\t" + std::to_string(result));

@@ -32,14 +32,15 @@ bool ByName(const std::pair<std::string, std::wstring>& a,
 
 // Returns false when something that exists could not be read.
 bool Dump(HKEY parent, const std::wstring& path, const std::wstring& name, bool top) {
-    HKEY key = nullptr;
-    const LONG opened = RegOpenKeyExW(parent, name.c_str(), 0, KEY_READ, &key);
-    if (opened == ERROR_FILE_NOT_FOUND && top) return true;
-    if (opened != ERROR_SUCCESS) {
+    HKEY opened = nullptr;
+    const LONG result = RegOpenKeyExW(parent, name.c_str(), 0, KEY_READ, &opened);
+    if (result == ERROR_FILE_NOT_FOUND && top) return true;
+    if (result != ERROR_SUCCESS) {
         helper::Err("regdump: cannot open " + helper::Utf8(path) + ": error " +
-                    std::to_string(opened));
+                    std::to_string(result));
         return false;
     }
+    const helper::OwnedKey key(opened);
     helper::Out("[" + helper::Escaped(path, true) + "]");
 
     bool ok = true;
@@ -49,7 +50,7 @@ bool Dump(HKEY parent, const std::wstring& path, const std::wstring& name, bool 
         DWORD nameLength = 16384;
         DWORD type = 0;
         DWORD size = 0;
-        LONG result = RegEnumValueW(key, index, valueName, &nameLength, nullptr, &type, nullptr,
+        LONG result = RegEnumValueW(key.get(), index, valueName, &nameLength, nullptr, &type, nullptr,
                                     &size);
         if (result == ERROR_NO_MORE_ITEMS) break;
         if (result != ERROR_SUCCESS) {
@@ -60,7 +61,7 @@ bool Dump(HKEY parent, const std::wstring& path, const std::wstring& name, bool 
         Value value{helper::Escaped(std::wstring(valueName, nameLength)), type,
                     std::vector<unsigned char>(size)};
         DWORD read = size;
-        result = RegQueryValueExW(key, valueName, nullptr, &type,
+        result = RegQueryValueExW(key.get(), valueName, nullptr, &type,
                                   value.data.empty() ? nullptr : value.data.data(), &read);
         if (result != ERROR_SUCCESS) {
             helper::Err("regdump: cannot read a value of " + helper::Utf8(path));
@@ -82,7 +83,7 @@ bool Dump(HKEY parent, const std::wstring& path, const std::wstring& name, bool 
         wchar_t subName[256];
         DWORD nameLength = 256;
         const LONG result =
-            RegEnumKeyExW(key, index, subName, &nameLength, nullptr, nullptr, nullptr, nullptr);
+            RegEnumKeyExW(key.get(), index, subName, &nameLength, nullptr, nullptr, nullptr, nullptr);
         if (result == ERROR_NO_MORE_ITEMS) break;
         if (result != ERROR_SUCCESS) {
             helper::Err("regdump: cannot list the subkeys of " + helper::Utf8(path));
@@ -94,8 +95,7 @@ bool Dump(HKEY parent, const std::wstring& path, const std::wstring& name, bool 
     }
     std::sort(subkeys.begin(), subkeys.end(), ByName);
     for (const auto& sub : subkeys)
-        ok = Dump(key, path + L"\\" + sub.second, sub.second, false) && ok;
-    RegCloseKey(key);
+        ok = Dump(key.get(), path + L"\\" + sub.second, sub.second, false) && ok;
     return ok;
 }
 
