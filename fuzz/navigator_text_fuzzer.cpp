@@ -442,6 +442,10 @@ void CheckFind(Reader& in) {
     const std::int32_t found = FindText(needle, text);
     Check(found == RefFindFrom(needle, text, 1),
           "FindText(\"" + Visible(needle) + "\", \"" + Visible(text) + "\") = " + std::to_string(found));
+    const std::int32_t folded = FindTextIgnoringCase(Lower(needle), text);
+    Check(folded == RefFindFrom(Lower(needle), Lower(text), 1),
+          "FindTextIgnoringCase(\"" + Visible(Lower(needle)) + "\", \"" + Visible(text) + "\") = " +
+              std::to_string(folded));
     const std::int32_t from = FindTextFrom(needle, text, offset);
     Check(from == RefFindFrom(needle, text, offset),
           "FindTextFrom(\"" + Visible(needle) + "\", \"" + Visible(text) + "\", " +
