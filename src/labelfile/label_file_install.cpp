@@ -31,14 +31,22 @@ bool HoldsThePack(const LineList* existing) {
 }  // namespace
 
 std::string MergedLabelFileText(const LineList* existing) {
-    LineList out;
-    out.AddItem(LABEL_FILE_HEADER);
-    if (existing != nullptr) out.AddItem(existing->WholeText());
+    LineList kept;
+    kept.AddItem(LABEL_FILE_HEADER);
+    if (existing != nullptr) kept.AddItem(existing->WholeText());
+    LineList added;
     if (!HoldsThePack(existing)) {
-        for (const char* line : PRODUCT_FRAGMENT) out.AddItem(line);
+        for (const char* line : PRODUCT_FRAGMENT) added.AddItem(line);
     }
-    out.AddItem(LABEL_FILE_FOOTER);
-    return RenumberProductIdsInText(out.WholeText());
+    added.AddItem(LABEL_FILE_FOOTER);
+    // One count runs through both parts, but a value is never looked for past the
+    // user's products: an unclosed one there would swallow the start of the pack.
+    std::int32_t lastId = 0;
+    std::string text = RenumberProductIdsInText(kept.WholeText(), lastId);
+    const std::string tail = RenumberProductIdsInText(added.WholeText(), lastId);
+    text.reserve(text.size() + tail.size());
+    text += tail;
+    return text;
 }
 
 LineList MergeLabelFile(const LineList* existing) {

@@ -16,14 +16,13 @@ constexpr std::int32_t kMarkerLength = sizeof(kMarker) - 1;
 // One pass over the joined text: the label file may hold thousands of products, and
 // rebuilding the whole text per id would make the pass quadratic. False, and nothing
 // in renumbered, when the text holds no marker.
-bool Renumber(const std::string& text, std::string& renumbered) {
+bool Renumber(const std::string& text, std::string& renumbered, std::int32_t& count) {
     const std::string marker = kMarker;
     const std::string quote = "\"";
     const std::int32_t length = static_cast<std::int32_t>(text.size());
 
     renumbered.reserve(text.size());
     std::int32_t copied = 1;  // first position of the text not yet copied
-    std::int32_t count = 0;
     bool markerFound = false;
     for (;;) {
         const std::int32_t at = FindTextFrom(marker, text, copied);
@@ -55,12 +54,13 @@ bool Renumber(const std::string& text, std::string& renumbered) {
 
 void RenumberProductIds(LineList& list) {
     std::string renumbered;
-    if (Renumber(list.WholeText(), renumbered)) list.SetWholeText(std::move(renumbered));
+    std::int32_t count = 0;
+    if (Renumber(list.WholeText(), renumbered, count)) list.SetWholeText(std::move(renumbered));
 }
 
-std::string RenumberProductIdsInText(std::string text) {
+std::string RenumberProductIdsInText(std::string text, std::int32_t& lastId) {
     std::string renumbered;
-    return Renumber(text, renumbered) ? renumbered : text;
+    return Renumber(text, renumbered, lastId) ? renumbered : text;
 }
 
 }  // namespace velkaris

@@ -2,6 +2,9 @@
 // Word needs the product ids of its custom label file to be distinct, so after a merge
 // every productID="..." value is replaced by a running count through the whole file.
 
+#include <cstdint>
+#include <string>
+
 #include "support/line_list.h"
 
 namespace velkaris {
@@ -12,8 +15,8 @@ namespace velkaris {
 // renumbering there; the rest of the text is kept unchanged.
 void RenumberProductIds(LineList& list);
 
-// The same on a whole text: the renumbered text, or the text as it was when it
-// holds no marker.
-std::string RenumberProductIdsInText(std::string text);
+// The same on a whole text, counting on from lastId, which receives the last id
+// given: the renumbered text, or the text as it was when it holds no marker.
+std::string RenumberProductIdsInText(std::string text, std::int32_t& lastId);
 
 }  // namespace velkaris

@@ -38,6 +38,10 @@ E2E_TEMPLATE_RECIPE=1
 
 E2E_OFFICE_KEY='Software\Microsoft\Office'
 
+# A scenario that cannot run on this machine ends with this code (ctest's
+# SKIP_RETURN_CODE for it).
+E2E_SKIP_STATUS=77
+
 export WINEARCH=win32
 export WINEDEBUG=-all
 
@@ -227,12 +231,15 @@ e2e_begin() {
     E2E_BOX_COUNT=0
     E2E_RUN_COUNT=0
     E2E_PROGRAM_PID=
+    E2E_HOLD_PID=
+    E2E_END_HOOKS=()
     e2e_ensure_template "$E2E_WORK"
     E2E_START=$(e2e_now)
     trap e2e_end EXIT
     export WINEPREFIX="$E2E_RUN/prefix"
     e2e_copy_prefix "$E2E_WORK/template" "$WINEPREFIX"
     E2E_APPDATA="$WINEPREFIX/$(<"$WINEPREFIX/.e2e-appdata")"
+    e2e_label_file_paths
     e2e_start_xvfb "$E2E_RUN/xvfb.log"
     # One server for the whole scenario: registry state that only lives in the
     # server (key security) survives from one Wine command to the next.
@@ -252,7 +259,18 @@ e2e_end() {
         wineserver -w 2>/dev/null || true
     fi
     e2e_stop_xvfb
-    if ((status == 0)); then
+    # After Wine has let go of every file: a hook may unmount what it mounted.
+    local hook
+    for hook in ${E2E_END_HOOKS[@]+"${E2E_END_HOOKS[@]}"}; do
+        if ! eval "$hook"; then
+            printf 'FAIL: clean-up step "%s" failed\n' "$hook" >&2
+            ((status != 0 && status != E2E_SKIP_STATUS)) || status=1
+        fi
+    done
+    if ((status == E2E_SKIP_STATUS)); then
+        rm -rf "$WINEPREFIX"
+        e2e_log "SKIP $E2E_NAME"
+    elif ((status == 0)); then
         rm -rf "$WINEPREFIX"
         e2e_log "PASS $E2E_NAME in $(e2e_seconds_since "$E2E_START") s"
     else
@@ -361,7 +379,7 @@ e2e_expect_box() {
 
 # e2e_expect_failure_box KIND TEXT...: the failure report names the error kind
 # and the program's file, gives an 8-digit position and a message that ends with
-# a period and holds each TEXT.
+# a period and holds each TEXT. The message is left in E2E_FAILURE_MESSAGE.
 e2e_expect_failure_box() {
     local kind=$1
     shift
@@ -374,6 +392,8 @@ e2e_expect_failure_box() {
     local message
     message=$(printf '%s' "${BASH_REMATCH[1]}" | sed 's/\\\\/\\/g')
     [[ $message == *. ]] || e2e_fail "the failure report's message \"$message\" does not end with a period"
+    # shellcheck disable=SC2034  # read by the scenarios
+    E2E_FAILURE_MESSAGE=$message
     local fragment
     for fragment in "$@"; do
         [[ $message == *"$fragment"* ]] ||
@@ -495,4 +515,107 @@ e2e_expect_files_unchanged() {
         e2e_fail "the application-data folder changed"
     fi
     e2e_log "  application-data folder unchanged"
+}
+
+# ---------------------------------------------------------------------------
+# The Word 12.0 label file and odd conditions around it
+
+# E2E_OFFICE_DIR and E2E_LABEL_FILE: the label file's folder and path on the host;
+# E2E_LABEL_FILE_WINDOWS: its path as the program sees it (drive C is drive_c).
+e2e_label_file_paths() {
+    local relative
+    relative=$(<"$WINEPREFIX/.e2e-appdata")
+    [[ $relative == drive_c/* ]] || e2e_fail "the application-data folder $relative is not on drive C"
+    relative=${relative#drive_c/}
+    E2E_OFFICE_DIR="$E2E_APPDATA/Microsoft/Office"
+    E2E_LABEL_FILE="$E2E_OFFICE_DIR/pg_custom.xml"
+    E2E_LABEL_FILE_WINDOWS="C:\\${relative//\//\\}\\Microsoft\\Office\\pg_custom.xml"
+}
+
+# e2e_put_label_file SOURCE: SOURCE's bytes become the user's label file.
+e2e_put_label_file() {
+    mkdir -p "$E2E_OFFICE_DIR"
+    cp "$1" "$E2E_LABEL_FILE"
+}
+
+# The label file's folder holds the label file and nothing else: in particular no
+# half-written new file is left beside it.
+e2e_expect_only_label_file() {
+    local entries
+    entries=$(cd "$E2E_OFFICE_DIR" && find . -mindepth 1 -printf '%P\n' | LC_ALL=C sort | paste -sd' ' -)
+    [[ $entries == pg_custom.xml ]] ||
+        e2e_fail "the folder Microsoft/Office holds \"$entries\", expected pg_custom.xml alone"
+}
+
+# e2e_expect_label_file EXPECTED: the label file holds exactly EXPECTED's bytes
+# and nothing else lies beside it.
+e2e_expect_label_file() {
+    local expected=$1
+    [[ -f $E2E_LABEL_FILE ]] || e2e_fail "no label file at $E2E_LABEL_FILE"
+    if ! cmp -s "$expected" "$E2E_LABEL_FILE"; then
+        cp "$E2E_LABEL_FILE" "$E2E_RUN/pg_custom.found.xml"
+        diff -u --label expected --label found <(cat -A "$expected") <(cat -A "$E2E_LABEL_FILE") |
+            head -n 40 | cut -c 1-160 >&2 || true
+        e2e_fail "the label file differs from ${expected##*/} (diff above, cat -A form: ^I TAB, ^M CR, \$ LF; kept as pg_custom.found.xml)"
+    fi
+    e2e_expect_only_label_file
+    e2e_log "  label file: ${expected##*/}, byte for byte"
+}
+
+# e2e_trace_registry_writes: the relay trace of the next runs shows key creation
+# and value writes too (the template traces only the boxes and the probes).
+e2e_trace_registry_writes() {
+    e2e_add_value 'Software\Wine\Debug' RelayInclude REG_SZ \
+        'user32.MessageBoxA;user32.MessageBoxW;advapi32.RegOpenKeyExA;advapi32.RegCreateKeyExA;advapi32.RegSetValueExA'
+}
+
+# After e2e_trace_registry_writes: the last run created no key and wrote no value.
+# Only the program's own calls count: those of its thread (the one that probes the
+# Word keys) to the A functions it uses. Wine's desktop process, started with it,
+# and Wine's shell32 on its thread write their own settings with the W functions.
+e2e_expect_no_registry_writes() {
+    local thread calls
+    thread=$(grep -a -m 1 ':Call advapi32\.RegOpenKeyExA(.*Office' "$E2E_RELAY" | cut -d: -f1 || true)
+    [[ -n $thread ]] || e2e_fail "the relay trace shows no probe of a Word key"
+    calls=$(grep -a -E "^$thread:Call advapi32\.Reg(CreateKeyEx|SetValueEx)A\(" "$E2E_RELAY" | head -n 5 || true)
+    [[ -z $calls ]] || e2e_fail "the program wrote to the registry: $calls"
+    e2e_log "  no registry key created, no value written"
+}
+
+# e2e_hold_label_file: another program (holdfile) keeps the label file open
+# with share mode 0, as Word does, until e2e_release_label_file.
+e2e_hold_label_file() {
+    local ready="$WINEPREFIX/drive_c/holdfile.ready"
+    rm -f "$ready"
+    wine "$E2E_HELPERS/holdfile.exe" "$E2E_LABEL_FILE_WINDOWS" 'C:\holdfile.ready' \
+        >"$E2E_RUN/holdfile.out" 2>&1 &
+    E2E_HOLD_PID=$!
+    local deadline=$((SECONDS + 20))
+    until [[ -e $ready ]]; do
+        kill -0 "$E2E_HOLD_PID" 2>/dev/null ||
+            e2e_fail "holdfile ended before holding the file: $(<"$E2E_RUN/holdfile.out")"
+        ((SECONDS < deadline)) || e2e_fail "holdfile did not hold the file within 20 s"
+        sleep 0.05
+    done
+    e2e_log "  label file held open by holdfile"
+}
+
+e2e_release_label_file() {
+    [[ -n ${E2E_HOLD_PID-} ]] || e2e_fail "the label file is not held"
+    kill "$E2E_HOLD_PID" 2>/dev/null || true
+    wait "$E2E_HOLD_PID" 2>/dev/null || true
+    E2E_HOLD_PID=
+    e2e_log "  holdfile ended"
+}
+
+# e2e_on_end COMMAND: run COMMAND (with eval) when the scenario ends, pass or
+# fail, after Wine has stopped and before the prefix is removed.
+e2e_on_end() {
+    E2E_END_HOOKS+=("$1")
+}
+
+# e2e_skip REASON: this scenario cannot run here; ctest counts it as skipped.
+e2e_skip() {
+    printf 'SKIP: %s\n' "$*" >&2
+    exit "$E2E_SKIP_STATUS"
 }

@@ -248,6 +248,15 @@ TEST_F(InstallLabelFileTest, RefusesAUtf16FileWhoseProductNameHasACharacterWithA
     ExpectRefusedAndKept(file, "It holds characters that a single-byte label file cannot keep");
 }
 
+TEST_F(InstallLabelFileTest, AnUnclosedIdInTheUsersProductsLeavesThePackWhole) {
+    const std::string file = WordFile({"<product units=\"emu\" productID=\"7"});
+    const std::string saved = InstallOver(file);
+    const Lines lines = LinesOf(saved);
+    EXPECT_EQ(lines[1], "<product units=\"emu\" productID=\"7");
+    EXPECT_EQ(lines[4], FirstPackLine(1));
+    EXPECT_EQ(lines.back(), kFooterLine);
+}
+
 // --- the pack already there -------------------------------------------------------------
 
 TEST_F(InstallLabelFileTest, SecondRunOnlyDropsTheFirstTabAndAddsTwoEmptyLines) {
