@@ -31,21 +31,31 @@ bool HoldsThePack(const LineList* existing) {
 }  // namespace
 
 std::string MergedLabelFileText(const LineList* existing) {
-    LineList kept;
-    kept.AddItem(LABEL_FILE_HEADER);
-    if (existing != nullptr) kept.AddItem(existing->WholeText());
-    LineList added;
-    if (!HoldsThePack(existing)) {
-        for (const char* line : PRODUCT_FRAGMENT) added.AddItem(line);
+    // The file as a list would join it: the header, the products carried over as one
+    // item, the pack unless they hold it, the footer, each followed by CR LF.
+    const std::string lineBreak = "\r\n";
+    std::string kept = LABEL_FILE_HEADER + lineBreak;
+    if (existing != nullptr) {
+        for (std::int32_t i = 0; i < existing->ItemCount(); ++i) {
+            kept.reserve(kept.size() + existing->Item(i).size() + 2 * lineBreak.size());
+            kept += existing->Item(i);
+            kept += lineBreak;
+        }
+        kept += lineBreak;
     }
-    added.AddItem(LABEL_FILE_FOOTER);
+    std::string added;
+    if (!HoldsThePack(existing)) {
+        for (const char* line : PRODUCT_FRAGMENT) added += line + lineBreak;
+    }
+    added += LABEL_FILE_FOOTER + lineBreak;
+
     // One count runs through both parts, but a value is never looked for past the
     // user's products: an unclosed one there would swallow the start of the pack.
+    std::string text;
+    text.reserve(kept.size() + added.size() + 64);
     std::int32_t lastId = 0;
-    std::string text = RenumberProductIdsInText(kept.WholeText(), lastId);
-    const std::string tail = RenumberProductIdsInText(added.WholeText(), lastId);
-    text.reserve(text.size() + tail.size());
-    text += tail;
+    AppendRenumberedProductIds(kept, text, lastId);
+    AppendRenumberedProductIds(added, text, lastId);
     return text;
 }
 

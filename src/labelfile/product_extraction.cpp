@@ -15,7 +15,9 @@ const char* const END_MARKER = "</vendorproductset>";
 // What a line list split at the text and joined again gives back: every line break
 // (CR LF, CR or LF) becomes CR LF, the last line gets one, and the first NUL ends the
 // text. One pass, without a list item per line: the file may hold a million lines.
-std::string NormalizeLineBreaks(const std::string& fileText) {
+// With joinedItem, the text is taken as a list item followed by the join's CR LF,
+// without copying it to append one.
+std::string NormalizeLineBreaks(const std::string& fileText, bool joinedItem) {
     return RaiseOutOfMemoryAsError([&] {
         std::string text;
         text.reserve(fileText.size() + 2);
@@ -32,6 +34,11 @@ std::string NormalizeLineBreaks(const std::string& fileText) {
             if (cursor < size && fileText[cursor] == '\r') ++cursor;
             if (cursor < size && fileText[cursor] == '\n') ++cursor;
         }
+        // The join's CR LF after a text that already ended its last line (or after no
+        // text at all) is one more, empty, line; after an open last line it only ends it.
+        const bool reachedEnd = cursor == size;
+        const bool endsLine = size == 0 || fileText[size - 1] == '\r' || fileText[size - 1] == '\n';
+        if (joinedItem && reachedEnd && endsLine) text += "\r\n";
         return text;
     });
 }
@@ -49,6 +56,17 @@ bool IsProductTagAt(const std::string& text, std::size_t at) {
     return next == ' ' || next == '\t' || next == '\r' || next == '\n' || next == '>' || next == '/';
 }
 
+LineList ExtractFromNormalized(const std::string& text) {
+    LineList result;
+    if (text.empty()) return result;
+
+    // Found as in the lower-cased text, cut from the text in its own letter case.
+    const std::int32_t start = FindTextIgnoringCase(START_MARKER, text);
+    const std::int32_t end = FindTextIgnoringCase(END_MARKER, text);
+    result.AddItem(start != 0 && end != 0 ? CopyRange(text, start, end - start) : std::string());
+    return result;
+}
+
 }  // namespace
 
 std::int32_t CountProductElements(const std::string& text) {
@@ -60,20 +78,12 @@ std::int32_t CountProductElements(const std::string& text) {
 }
 
 LineList ExtractProductsFromText(const std::string& fileText) {
-    const std::string text = NormalizeLineBreaks(fileText);
-    LineList result;
-    if (text.empty()) return result;
-
-    // Found as in the lower-cased text, cut from the text in its own letter case.
-    const std::int32_t start = FindTextIgnoringCase(START_MARKER, text);
-    const std::int32_t end = FindTextIgnoringCase(END_MARKER, text);
-    result.AddItem(start != 0 && end != 0 ? CopyRange(text, start, end - start) : std::string());
-    return result;
+    return ExtractFromNormalized(NormalizeLineBreaks(fileText, false));
 }
 
 LineList ExtractExistingProducts(Platform& platform, const std::string& path) {
     const LineList raw = ReadLabelFileText(platform, path);
-    LineList products = ExtractProductsFromText(raw.WholeText());
+    LineList products = ExtractFromNormalized(NormalizeLineBreaks(raw.Item(0), true));
     // Products after a NUL, outside the first vendor set, in other units or without
     // an end tag would be dropped by the rewrite: leave such a file as it is.
     const std::int32_t kept = products.ItemCount() == 0 ? 0 : CountProductElements(products.Item(0));

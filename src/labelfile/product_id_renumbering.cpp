@@ -14,14 +14,11 @@ const char kMarker[] = "productID=\"";
 constexpr std::int32_t kMarkerLength = sizeof(kMarker) - 1;
 
 // One pass over the joined text: the label file may hold thousands of products, and
-// rebuilding the whole text per id would make the pass quadratic. False, and nothing
-// in renumbered, when the text holds no marker.
-bool Renumber(const std::string& text, std::string& renumbered, std::int32_t& count) {
+// rebuilding the whole text per id would make the pass quadratic. Appends the
+// renumbered text to out; false, with nothing appended, when the text holds no marker.
+bool Renumber(const std::string& text, std::string& out, std::int32_t& count) {
     const std::string marker = kMarker;
     const std::string quote = "\"";
-    const std::int32_t length = static_cast<std::int32_t>(text.size());
-
-    renumbered.reserve(text.size());
     std::int32_t copied = 1;  // first position of the text not yet copied
     bool markerFound = false;
     for (;;) {
@@ -37,8 +34,9 @@ bool Renumber(const std::string& text, std::string& renumbered, std::int32_t& co
             break;
         }
         ++count;
-        renumbered += CopyRange(text, copied, valueStart - copied);
-        renumbered += DecimalText(count);
+        out.append(text, static_cast<std::size_t>(copied - 1),
+                   static_cast<std::size_t>(valueStart - copied));
+        out += DecimalText(count);
         // The search resumes at the closing quote, so a marker inside a replaced value
         // is not one, and the marker right after it is the next one.
         copied = close;
@@ -46,21 +44,26 @@ bool Renumber(const std::string& text, std::string& renumbered, std::int32_t& co
     if (!markerFound) {
         return false;
     }
-    renumbered += CopyRange(text, copied, length - copied + 1);
+    out.append(text, static_cast<std::size_t>(copied - 1), std::string::npos);
     return true;
 }
 
 }  // namespace
 
 void RenumberProductIds(LineList& list) {
+    const std::string text = list.WholeText();
     std::string renumbered;
     std::int32_t count = 0;
-    if (Renumber(list.WholeText(), renumbered, count)) list.SetWholeText(std::move(renumbered));
+    RaiseOutOfMemoryAsError([&] { renumbered.reserve(text.size()); });
+    if (RaiseOutOfMemoryAsError([&] { return Renumber(text, renumbered, count); })) {
+        list.SetWholeText(std::move(renumbered));
+    }
 }
 
-std::string RenumberProductIdsInText(std::string text, std::int32_t& lastId) {
-    std::string renumbered;
-    return Renumber(text, renumbered, lastId) ? renumbered : text;
+void AppendRenumberedProductIds(const std::string& text, std::string& out, std::int32_t& lastId) {
+    RaiseOutOfMemoryAsError([&] {
+        if (!Renumber(text, out, lastId)) out += text;
+    });
 }
 
 }  // namespace velkaris

@@ -15,8 +15,8 @@ namespace velkaris {
 // renumbering there; the rest of the text is kept unchanged.
 void RenumberProductIds(LineList& list);
 
-// The same on a whole text, counting on from lastId, which receives the last id
-// given: the renumbered text, or the text as it was when it holds no marker.
-std::string RenumberProductIdsInText(std::string text, std::int32_t& lastId);
+// The same on a whole text, appended to out, counting on from lastId, which
+// receives the last id given. A text without any marker is appended as it is.
+void AppendRenumberedProductIds(const std::string& text, std::string& out, std::int32_t& lastId);
 
 }  // namespace velkaris

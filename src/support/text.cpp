@@ -64,7 +64,12 @@ std::int32_t FindTextIgnoringCase(const std::string& lowerNeedle, const std::str
     const bool firstIsLetter = first >= 'a' && first <= 'z';
     const std::size_t last = text.size() - lowerNeedle.size();
     for (std::size_t at = 0; at <= last; ++at) {
-        if (firstIsLetter ? lower(text[at]) != first : text[at] != first) continue;
+        if (!firstIsLetter) {  // one byte to look for: let the library skip to it
+            at = text.find(first, at);
+            if (at == std::string::npos || at > last) return 0;
+        } else if (lower(text[at]) != first) {
+            continue;
+        }
         std::size_t i = 1;
         while (i < lowerNeedle.size() && lower(text[at + i]) == lowerNeedle[i]) ++i;
         if (i == lowerNeedle.size()) return static_cast<std::int32_t>(at + 1);
