@@ -34,27 +34,30 @@ std::string MergedLabelFileText(const LineList* existing) {
     // The file as a list would join it: the header, the products carried over as one
     // item, the pack unless they hold it, the footer, each followed by CR LF.
     const std::string lineBreak = "\r\n";
-    std::string kept = LABEL_FILE_HEADER + lineBreak;
-    if (existing != nullptr) {
-        for (std::int32_t i = 0; i < existing->ItemCount(); ++i) {
-            kept.reserve(kept.size() + existing->Item(i).size() + 2 * lineBreak.size());
-            kept += existing->Item(i);
-            kept += lineBreak;
-        }
-        kept += lineBreak;
-    }
     std::string added;
     if (!HoldsThePack(existing)) {
         for (const char* line : PRODUCT_FRAGMENT) added += line + lineBreak;
     }
     added += LABEL_FILE_FOOTER + lineBreak;
 
-    // One count runs through both parts, but a value is never looked for past the
-    // user's products: an unclosed one there would swallow the start of the pack.
+    std::size_t size = 64 + added.size();
+    if (existing != nullptr) {
+        for (std::int32_t i = 0; i < existing->ItemCount(); ++i) size += existing->Item(i).size();
+    }
     std::string text;
-    text.reserve(kept.size() + added.size() + 64);
+    text.reserve(size);
+    // One count runs through the products carried over and the pack, but a value is
+    // never looked for past the user's products: an unclosed one there would swallow
+    // the start of the pack. The header and the line breaks hold no id.
     std::int32_t lastId = 0;
-    AppendRenumberedProductIds(kept, text, lastId);
+    text += LABEL_FILE_HEADER + lineBreak;
+    if (existing != nullptr) {
+        for (std::int32_t i = 0; i < existing->ItemCount(); ++i) {
+            AppendRenumberedProductIds(existing->Item(i), text, lastId);
+            text += lineBreak;
+        }
+        text += lineBreak;
+    }
     AppendRenumberedProductIds(added, text, lastId);
     return text;
 }

@@ -1,5 +1,6 @@
 #include "labelfile/product_extraction.h"
 
+#include <algorithm>
 #include <cstddef>
 
 #include "labelfile/label_file_reader.h"
@@ -43,6 +44,20 @@ std::string NormalizeLineBreaks(const std::string& fileText, bool joinedItem) {
     });
 }
 
+// True when the text up to its first NUL already reads as NormalizeLineBreaks would
+// give it back: CR LF line breaks only, the last line ended. Label files almost always
+// do, and then two quick byte searches replace the line-by-line rebuild.
+bool HasOnlyCrLfBreaks(const std::string& text, std::size_t end) {
+    if (end != 0 && (end < 2 || text.compare(end - 2, 2, "\r\n") != 0)) return false;
+    for (std::size_t at = text.find('\r'); at < end; at = text.find('\r', at + 1)) {
+        if (at + 1 >= end || text[at + 1] != '\n') return false;
+    }
+    for (std::size_t at = text.find('\n'); at < end; at = text.find('\n', at + 1)) {
+        if (at == 0 || text[at - 1] != '\r') return false;
+    }
+    return true;
+}
+
 bool IsProductTagAt(const std::string& text, std::size_t at) {
     static const char TAG[] = "<product";
     const std::size_t length = sizeof TAG - 1;
@@ -83,7 +98,12 @@ LineList ExtractProductsFromText(const std::string& fileText) {
 
 LineList ExtractExistingProducts(Platform& platform, const std::string& path) {
     const LineList raw = ReadLabelFileText(platform, path);
-    LineList products = ExtractFromNormalized(NormalizeLineBreaks(raw.Item(0), true));
+    const std::string& item = raw.Item(0);
+    const std::size_t nul = std::min(item.find('\0'), item.size());
+    // Without a NUL the join's own CR LF would follow: the general rebuild handles that.
+    const bool normalized = nul < item.size() && HasOnlyCrLfBreaks(item, nul);
+    LineList products = ExtractFromNormalized(normalized ? item.substr(0, nul)
+                                                         : NormalizeLineBreaks(item, true));
     // Products after a NUL, outside the first vendor set, in other units or without
     // an end tag would be dropped by the rewrite: leave such a file as it is.
     const std::int32_t kept = products.ItemCount() == 0 ? 0 : CountProductElements(products.Item(0));

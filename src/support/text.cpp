@@ -1,5 +1,6 @@
 #include "support/text.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace velkaris {
@@ -63,18 +64,20 @@ std::int32_t FindTextIgnoringCase(const std::string& lowerNeedle, const std::str
     const char first = lowerNeedle[0];
     const bool firstIsLetter = first >= 'a' && first <= 'z';
     const std::size_t last = text.size() - lowerNeedle.size();
-    for (std::size_t at = 0; at <= last; ++at) {
-        if (!firstIsLetter) {  // one byte to look for: let the library skip to it
-            at = text.find(first, at);
-            if (at == std::string::npos || at > last) return 0;
-        } else if (lower(text[at]) != first) {
-            continue;
-        }
+    // Skips to the next place the first byte stands, in either letter case, with the
+    // library's byte search.
+    const char upper = firstIsLetter ? static_cast<char>(first - 32) : first;
+    std::size_t nextLower = text.find(first);
+    std::size_t nextUpper = firstIsLetter ? text.find(upper) : std::string::npos;
+    while (true) {
+        const std::size_t at = std::min(nextLower, nextUpper);
+        if (at == std::string::npos || at > last) return 0;
+        if (at == nextLower) nextLower = text.find(first, at + 1);
+        if (at == nextUpper) nextUpper = text.find(upper, at + 1);
         std::size_t i = 1;
         while (i < lowerNeedle.size() && lower(text[at + i]) == lowerNeedle[i]) ++i;
         if (i == lowerNeedle.size()) return static_cast<std::int32_t>(at + 1);
     }
-    return 0;
 }
 
 std::string CopyRange(const std::string& text, std::int32_t index, std::int32_t count) {
