@@ -14,6 +14,4 @@ e2e_expect_exit 0
 e2e_expect_box_calls "W $E2E_STYLE_QUESTION"
 e2e_expect_version_probes 8.0
 
-e2e_snapshot after
-e2e_expect_registry_unchanged before after
-e2e_expect_files_unchanged before after
+e2e_expect_unchanged_since before after

@@ -297,6 +297,11 @@ e2e_add_word() {
     done
 }
 
+# The key, under HKCU, that holds Word VERSION's label records.
+e2e_custom_labels_key() {
+    printf '%s\\%s\\Word\\Custom Labels' "$E2E_OFFICE_KEY" "$1"
+}
+
 # e2e_add_value KEY NAME TYPE DATA: a value under HKCU\KEY, made with reg add.
 e2e_add_value() {
     wine reg add "HKCU\\$1" /v "$2" /t "$3" /d "$4" /f >/dev/null ||
@@ -447,6 +452,43 @@ e2e_expect_version_probes() {
     [[ $probes == "$*" ]] || e2e_fail "Word keys opened in the order \"$probes\", expected \"$*\""
 }
 
+# The usual conversations, from start to exit. Scenarios that differ (another
+# answer, a box read twice) use the steps above directly.
+
+# Starts the program, expects the question with Yes and No, and answers Yes.
+e2e_run_answering_yes() {
+    e2e_start_program
+    e2e_expect_box "$E2E_CAPTION" "$E2E_TEXT_QUESTION" "$IDYES" "$IDNO"
+    e2e_press "$E2E_CAPTION" "$IDYES"
+}
+
+# A run that answers Yes and gets the Done box: OK ends it with exit code 0,
+# and those two boxes were the only ones shown.
+e2e_run_answering_yes_expect_done() {
+    e2e_run_answering_yes
+    e2e_expect_box "$E2E_CAPTION" "$E2E_TEXT_DONE" "$IDOK"
+    e2e_press "$E2E_CAPTION" "$IDOK"
+    e2e_expect_exit 0
+    e2e_expect_box_calls "W $E2E_STYLE_QUESTION" "W $E2E_STYLE_DONE"
+}
+
+# With the failure report on screen after a Yes: OK ends the run with exit
+# code 1, and no Done box came between.
+e2e_dismiss_failure_report() {
+    e2e_press "$E2E_FAILURE_CAPTION" "$IDOK"
+    e2e_expect_exit 1
+    e2e_expect_box_calls "W $E2E_STYLE_QUESTION" "A $E2E_STYLE_FAILURE"
+}
+
+# e2e_run_answering_yes_expect_failure KIND TEXT...: a run that answers Yes and
+# gets the failure report (as e2e_expect_failure_box KIND TEXT... checks it),
+# then ends with exit code 1. E2E_FAILURE_MESSAGE holds the report's message.
+e2e_run_answering_yes_expect_failure() {
+    e2e_run_answering_yes
+    e2e_expect_failure_box "$@"
+    e2e_dismiss_failure_report
+}
+
 # ---------------------------------------------------------------------------
 # Checking the registry and the files
 
@@ -461,7 +503,8 @@ e2e_flat_tree() {
 # The values one install writes for VERSION from the expected-data file SET.
 e2e_expected_values() {
     local version=$1 set=$2
-    local key="$E2E_OFFICE_KEY\\$version\\Word\\Custom Labels"
+    local key
+    key=$(e2e_custom_labels_key "$version")
     local file="$E2E_EXPECTED_DIR/records-$set.txt"
     [[ -f $file ]] || e2e_fail "no expected data $file"
     printf 'K\t%s\n' "$key"
@@ -515,6 +558,15 @@ e2e_expect_files_unchanged() {
         e2e_fail "the application-data folder changed"
     fi
     e2e_log "  application-data folder unchanged"
+}
+
+# e2e_expect_unchanged_since BEFORE AFTER: takes snapshot AFTER and finds the
+# registry and the application-data folder as snapshot BEFORE left them.
+e2e_expect_unchanged_since() {
+    local before=$1 after=$2
+    e2e_snapshot "$after"
+    e2e_expect_registry_unchanged "$before" "$after"
+    e2e_expect_files_unchanged "$before" "$after"
 }
 
 # ---------------------------------------------------------------------------

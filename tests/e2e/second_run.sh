@@ -6,8 +6,8 @@ source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
 e2e_add_word 8.0 10.0
-labels_8="$E2E_OFFICE_KEY\\8.0\\Word\\Custom Labels"
-labels_10="$E2E_OFFICE_KEY\\10.0\\Word\\Custom Labels"
+labels_8=$(e2e_custom_labels_key 8.0)
+labels_10=$(e2e_custom_labels_key 10.0)
 e2e_add_value "$labels_8" "Moja etykieta" REG_BINARY 0102030405060708090a
 e2e_add_value "$labels_8" "Velkaris     L-15" REG_SZ "stara wersja"
 e2e_add_value "$labels_10" "Velkaris L-15" REG_BINARY 00
@@ -15,21 +15,11 @@ e2e_add_value "$labels_10" "Koperty" REG_DWORD 7
 e2e_add_value "$labels_10" "Przesyłki" REG_SZ "Duże koperty"
 e2e_snapshot before
 
-answer_yes() {
-    e2e_start_program
-    e2e_expect_box "$E2E_CAPTION" "$E2E_TEXT_QUESTION" "$IDYES" "$IDNO"
-    e2e_press "$E2E_CAPTION" "$IDYES"
-    e2e_expect_box "$E2E_CAPTION" "$E2E_TEXT_DONE" "$IDOK"
-    e2e_press "$E2E_CAPTION" "$IDOK"
-    e2e_expect_exit 0
-    e2e_expect_box_calls "W $E2E_STYLE_QUESTION" "W $E2E_STYLE_DONE"
-}
-
-answer_yes
+e2e_run_answering_yes_expect_done
 e2e_snapshot first
 e2e_expect_installed before first 8.0:80 10.0:100
 
-answer_yes
+e2e_run_answering_yes_expect_done
 e2e_snapshot second
 e2e_expect_installed before second 8.0:80 10.0:100
 e2e_expect_registry_unchanged first second

@@ -12,29 +12,15 @@ e2e_put_label_file "$E2E_EXPECTED_DIR/existing-user-products.xml"
 e2e_hold_label_file
 e2e_snapshot before
 
-e2e_start_program
-e2e_expect_box "$E2E_CAPTION" "$E2E_TEXT_QUESTION" "$IDYES" "$IDNO"
-e2e_press "$E2E_CAPTION" "$IDYES"
-e2e_expect_failure_box EFOpenError "Cannot open file \"$E2E_LABEL_FILE_WINDOWS\". "
+e2e_run_answering_yes_expect_failure EFOpenError "Cannot open file \"$E2E_LABEL_FILE_WINDOWS\". "
 [[ $E2E_FAILURE_MESSAGE =~ ^Cannot\ open\ file\ \"[^\"]*\"\.\ [^\ ].*\.$ ]] ||
     e2e_fail "the failure report gives no reason after the path: \"$E2E_FAILURE_MESSAGE\""
-e2e_press "$E2E_FAILURE_CAPTION" "$IDOK"
-e2e_expect_exit 1
-e2e_expect_box_calls "W $E2E_STYLE_QUESTION" "A $E2E_STYLE_FAILURE"
 
-e2e_snapshot after
-e2e_expect_registry_unchanged before after
-e2e_expect_files_unchanged before after
+e2e_expect_unchanged_since before after
 e2e_expect_label_file "$E2E_EXPECTED_DIR/existing-user-products.xml"
 
 e2e_release_label_file
-e2e_start_program
-e2e_expect_box "$E2E_CAPTION" "$E2E_TEXT_QUESTION" "$IDYES" "$IDNO"
-e2e_press "$E2E_CAPTION" "$IDYES"
-e2e_expect_box "$E2E_CAPTION" "$E2E_TEXT_DONE" "$IDOK"
-e2e_press "$E2E_CAPTION" "$IDOK"
-e2e_expect_exit 0
-e2e_expect_box_calls "W $E2E_STYLE_QUESTION" "W $E2E_STYLE_DONE"
+e2e_run_answering_yes_expect_done
 
 e2e_expect_label_file "$E2E_EXPECTED_DIR/pg_custom-user-products.xml"
 e2e_snapshot second

@@ -7,17 +7,7 @@ e2e_begin "$@"
 
 e2e_add_word 12.0
 
-answer_yes() {
-    e2e_start_program
-    e2e_expect_box "$E2E_CAPTION" "$E2E_TEXT_QUESTION" "$IDYES" "$IDNO"
-    e2e_press "$E2E_CAPTION" "$IDYES"
-    e2e_expect_box "$E2E_CAPTION" "$E2E_TEXT_DONE" "$IDOK"
-    e2e_press "$E2E_CAPTION" "$IDOK"
-    e2e_expect_exit 0
-    e2e_expect_box_calls "W $E2E_STYLE_QUESTION" "W $E2E_STYLE_DONE"
-}
-
-answer_yes
+e2e_run_answering_yes_expect_done
 e2e_expect_label_file "$E2E_EXPECTED_DIR/pg_custom-fresh.xml"
-answer_yes
+e2e_run_answering_yes_expect_done
 e2e_expect_label_file "$E2E_EXPECTED_DIR/pg_custom-second-run.xml"
