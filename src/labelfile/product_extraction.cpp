@@ -71,45 +71,74 @@ bool IsProductTagAt(const std::string& text, std::size_t at) {
     return next == ' ' || next == '\t' || next == '\r' || next == '\n' || next == '>' || next == '/';
 }
 
-LineList ExtractFromNormalized(const std::string& text) {
+// Where the products start and where the first vendor set ends, 1-based, 0 when
+// absent: found as in the lower-cased text, to be cut from the text in its own case.
+struct Cut {
+    std::int32_t start = 0;
+    std::int32_t end = 0;
+};
+
+Cut FindCut(const std::string& text) {
+    return Cut{FindTextIgnoringCase(START_MARKER, text), FindTextIgnoringCase(END_MARKER, text)};
+}
+
+LineList CutProducts(const std::string& text, const Cut& cut) {
     LineList result;
     if (text.empty()) return result;
-
-    // Found as in the lower-cased text, cut from the text in its own letter case.
-    const std::int32_t start = FindTextIgnoringCase(START_MARKER, text);
-    const std::int32_t end = FindTextIgnoringCase(END_MARKER, text);
-    result.AddItem(start != 0 && end != 0 ? CopyRange(text, start, end - start) : std::string());
+    result.AddItem(cut.start != 0 && cut.end != 0 ? CopyRange(text, cut.start, cut.end - cut.start)
+                                                  : std::string());
     return result;
 }
 
-}  // namespace
-
-std::int32_t CountProductElements(const std::string& text) {
+std::int32_t CountProductElementsIn(const std::string& text, std::size_t from, std::size_t to) {
     std::int32_t count = 0;
-    for (std::size_t at = text.find('<'); at != std::string::npos; at = text.find('<', at + 1)) {
+    for (std::size_t at = text.find('<', from); at < to; at = text.find('<', at + 1)) {
         count += IsProductTagAt(text, at);
     }
     return count;
 }
 
-LineList ExtractProductsFromText(const std::string& fileText) {
-    return ExtractFromNormalized(NormalizeLineBreaks(fileText, false));
+[[noreturn]] void RaiseDroppedProducts(Platform& platform, const std::string& path) {
+    RaiseOpenError(platform, path, "Not all of the labels it holds could be read");
 }
 
+}  // namespace
+
+std::int32_t CountProductElements(const std::string& text) {
+    return CountProductElementsIn(text, 0, text.size());
+}
+
+LineList ExtractProductsFromText(const std::string& fileText) {
+    const std::string text = NormalizeLineBreaks(fileText, false);
+    return CutProducts(text, FindCut(text));
+}
+
+// Products after a NUL, outside the first vendor set, in other units or without an
+// end tag would be dropped by the rewrite: such a file is left as it is.
 LineList ExtractExistingProducts(Platform& platform, const std::string& path) {
     const LineList raw = ReadLabelFileText(platform, path);
     const std::string& item = raw.Item(0);
     const std::size_t nul = std::min(item.find('\0'), item.size());
-    // Without a NUL the join's own CR LF would follow: the general rebuild handles that.
-    const bool normalized = nul < item.size() && HasOnlyCrLfBreaks(item, nul);
-    LineList products = ExtractFromNormalized(normalized ? item.substr(0, nul)
-                                                         : NormalizeLineBreaks(item, true));
-    // Products after a NUL, outside the first vendor set, in other units or without
-    // an end tag would be dropped by the rewrite: leave such a file as it is.
-    const std::int32_t kept = products.ItemCount() == 0 ? 0 : CountProductElements(products.Item(0));
-    if (kept < CountProductElements(raw.Item(0))) {
-        RaiseOpenError(platform, path, "Not all of the labels it holds could be read");
+
+    if (nul + 1 == item.size() && HasOnlyCrLfBreaks(item, nul)) {
+        // Already as the rebuild would give it, up to the final NUL, which no marker
+        // holds: cut from the text as read, and count only what lies outside the cut.
+        const Cut cut = FindCut(item);
+        LineList products = CutProducts(nul == 0 ? std::string() : item, cut);
+        const bool cutHolds = cut.start != 0 && cut.end > cut.start;
+        const std::int32_t dropped =
+            cutHolds ? CountProductElementsIn(item, 0, static_cast<std::size_t>(cut.start - 1)) +
+                           CountProductElementsIn(item, static_cast<std::size_t>(cut.end - 1),
+                                                  item.size())
+                     : CountProductElements(item);
+        if (dropped > 0) RaiseDroppedProducts(platform, path);
+        return products;
     }
+
+    const std::string text = NormalizeLineBreaks(item, true);
+    LineList products = CutProducts(text, FindCut(text));
+    const std::int32_t kept = products.ItemCount() == 0 ? 0 : CountProductElements(products.Item(0));
+    if (kept < CountProductElements(item)) RaiseDroppedProducts(platform, path);
     return products;
 }
 
