@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# The program file itself: a 32-bit Windows GUI program that needs no DLL beside
+# Windows' own, carries one manifest that never asks to elevate and a version
+# resource, and has a name Windows does not take for an installer's.
+set -euo pipefail
+program=$1
+objdump=i686-w64-mingw32-objdump
+
+fail() { echo "program_file: $*" >&2; exit 1; }
+
+headers=$("$objdump" -p "$program")
+grep -q '^Magic[[:space:]]*010b' <<<"$headers" || fail "not a PE32 (32-bit) program"
+grep -q '^Subsystem[[:space:]]*00000002' <<<"$headers" || fail "not a Windows GUI program"
+
+imports=$(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | tr '[:upper:]' '[:lower:]' | sort -u)
+for dll in $imports; do
+    case $dll in
+        kernel32.dll | user32.dll | advapi32.dll | shell32.dll | msvcrt.dll) ;;
+        *) fail "imports $dll, which Windows does not ship" ;;
+    esac
+done
+
+manifests=$(strings -a -n 6 "$program" | grep -c '<assembly xmlns=' || true)
+[[ $manifests == 1 ]] || fail "holds $manifests manifests, not one"
+strings -a -n 6 "$program" | grep -q 'requestedExecutionLevel level="asInvoker"' ||
+    fail "the manifest does not run the program as the user who starts it"
+strings -a -e l "$program" | grep -q '^FileDescription$' || fail "no version resource"
+
+name=$(basename "$program" | tr '[:upper:]' '[:lower:]')
+for word in install setup update patch; do
+    [[ $name != *$word* ]] || fail "the name $name holds \"$word\": Windows would ask to elevate it"
+done
+echo "program_file: $(basename "$program") is sound"
