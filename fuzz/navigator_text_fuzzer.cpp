@@ -78,27 +78,6 @@ struct ModelKey {
     bool readOnly = false;
 };
 
-// The registry's own path rule: names between backslashes, one trailing backslash
-// allowed, no empty name.
-bool SplitPath(const std::string& path, std::vector<std::string>& parts) {
-    parts.clear();
-    if (path.empty()) return true;
-    std::string part;
-    for (char c : path) {
-        if (c == '\\') {
-            parts.push_back(part);
-            part.clear();
-        } else {
-            part += c;
-        }
-    }
-    if (!part.empty()) parts.push_back(part);
-    for (const std::string& p : parts) {
-        if (p.empty()) return false;
-    }
-    return true;
-}
-
 enum class Call { Open, Create, SetValue, Close };
 const char* CallName(Call call) {
     switch (call) {
@@ -144,7 +123,7 @@ public:
             predicted = false;
         } else if (!fromCurrent && !rootIsUser_) {
             predicted = false;
-        } else if (!SplitPath(rest, parts)) {
+        } else if (!fake::SplitKeyPath(rest, parts)) {
             predicted = false;
         } else {
             ModelKey* key = Find(target);
@@ -256,7 +235,7 @@ private:
     void Add(const std::string& path, bool readOnly) {
         platform_.AddKey(path).readOnly = readOnly;
         std::vector<std::string> parts;
-        SplitPath(path, parts);
+        fake::SplitKeyPath(path, parts);
         ModelKey* key = &model_;
         for (const std::string& part : parts) key = &key->children[Lower(part)];
         key->readOnly = readOnly;

@@ -11,14 +11,6 @@ namespace velkaris::fake {
 
 thread_local int platformCallDepth = 0;
 
-namespace {
-
-constexpr std::int32_t ERROR_INVALID_HANDLE = 6;
-constexpr std::int32_t ERROR_BAD_PATHNAME = 161;
-
-char LowerChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
-
-// Splits at backslashes; one trailing backslash is allowed, other empty names are not.
 bool SplitKeyPath(const std::string& path, std::vector<std::string>& parts) {
     parts.clear();
     if (path.empty()) return true;
@@ -34,6 +26,13 @@ bool SplitKeyPath(const std::string& path, std::vector<std::string>& parts) {
     if (!part.empty()) parts.push_back(part);
     return std::none_of(parts.begin(), parts.end(), [](const std::string& p) { return p.empty(); });
 }
+
+namespace {
+
+constexpr std::int32_t ERROR_INVALID_HANDLE = 6;
+constexpr std::int32_t ERROR_BAD_PATHNAME = 161;
+
+char LowerChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
 
 }  // namespace
 

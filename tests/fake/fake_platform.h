@@ -26,6 +26,10 @@ struct PlatformCallScope {
     PlatformCallScope& operator=(const PlatformCallScope&) = delete;
 };
 
+// The registry's path rule: names between backslashes, one trailing backslash
+// allowed, no other empty name. False for a path that breaks it.
+bool SplitKeyPath(const std::string& path, std::vector<std::string>& parts);
+
 // Windows compares key and value names without regard to ASCII letter case.
 struct CaseInsensitiveLess {
     bool operator()(const std::string& a, const std::string& b) const;
