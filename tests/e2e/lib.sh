@@ -205,7 +205,7 @@ e2e_locale_setup() {
     fi
     case $name in
         pl_PL*)
-            locale -a 2>/dev/null | grep -qix 'pl_PL.utf8' ||
+            grep -qix 'pl_PL.utf8' <<<"$(locale -a 2>/dev/null)" ||
                 e2e_fail "locale pl_PL.UTF-8 is not generated (scripts/setup makes it)"
             E2E_ACP=1250 E2E_LOCALE_TAG=pl_PL ;;
         *)

@@ -20,11 +20,15 @@ for dll in $imports; do
     esac
 done
 
-manifests=$(strings -a -n 6 "$program" | grep -c '<assembly xmlns=' || true)
+# Read whole first: grep -q in a pipe would stop strings early, and pipefail
+# would take that for a failure.
+texts=$(strings -a -n 6 "$program")
+wide_texts=$(strings -a -e l "$program")
+manifests=$(grep -c '<assembly xmlns=' <<<"$texts" || true)
 [[ $manifests == 1 ]] || fail "holds $manifests manifests, not one"
-strings -a -n 6 "$program" | grep -q 'requestedExecutionLevel level="asInvoker"' ||
+grep -q 'requestedExecutionLevel level="asInvoker"' <<<"$texts" ||
     fail "the manifest does not run the program as the user who starts it"
-strings -a -e l "$program" | grep -q '^FileDescription$' || fail "no version resource"
+grep -q '^FileDescription$' <<<"$wide_texts" || fail "no version resource"
 
 name=$(basename "$program" | tr '[:upper:]' '[:lower:]')
 for word in install setup update patch; do
