@@ -287,7 +287,7 @@ void TimeStages(Win32Platform& platform, const Paths& paths, int products, int r
         if (counted != 2 * products) throw std::runtime_error("product count differs");
 
         t = NowMs();
-        const LineList merged = velkaris::MergeLabelFile(&existing);
+        const std::string merged = velkaris::MergedLabelFileText(&existing);
         times["merge+renumber"].push_back(NowMs() - t);
 
         LineList beforeRenumber;
@@ -300,7 +300,7 @@ void TimeStages(Win32Platform& platform, const Paths& paths, int products, int r
         times["renumber"].push_back(NowMs() - t);
 
         t = NowMs();
-        merged.WriteToFile(platform, paths.labelFile);
+        velkaris::WriteTextToFile(platform, paths.labelFile, merged);
         times["save"].push_back(NowMs() - t);
     }
     for (const auto& entry : times) Put(results, "stage." + entry.first, Median(entry.second));

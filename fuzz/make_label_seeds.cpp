@@ -12,7 +12,7 @@
 namespace {
 
 using velkaris::LineList;
-using velkaris::MergeLabelFile;
+using velkaris::MergedLabelFileText;
 
 std::string folder;
 
@@ -71,10 +71,10 @@ std::string UserProducts(int count, int firstId = 1) {
 }
 
 std::string Installed(const std::string& existingFileText, bool hadFile) {
-    if (!hadFile) return MergeLabelFile(nullptr).WholeText();
+    if (!hadFile) return MergedLabelFileText(nullptr);
     LineList existing;
     existing.AddItem(existingFileText);  // already cut: callers pass the stretch
-    return MergeLabelFile(&existing).WholeText();
+    return MergedLabelFileText(&existing);
 }
 
 }  // namespace

@@ -62,12 +62,6 @@ std::string MergedLabelFileText(const LineList* existing) {
     return text;
 }
 
-LineList MergeLabelFile(const LineList* existing) {
-    LineList merged;
-    merged.SetWholeText(MergedLabelFileText(existing));
-    return merged;
-}
-
 void InstallLabelFile(Platform& platform, const std::string& folder) {
     // Without the folder the path would point at the root of the current drive.
     if (folder.empty()) {

@@ -14,7 +14,5 @@ void InstallLabelFile(Platform& platform, const std::string& folder);
 // The new label file: header, the products extracted from the old file (when
 // there was one), the pack unless already present, footer, ids renumbered.
 std::string MergedLabelFileText(const LineList* existing);
-// The same, split into its lines.
-LineList MergeLabelFile(const LineList* existing);
 
 }  // namespace velkaris

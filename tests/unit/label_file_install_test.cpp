@@ -447,10 +447,11 @@ TEST_F(InstallLabelFileTest, LeavesNoFileWhenTheFirstSaveFails) {
 
 // --- the merge alone ------------------------------------------------------------------------
 
-TEST(MergeLabelFile, GivesOneLinePerItemAfterRenumbering) {
+TEST(MergedLabelFileText, GivesOneLinePerItemAfterRenumbering) {
     LineList existing;
     existing.AddItem(Crlf(OwnProducts(1)));
-    const LineList merged = MergeLabelFile(&existing);
+    LineList merged;
+    merged.SetWholeText(MergedLabelFileText(&existing));
     const Lines expected =
         Concat({{kHeaderLine}, OwnProducts(1), EmptyLines(2), PackLines(2), {kFooterLine}});
     ASSERT_EQ(merged.ItemCount(), static_cast<std::int32_t>(expected.size()));
