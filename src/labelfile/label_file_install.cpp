@@ -8,6 +8,7 @@
 #include "support/exception.h"
 #include "support/file_primitives.h"
 #include "support/text.h"
+#include "support/xml_well_formed.h"
 
 namespace velkaris {
 
@@ -77,8 +78,13 @@ void InstallLabelFile(Platform& platform, const std::string& folder) {
         text = MergedLabelFileText(&existing);
     } else {
         text = MergedLabelFileText(nullptr);
-        EnsureOfficeFolder(platform, folder);
     }
+    // Word reads none of the labels of a file that is not well-formed, so such a
+    // file is never written; the one there is kept.
+    if (!IsWellFormedXml(text)) {
+        RaiseOpenError(platform, path, "Its labels could not be carried over as well-formed XML");
+    }
+    if (!present) EnsureOfficeFolder(platform, folder);
     // A file that was not read is never replaced: its labels would be lost.
     WriteTextToFile(platform, path, text, present);
 }

@@ -1,5 +1,9 @@
 #include "labelfile/label_file_reader.h"
 
+#include <cstddef>
+#include <limits>
+#include <optional>
+#include <string_view>
 #include <utility>
 
 #include "platform/win_values.h"
@@ -8,6 +12,7 @@
 #include "support/file_primitives.h"
 #include "support/system_error_text.h"
 #include "support/text.h"
+#include "support/utf16_text.h"
 
 namespace velkaris {
 
@@ -46,7 +51,14 @@ std::string ReadAll(Platform& platform, const std::string& path) {
         const std::uint32_t error = platform.GetLastError();
         RaiseSystemOpenError(platform, path, error != 0 ? error : ERROR_ARITHMETIC_OVERFLOW);
     }
-    std::string buffer = AllocateZeroed(size + 1);
+    // The buffer holds the file and one zero after it; a count past the largest read
+    // would wrap round to a small buffer that the read then overruns.
+    const auto bytes = static_cast<std::size_t>(size);
+    if (bytes >= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()) ||
+        bytes >= std::string().max_size()) {
+        RaiseOpenError(platform, path, "It is too large to be read");
+    }
+    std::string buffer = AllocateZeroed(static_cast<std::int32_t>(bytes + 1));
     const std::int32_t read = ReadBytes(platform, file.Get(), &buffer[0], size);
     // Taking a short or failed read as the whole file would drop the user's labels.
     if (read < 0) RaiseSystemOpenError(platform, path, platform.GetLastError());
@@ -72,17 +84,16 @@ LineList ReadLabelFileText(Platform& platform, const std::string& path) {
     const std::size_t n = bytes.size() - 1;  // bytes read; one zero follows them
     std::string text;
     if (n >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
-        // UTF-16 little-endian: the low byte of each unit, up to and including offset n.
-        // A unit with a high byte would turn into another character, or into a NUL
-        // that ends the text and drops the labels after it.
-        text.reserve(n / 2);
-        for (std::size_t i = 2; i <= n; i += 2) {
-            if (i + 1 < n && bytes[i + 1] != '\0') {
-                RaiseOpenError(platform, path,
-                               "It holds characters that a single-byte label file cannot keep");
-            }
-            text += bytes[i];
+        // UTF-16 little-endian, carried as UTF-8 so that every character survives. An
+        // even count ends with the zero that follows the bytes, as any other file does.
+        std::optional<std::string> decoded =
+            Utf16LeToUtf8(std::string_view(bytes).substr(2, n - 2));
+        if (!decoded) {
+            RaiseOpenError(platform, path,
+                           "It holds a broken UTF-16 character (a surrogate without its pair)");
         }
+        text = std::move(*decoded);
+        if (n % 2 == 0) text += '\0';
     } else {
         text = std::move(bytes);  // the file may be tens of megabytes: no second copy
     }

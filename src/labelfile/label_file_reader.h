@@ -12,9 +12,9 @@ namespace velkaris {
 // not fit in 255 characters, since a cut path names another file.
 std::string LabelFilePath(Platform& platform, const std::string& folder);
 
-// One item: the file's bytes as text, UTF-16 little-endian reduced to its low bytes,
-// with a final NUL. Raises EFOpenError when the file cannot be opened or read whole,
-// or holds a UTF-16 character that has no single-byte form.
+// One item: the file's bytes as text, with a final NUL; a UTF-16 little-endian file
+// (byte-order mark FF FE) as UTF-8. Raises EFOpenError when the file cannot be opened
+// or read whole, is too large to hold, or holds a broken UTF-16 character.
 LineList ReadLabelFileText(Platform& platform, const std::string& path);
 
 // Raises EFOpenError for the path, with the reason after it.

@@ -268,6 +268,12 @@ void FakeFileSystem::SetReadOnly(const std::string& path, bool readOnly) {
     entry->second.readOnly = readOnly;
 }
 
+void FakeFileSystem::SetApparentSize(const std::string& path, std::uint64_t size) {
+    const auto entry = entries_.find(ResolveOrThrow(path).key);
+    if (entry == entries_.end()) throw std::out_of_range("fake file system: nothing at " + path);
+    entry->second.apparentSize = size;
+}
+
 void FakeFileSystem::HoldOpen(const std::string& path) {
     const auto entry = entries_.find(ResolveOrThrow(path).key);
     if (entry == entries_.end() || entry->second.folder) {
@@ -394,7 +400,11 @@ std::uint32_t FakeFileSystem::SetFilePointer(FileHandle file, std::int32_t dista
     switch (moveMethod) {
         case win::FILE_BEGIN: base = 0; break;
         case win::FILE_CURRENT: base = static_cast<std::int64_t>(open.position); break;
-        case win::FILE_END: base = static_cast<std::int64_t>(entries_.at(open.key).bytes.size()); break;
+        case win::FILE_END: {
+            const Entry& entry = entries_.at(open.key);
+            base = static_cast<std::int64_t>(entry.apparentSize.value_or(entry.bytes.size()));
+            break;
+        }
         default: error = win::ERROR_INVALID_PARAMETER; return win::INVALID_SET_FILE_POINTER;
     }
     const std::int64_t position = base + distance;

@@ -41,6 +41,8 @@ public:
     FileTime LastWriteTime(const std::string& path) const;
     std::vector<std::string> ListFolder(const std::string& path) const;  // names, sorted
     void SetReadOnly(const std::string& path, bool readOnly = true);
+    // The size the file's end reports, standing for a file too large to keep here.
+    void SetApparentSize(const std::string& path, std::uint64_t size);
     // Another process opens the file with no sharing, until Release.
     void HoldOpen(const std::string& path);
     void Release(const std::string& path);
@@ -81,6 +83,7 @@ private:
         FileTime lastWrite = 0;
         bool readOnly = false;
         int heldOpen = 0;  // openers outside the program under test
+        std::optional<std::uint64_t> apparentSize;
     };
     struct OpenFile {
         std::string key;

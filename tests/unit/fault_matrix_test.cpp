@@ -44,7 +44,7 @@ const std::string kOldFile =
     "vendor=\"Custom\" copyright=\"\" version=\"1\" schemaVersion=\"1\">\r\n"
     "\t<product units=\"emu\" productID=\"1\" layoutGroup=\"all\">\r\n"
     "\t<prodName nameGroup=\"custom\"><locName locale=\"all\">Moje</locName></prodName>\r\n"
-    "\t</sheet></product>\r\n"
+    "\t</product>\r\n"
     "</vendorProductSet></vendorProductSets></vps>\r\n";
 
 struct Outcome {

@@ -8,6 +8,7 @@
 #include "fake/fake_platform.h"
 #include "support/exception.h"
 #include "unit/label_file_test_support.h"
+#include "xml/xml_parser.h"
 
 namespace velkaris {
 namespace {
@@ -17,6 +18,7 @@ using namespace label_file_testing;
 using Lines = std::vector<std::string>;
 
 const std::string kTemporaryPath = std::string(kLabelFilePath) + ".new";
+const char* const kNotWellFormed = "Its labels could not be carried over as well-formed XML";
 
 // The first line of the pack as it reads after renumbering, written out in full.
 std::string FirstPackLine(int id) {
@@ -31,7 +33,9 @@ protected:
     std::string Install() {
         InstallLabelFile(platform, kAppDataFolder);
         CheckNoLeftovers();
-        return platform.files.ReadFileBytes(kLabelFilePath);
+        const std::string saved = platform.files.ReadFileBytes(kLabelFilePath);
+        EXPECT_EQ(xml::ParseError(saved), "");  // a file Word can read
+        return saved;
     }
 
     std::string InstallOver(const std::string& oldBytes) {
@@ -194,6 +198,94 @@ TEST_F(InstallLabelFileTest, TakesAUtf8FileByteForByteAndDropsItsByteOrderMark) 
               Crlf(Concat({{kHeaderLine}, own, EmptyLines(2), PackLines(3), {kFooterLine}})));
 }
 
+// --- Polish names, and every other character --------------------------------------------
+
+// Every Polish letter, small and capital, and a character beyond 16 bits (U+1D11E).
+const std::string kPolishName =
+    "\xC4\x85\xC4\x87\xC4\x99\xC5\x82\xC5\x84\xC3\xB3\xC5\x9B\xC5\xBA\xC5\xBC "
+    "\xC4\x84\xC4\x86\xC4\x98\xC5\x81\xC5\x83\xC3\x93\xC5\x9A\xC5\xB9\xC5\xBB "
+    "\xF0\x9D\x84\x9E";
+
+Lines ProductsNamed(const std::vector<std::string>& names) {
+    Lines own = OwnProducts(static_cast<int>(names.size()));
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        std::string& line = own[2 * i];
+        line.replace(line.find("Moje etykiety"), 13 + std::to_string(i + 1).size(), names[i]);
+    }
+    return own;
+}
+
+TEST_F(InstallLabelFileTest, CarriesEveryCharacterOfAUtf16FileOverAsUtf8) {
+    const Lines own = ProductsNamed({"Koperty ma\xC5\x82" "e", "Etykieta \xC5\xBC\xC3\xB3\xC5\x82ta",
+                                     "Zeszyt \xC3\xB3", kPolishName});
+    const std::string expected =
+        Crlf(Concat({{kHeaderLine}, own, EmptyLines(2), PackLines(5), {kFooterLine}}));
+    EXPECT_EQ(InstallOver(Utf16Le(WordFile(own))), expected);
+    EXPECT_EQ(InstallOver(Utf16Le(WordFile(own)) + "\n"), expected);  // odd length
+}
+
+TEST_F(InstallLabelFileTest, KeepsAUtf16CharacterWhoseLowByteIsZero) {
+    // U+0100 and U+0400 once read as NUL, which ended the text.
+    const Lines own = ProductsNamed({"\xC4\x80 \xD0\x80", "after"});
+    EXPECT_EQ(InstallOver(Utf16Le(WordFile(own))),
+              Crlf(Concat({{kHeaderLine}, own, EmptyLines(2), PackLines(3), {kFooterLine}})));
+}
+
+TEST_F(InstallLabelFileTest, SecondRunKeepsTheCarriedNames) {
+    InstallOver(Utf16Le(WordFile(ProductsNamed({kPolishName}))));
+    const std::string first = platform.files.ReadFileBytes(kLabelFilePath);
+    const std::string second = Install();
+    EXPECT_EQ(ProductIds(second), IdRange(1, 18));
+    EXPECT_NE(second.find(kPolishName), std::string::npos);
+    EXPECT_EQ(second.size(), first.size() + 4);  // two empty lines more, nothing else
+}
+
+TEST_F(InstallLabelFileTest, RefusesAUtf16FileWithASurrogateWithoutItsPair) {
+    const std::string good = Utf16Le(WordFile(ProductsNamed({"x\xF0\x9D\x84\x9Ey"})));
+    const std::size_t high = good.find("\x34\xD8");
+    ASSERT_NE(high, std::string::npos);
+    const std::string reason = "It holds a broken UTF-16 character (a surrogate without its pair)";
+    ExpectRefusedAndKept(good.substr(0, high) + good.substr(high + 2), reason);  // low alone
+    ExpectRefusedAndKept(good.substr(0, high + 2) + good.substr(high + 4), reason);  // high alone
+    ExpectRefusedAndKept(good + "\x34\xD8" + "A", reason);  // high, then a lone last byte
+}
+
+TEST_F(InstallLabelFileTest, KeepsPolishNamesOfAUtf8FileByteForByte) {
+    const Lines own = ProductsNamed({kPolishName, "Koperty ma\xC5\x82" "e"});
+    const std::string expected =
+        Crlf(Concat({{kHeaderLine}, own, EmptyLines(2), PackLines(3), {kFooterLine}}));
+    EXPECT_EQ(InstallOver(WordFile(own)), expected);
+    EXPECT_EQ(InstallOver("\xEF\xBB\xBF" + WordFile(own)), expected);
+}
+
+// --- never a file Word cannot read ---------------------------------------------------------
+
+TEST_F(InstallLabelFileTest, RefusesWellFormedFilesWhoseCutWouldNotBe) {
+    const Lines own = OwnProducts(1);
+    // The first vendor-set end tag inside a product cuts the product in two.
+    ExpectRefusedAndKept(
+        WordFile({own[0], "<vendorProductSet></vendorProductSet>", own[1]}), kNotWellFormed);
+    // The first product tag inside a comment puts the comment's end into the cut.
+    ExpectRefusedAndKept(WordFile(Concat({{"<!-- <product units=\"emu\"> -->"}, own})),
+                         kNotWellFormed);
+    // A product inside another element loses that element's start tag.
+    ExpectRefusedAndKept(WordFile(Concat({{"<group>"}, own, {"</group>"}})), kNotWellFormed);
+    // Latin-1 bytes are not UTF-8 once the file's own declaration is gone.
+    std::string latin1 = WordFile(ProductsNamed({"Zeszyt \xF3"}));
+    latin1.replace(0, 21, "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>");
+    ASSERT_TRUE(xml::Parses(latin1));
+    ExpectRefusedAndKept(latin1, kNotWellFormed);
+}
+
+TEST_F(InstallLabelFileTest, RefusesAnIdValueThatSpansMarkup) {
+    // Text that merely reads productID=" has its "value" renumbered too.
+    const Lines own = OwnProducts(1);
+    const std::string file =
+        WordFile({own[0], "<desc>productID=\"<b>\"</b></desc>", own[1]});
+    ASSERT_TRUE(xml::Parses(file));
+    ExpectRefusedAndKept(file, kNotWellFormed);
+}
+
 // --- files that yield nothing ----------------------------------------------------------
 
 TEST_F(InstallLabelFileTest, LeavesOneEmptyLineForAnEmptyFile) {
@@ -206,12 +298,6 @@ TEST_F(InstallLabelFileTest, LeavesOneEmptyLineForAnEmptyFile) {
 TEST_F(InstallLabelFileTest, LeavesOneEmptyLineForAByteOrderMarkAlone) {
     EXPECT_EQ(InstallOver("\xFF\xFE"),
               Crlf(Concat({{kHeaderLine}, EmptyLines(1), PackLines(1), {kFooterLine}})));
-}
-
-TEST_F(InstallLabelFileTest, RefusesAUtf16FileWithACharacterAbove255) {
-    // U+0100 first would become a NUL that ends the text before any product.
-    const std::string file = "\xFF\xFE\x00\x01"s + Utf16Le(WordFile(OwnProducts(5))).substr(2);
-    ExpectRefusedAndKept(file, "It holds characters that a single-byte label file cannot keep");
 }
 
 TEST_F(InstallLabelFileTest, LeavesTwoEmptyLinesForAFileWithoutProducts) {
@@ -240,21 +326,16 @@ TEST_F(InstallLabelFileTest, RefusesAFileWhoseProductsFollowANul) {
     ExpectRefusedAndKept(file, "Not all of the labels it holds could be read");
 }
 
-TEST_F(InstallLabelFileTest, RefusesAUtf16FileWhoseProductNameHasACharacterWithALowZeroByte) {
-    std::string file = Utf16Le(WordFile(OwnProducts(5)));
-    const std::size_t name = file.find(Utf16Le("Moje etykiety 3").substr(2));
-    file[name] = '\x00';  // "M" becomes U+0100
-    file[name + 1] = '\x01';
-    ExpectRefusedAndKept(file, "It holds characters that a single-byte label file cannot keep");
-}
-
 TEST_F(InstallLabelFileTest, AnUnclosedIdInTheUsersProductsLeavesThePackWhole) {
-    const std::string file = WordFile({"<product units=\"emu\" productID=\"7"});
-    const std::string saved = InstallOver(file);
-    const Lines lines = LinesOf(saved);
-    EXPECT_EQ(lines[1], "<product units=\"emu\" productID=\"7");
+    const std::string stretch = "<product units=\"emu\" productID=\"7";
+    LineList existing;
+    existing.AddItem(stretch + "\r\n");
+    const Lines lines = LinesOf(MergedLabelFileText(&existing));
+    EXPECT_EQ(lines[1], stretch);
     EXPECT_EQ(lines[4], FirstPackLine(1));
     EXPECT_EQ(lines.back(), kFooterLine);
+    // Such a file would not be well-formed: it is kept rather than written.
+    ExpectRefusedAndKept(WordFile({stretch}), kNotWellFormed);
 }
 
 // --- the pack already there -------------------------------------------------------------

@@ -72,17 +72,41 @@ TEST_F(ReadLabelFileText, TurnsAByteOrderMarkAloneIntoOneNul) {
     EXPECT_EQ(ItemOf("\xFF\xFE"s), "\0"s);
 }
 
-TEST_F(ReadLabelFileText, RefusesCharactersAbove255RatherThanChangeThem) {
-    // U+0141 would read as "A", and U+0100 as a NUL that ends the text.
-    for (const std::string& file : {"\xFF\xFE\x41\x01\x78\x00"s, "\xFF\xFE\x78\x00\x00\x01"s}) {
+TEST_F(ReadLabelFileText, DecodesUtf16IntoUtf8KeepingEveryCharacter) {
+    // U+00F3, U+0142, U+0100 (low byte zero), U+1D11E (a surrogate pair), U+0000.
+    EXPECT_EQ(ItemOf("\xFF\xFE\xF3\x00\x42\x01\x00\x01\x34\xD8\x1E\xDD\x00\x00x"s),
+              "\xC3\xB3\xC5\x82\xC4\x80\xF0\x9D\x84\x9E\0x"s);
+}
+
+TEST_F(ReadLabelFileText, RefusesAUtf16SurrogateWithoutItsPair) {
+    for (const std::string& file : {"\xFF\xFE\x34\xD8x\x00"s, "\xFF\xFE\x1E\xDD"s,
+                                    "\xFF\xFE\x34\xD8"s, "\xFF\xFE\x34\xD8\x1E"s}) {
         platform.files.WriteFileBytes(kLabelFilePath, file);
-        EXPECT_THROW(velkaris::ReadLabelFileText(platform, kLabelFilePath), EFOpenError);
+        try {
+            velkaris::ReadLabelFileText(platform, kLabelFilePath);
+            ADD_FAILURE() << "no error raised";
+        } catch (const EFOpenError& error) {
+            EXPECT_EQ(error.Message(), std::string("Cannot open file \"") + kLabelFilePath +
+                                           "\". It holds a broken UTF-16 character (a "
+                                           "surrogate without its pair)");
+        }
         EXPECT_EQ(platform.files.OpenFileCount(), 0u);
     }
 }
 
-TEST_F(ReadLabelFileText, KeepsCharactersUpTo255AsTheirSingleByte) {
-    EXPECT_EQ(ItemOf("\xFF\xFE\xF3\x00\x78\x00"s), "\xF3x\0"s);
+TEST_F(ReadLabelFileText, RefusesAFileTooLargeToHoldBeforeReadingIt) {
+    // One byte more would make the buffer size wrap round to a negative count.
+    platform.files.WriteFileBytes(kLabelFilePath, "<vps/>");
+    platform.files.SetApparentSize(kLabelFilePath, 2147483647u);
+    try {
+        velkaris::ReadLabelFileText(platform, kLabelFilePath);
+        FAIL() << "no error raised";
+    } catch (const EFOpenError& error) {
+        EXPECT_EQ(error.Message(), std::string("Cannot open file \"") + kLabelFilePath +
+                                       "\". It is too large to be read");
+    }
+    EXPECT_EQ(platform.CallCount("ReadFile"), 0);
+    EXPECT_EQ(platform.files.OpenFileCount(), 0u);
 }
 
 TEST_F(ReadLabelFileText, TakesOtherFilesByteForByteWithAFinalNul) {

@@ -31,8 +31,8 @@ std::vector<std::string> OwnProducts(int count);
 std::string WordFile(const std::vector<std::string>& productLines,
                      const std::string& lineEnd = "\r\n");
 
-// The bytes of a text as UTF-16 little-endian with its byte-order mark.
-std::string Utf16Le(const std::string& ascii);
+// The bytes of a UTF-8 text as UTF-16 little-endian with its byte-order mark.
+std::string Utf16Le(const std::string& utf8);
 
 // The file's lines, split at CR LF only. Adds a test failure when a CR or LF stands
 // alone or the last line has no CR LF.

@@ -1,0 +1,14 @@
+#pragma once
+// What a real XML parser (expat) says of a file's bytes: the independent judge of
+// whether Word could read a label file.
+
+#include <string>
+
+namespace velkaris::xml {
+
+// Empty when the bytes are a well-formed XML document, else expat's reason and line.
+std::string ParseError(const std::string& bytes);
+
+inline bool Parses(const std::string& bytes) { return ParseError(bytes).empty(); }
+
+}  // namespace velkaris::xml
