@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@
 #include "labelfile/label_file_reader.h"
 #include "labelfile/product_extraction.h"
 #include "support/exception.h"
+#include "xml/xml_parser.h"
 
 namespace velkaris::fuzz {
 namespace {
@@ -32,19 +34,48 @@ std::string Lower(std::string text) {
     return text;
 }
 
-// The file's bytes as text: UTF-16 LE with BOM keeps the low byte of every unit up to
-// and including offset n (the zero past the end adds a NUL when n is even); any other
-// file is taken byte for byte, followed by one NUL.
-std::string DecodeFileBytes(const std::string& bytes) {
-    const std::size_t n = bytes.size();
-    const auto at = [&](std::size_t i) { return i < n ? bytes[i] : '\0'; };
-    std::string text;
-    if (n >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
-        for (std::size_t i = 2; i <= n; i += 2) text += at(i);
+// One UTF-16 unit or pair as UTF-8, written out from the encoding's table.
+void PutUtf8(std::string& out, std::uint32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += {static_cast<char>(0xC0 + c / 64), static_cast<char>(0x80 + c % 64)};
+    } else if (c < 0x10000) {
+        out += {static_cast<char>(0xE0 + c / 4096), static_cast<char>(0x80 + c / 64 % 64),
+                static_cast<char>(0x80 + c % 64)};
     } else {
-        text = bytes;
-        text += '\0';
+        out += {static_cast<char>(0xF0 + c / 262144), static_cast<char>(0x80 + c / 4096 % 64),
+                static_cast<char>(0x80 + c / 64 % 64), static_cast<char>(0x80 + c % 64)};
     }
+}
+
+// The file's bytes as text: UTF-16 LE with BOM becomes UTF-8, a lone last byte a unit
+// of its own, and an even count gets a final NUL; any other file is taken byte for
+// byte, followed by one NUL. Nothing when a surrogate lacks its pair.
+std::optional<std::string> DecodeFileBytes(const std::string& bytes) {
+    const std::size_t n = bytes.size();
+    if (n < 2 || bytes[0] != '\xFF' || bytes[1] != '\xFE') return bytes + '\0';
+    std::vector<std::uint32_t> units;
+    for (std::size_t i = 2; i < n; i += 2) {
+        const auto low = static_cast<unsigned char>(bytes[i]);
+        const auto high = i + 1 < n ? static_cast<unsigned char>(bytes[i + 1]) : 0u;
+        units.push_back(low + 256u * high);
+    }
+    std::string text;
+    for (std::size_t k = 0; k < units.size(); ++k) {
+        const std::uint32_t u = units[k];
+        if (u >= 0xDC00 && u < 0xE000) return std::nullopt;
+        if (u >= 0xD800 && u < 0xDC00) {
+            const bool whole = 2 * (k + 1) + 3 < n;  // the partner is a full unit
+            if (k + 1 >= units.size() || !whole || units[k + 1] < 0xDC00 || units[k + 1] >= 0xE000) {
+                return std::nullopt;
+            }
+            PutUtf8(text, 0x10000 + (u - 0xD800) * 1024 + (units[++k] - 0xDC00));
+        } else {
+            PutUtf8(text, u);
+        }
+    }
+    if (n % 2 == 0) text += '\0';
     return text;
 }
 
@@ -61,15 +92,6 @@ std::string NormaliseLines(const std::string& text) {
         if (i < text.size() && text[i] == '\n') ++i;
     }
     return out;
-}
-
-// A UTF-16 unit with a high byte has no single-byte form: the install refuses the file.
-bool HasWideCharacter(const std::string& bytes) {
-    if (bytes.size() < 2 || bytes[0] != '\xFF' || bytes[1] != '\xFE') return false;
-    for (std::size_t i = 3; i < bytes.size(); i += 2) {
-        if (bytes[i] != '\0') return true;
-    }
-    return false;
 }
 
 // Product elements in any letter case and unit: "<product" and then a blank, '>' or '/'.
@@ -159,7 +181,34 @@ const std::string& Pack() {
     return pack;
 }
 
-void CheckSavedFile(const std::string& input, const Extraction& extraction, const std::string& saved) {
+// The model of the saved file: the header and the kept products, then the pack (unless
+// held) and the footer, one count running through both, a value never looked for past
+// the first part.
+struct Model {
+    bool held = false;
+    std::string keptSegment;
+    std::string keptRenumbered;
+    std::string addedRenumbered;
+    std::string Whole() const { return keptRenumbered + addedRenumbered; }
+};
+
+Model ModelSavedFile(const Extraction& extraction) {
+    Model model;
+    model.held = Lower(extraction.stretch).find(kPackKey) != std::string::npos;
+    model.keptSegment = Header() + (extraction.hasItem ? extraction.stretch + kCrLf + kCrLf : kCrLf);
+    const std::string addedSegment = (model.held ? std::string() : Pack()) + Footer();
+    std::size_t keptValues = 0;
+    model.keptRenumbered = RewriteIds(model.keptSegment, [&](std::size_t index, const std::string&) {
+        keptValues = index + 1;
+        return std::to_string(index + 1);
+    });
+    model.addedRenumbered = RewriteIds(addedSegment, [&](std::size_t index, const std::string&) {
+        return std::to_string(keptValues + index + 1);
+    });
+    return model;
+}
+
+void CheckSavedFile(const std::string& input, const Model& model, const std::string& saved) {
     // Shape: the installer's own first and last lines.
     Check(saved.compare(0, Header().size(), Header()) == 0,
           "the saved file does not start with the header line and CR LF: " + Visible(saved));
@@ -167,31 +216,19 @@ void CheckSavedFile(const std::string& input, const Extraction& extraction, cons
               saved.compare(saved.size() - Footer().size(), Footer().size(), Footer()) == 0,
           "the saved file does not end with the footer line and CR LF");
 
-    // Size: line ends at most double the text (LF becomes CR LF, plus a final CR LF);
-    // header, blank lines, pack and footer are fixed; a renumbered value grows by at
-    // most the 10 digits of its count.
+    // Size: UTF-16 text grows by half at most as UTF-8, line ends at most double the
+    // text (LF becomes CR LF, plus a final CR LF); header, blank lines, pack and footer
+    // are fixed; a renumbered value grows by at most the 10 digits of its count.
     const std::size_t markers = CountOccurrences(kMarker, saved);
     const std::size_t bound = 2 * input.size() + 2 + Header().size() + 4 + Pack().size() +
                               Footer().size() + 10 * markers;
     Check(saved.size() <= bound, "the saved file has " + std::to_string(saved.size()) +
                                      " bytes, more than the bound " + std::to_string(bound));
 
-    // The model: the header and the kept products, then the pack (unless held) and the
-    // footer, one count running through both, a value never looked for past the first.
-    const bool held = Lower(extraction.stretch).find(kPackKey) != std::string::npos;
-    const std::string keptSegment =
-        Header() + (extraction.hasItem ? extraction.stretch + kCrLf + kCrLf : kCrLf);
-    const std::string addedSegment = (held ? std::string() : Pack()) + Footer();
-    std::size_t keptValues = 0;
-    const std::string keptRenumbered =
-        RewriteIds(keptSegment, [&](std::size_t index, const std::string&) {
-            keptValues = index + 1;
-            return std::to_string(index + 1);
-        });
-    const std::string addedRenumbered =
-        RewriteIds(addedSegment, [&](std::size_t index, const std::string&) {
-            return std::to_string(keptValues + index + 1);
-        });
+    const bool held = model.held;
+    const std::string& keptSegment = model.keptSegment;
+    const std::string& keptRenumbered = model.keptRenumbered;
+    const std::string& addedRenumbered = model.addedRenumbered;
     const std::string savedKept = saved.substr(0, std::min(saved.size(), keptRenumbered.size()));
     const std::string savedAdded = saved.substr(savedKept.size());
 
@@ -236,54 +273,78 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string path = folder + "\\Microsoft\\Office\\pg_custom.xml";
     platform.files.WriteFileBytes(path, input);
 
-    const std::string decoded = DecodeFileBytes(input);
-    const Extraction extraction = ModelExtraction(decoded);
-    // A file whose labels would not all survive the rewrite is refused and left alone.
-    const bool wide = HasWideCharacter(input);
-    const bool refuse = wide || ProductElements(decoded) > ProductElements(extraction.stretch);
-    const std::string refusal = "Cannot open file \"" + path + "\". ";
-    bool refused = false;
+    const std::optional<std::string> decoded = DecodeFileBytes(input);
+    const Extraction extraction = decoded ? ModelExtraction(*decoded) : Extraction{};
+    const Model model = ModelSavedFile(extraction);
+    // A file whose labels would not all survive the rewrite, or whose rewrite a parser
+    // would reject, is refused and left alone.
+    std::string reason;
+    if (!decoded) {
+        reason = "It holds a broken UTF-16 character (a surrogate without its pair)";
+    } else if (ProductElements(*decoded) > ProductElements(extraction.stretch)) {
+        reason = "Not all of the labels it holds could be read";
+    } else if (!xml::Parses(model.Whole())) {
+        reason = "Its labels could not be carried over as well-formed XML";
+    }
+    std::string refusal;
     try {
         // The read and the cut on their own, against the model.
         bool readRefused = false;
         try {
             const LineList read = ReadLabelFileText(platform, path);
             Check(read.ItemCount() == 1, "the read text is not one item");
-            Check(read.Item(0) == decoded, "the read text differs from the file's bytes decoded, " +
-                                               Difference(decoded, read.Item(0)));
+            Check(decoded && read.Item(0) == *decoded,
+                  "the read text differs from the file's bytes decoded, " +
+                      Difference(decoded.value_or(""), read.Item(0)));
         } catch (const EFOpenError&) {
             readRefused = true;
         }
-        Check(readRefused == wide, readRefused ? "the read refused a file of single-byte characters"
-                                               : "the read took a UTF-16 character with a high byte");
-        const LineList cut = ExtractProductsFromText(decoded);
-        Check(cut.ItemCount() == (extraction.hasItem ? 1 : 0),
-              "the cut has " + std::to_string(cut.ItemCount()) + " items");
-        if (extraction.hasItem) {
-            Check(cut.Item(0) == extraction.stretch,
-                  "the cut differs from the model, " + Difference(extraction.stretch, cut.Item(0)));
+        Check(readRefused == !decoded, readRefused ? "the read refused a file it could decode"
+                                                   : "the read took a broken UTF-16 character");
+        if (decoded) {
+            const LineList cut = ExtractProductsFromText(*decoded);
+            Check(cut.ItemCount() == (extraction.hasItem ? 1 : 0),
+                  "the cut has " + std::to_string(cut.ItemCount()) + " items");
+            if (extraction.hasItem) {
+                Check(cut.Item(0) == extraction.stretch,
+                      "the cut differs from the model, " + Difference(extraction.stretch, cut.Item(0)));
+            }
         }
 
         InstallLabelFile(platform, folder);
     } catch (const EFOpenError& error) {
-        refused = true;
-        Check(error.Message().compare(0, refusal.size(), refusal) == 0,
-              "the refusal does not name the file: " + error.Message());
+        refusal = error.Message();
     } catch (const Exception& error) {
         Fail("the install raised " + error.KindName() + ": " + error.Message());
     }
-    Check(refused == refuse, refused ? "the install refused a file whose labels all survive"
-                                     : "the install rewrote a file whose labels do not all survive");
+    // Names outside ASCII are refused even where this parser would take them.
+    const std::string prefix = "Cannot open file \"" + path + "\". ";
+    const std::string notWellFormed = "Its labels could not be carried over as well-formed XML";
+    if (reason.empty() && refusal == prefix + notWellFormed &&
+        !xml::HasOnlyAsciiNames(model.Whole())) {
+        reason = notWellFormed;
+    }
+    if (reason.empty()) {
+        Check(refusal.empty(), "the install refused a file whose labels all survive as "
+                               "well-formed XML: " + refusal);
+    } else {
+        Check(refusal == prefix + reason, "the refusal reads \"" + refusal + "\", expected \"" +
+                                              prefix + reason + "\"");
+    }
 
     Check(platform.files.OpenFileCount() == 0, "a file handle or search was left open");
     Check(platform.misuse.empty(),
           "the platform was misused: " + (platform.misuse.empty() ? "" : platform.misuse[0]));
     Check(!platform.files.Exists(path + ".new"), "the temporary file was left behind");
 
-    if (refused) {
-        Check(platform.files.ReadFileBytes(path) == input, "the refused file was changed");
+    const std::string saved = platform.files.ReadFileBytes(path);
+    if (!refusal.empty()) {
+        Check(saved == input, "the refused file was changed");
         return 0;
     }
-    CheckSavedFile(input, extraction, platform.files.ReadFileBytes(path));
+    // Well-formed in, well-formed out, as a real parser judges both.
+    Check(!xml::Parses(input) || xml::Parses(saved),
+          "the existing file parses but the saved one does not: " + xml::ParseError(saved));
+    CheckSavedFile(input, model, saved);
     return 0;
 }

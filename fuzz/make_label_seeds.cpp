@@ -41,6 +41,29 @@ std::string Utf16(const std::string& text) {
     return bytes;
 }
 
+// UTF-8 text as UTF-16 little-endian with its byte-order mark, pairs included.
+std::string Utf16FromUtf8(const std::string& text) {
+    std::string bytes = "\xFF\xFE";
+    const auto unit = [&](unsigned u) {
+        bytes += static_cast<char>(u & 0xFF);
+        bytes += static_cast<char>(u >> 8);
+    };
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        unsigned c = length == 1 ? lead : lead & (0xFFu >> (length + 1));
+        for (std::size_t k = 1; k < length; ++k) c = (c << 6) | (text[i + k] & 0x3F);
+        i += length;
+        if (c < 0x10000) {
+            unit(c);
+        } else {
+            unit(0xD800 + ((c - 0x10000) >> 10));
+            unit(0xDC00 + ((c - 0x10000) & 0x3FF));
+        }
+    }
+    return bytes;
+}
+
 std::string Product(int id, const std::string& name, const std::string& units = "emu") {
     return "<product units=\"" + units + "\" productID=\"" + std::to_string(id) +
            "\" layoutGroup=\"all\" bindingEdge=\"none\" dotMatrixLabel=\"false\" fold=\"none\">"
@@ -145,6 +168,35 @@ int main(int argc, char** argv) {
         Save("installer-output-over-user-products", Installed(stretch, true));
     }
     Save("many-products", WordFile(VendorSet(UserProducts(40))));
+    {
+        // Well-formed files with Polish names, a character beyond 16 bits (U+1D11E) and
+        // U+0100, in UTF-16 and in UTF-8; and a surrogate without its pair.
+        const std::string polish = "\xC4\x85\xC4\x87\xC4\x99\xC5\x82\xC5\x84\xC3\xB3\xC5\x9B"
+                                   "\xC5\xBA\xC5\xBC \xC4\x84\xC4\x86\xC4\x98\xC5\x81\xC5\x83"
+                                   "\xC3\x93\xC5\x9A\xC5\xB9\xC5\xBB";
+        const std::string products = Product(1, "Koperty ma\xC5\x82" "e") + Product(2, polish) +
+                                     Product(3, "Nuty \xF0\x9D\x84\x9E") +
+                                     Product(4, "\xC4\x80 \xD0\x80");
+        const std::string sets = "<vps><vendorProductSets>\r\n" + VendorSet(products) +
+                                 "</vendorProductSets></vps>\r\n";
+        const std::string utf16 = Utf16FromUtf8("<?xml version=\"1.0\" encoding=\"UTF-16\"?>\r\n" + sets);
+        const std::string utf8 = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n" + sets;
+        Save("polish-utf16", utf16);
+        Save("polish-utf8", utf8);
+        Save("polish-utf8-bom", "\xEF\xBB\xBF" + utf8);
+        const std::string pair = Utf16FromUtf8("\xF0\x9D\x84\x9E").substr(2);
+        const std::size_t at = utf16.find(pair);
+        Save("unpaired-high-surrogate-utf16", utf16.substr(0, at + 2) + utf16.substr(at + 4));
+        Save("unpaired-low-surrogate-utf16", utf16.substr(0, at) + utf16.substr(at + 2));
+        Save("unpaired-surrogate-utf8", Replace(utf8, "\xF0\x9D\x84\x9E", "\xED\xA0\xB4"));
+        Save("latin1-declared", Replace(Replace(utf8, "UTF-8", "ISO-8859-1"), "\xC3\xB3", "\xF3"));
+        const std::string nested =
+            VendorSet(Replace(Product(1, "a"), "</prodName>", "</prodName><vendorProductSet/>"
+                                                             "<vendorProductSet></vendorProductSet>"));
+        Save("end-tag-nested-in-product",
+             "<?xml version=\"1.0\"?>\r\n<vps><vendorProductSets>\r\n" + nested +
+                 "</vendorProductSets></vps>\r\n");
+    }
     Save("end-tag-before-start", "</vendorProductSet>\r\n" + user5);
     return 0;
 }

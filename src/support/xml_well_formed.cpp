@@ -57,9 +57,10 @@ bool IsXmlCharacter(std::uint32_t c) {
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
+// ASCII names only, as Word writes them: which other letters a name may hold differs
+// between the editions of XML and between parsers.
 bool IsNameStart(char c) {
-    const auto b = static_cast<Byte>(c);
-    return (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || b == '_' || b == ':' || b >= 0x80;
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':';
 }
 
 bool IsNameChar(char c) {

@@ -6,7 +6,7 @@
 
 namespace velkaris {
 
-// Valid UTF-8 of XML characters; one root element with properly nested, matching
+// Valid UTF-8 of XML characters; ASCII names; one root element with properly nested, matching
 // tags; unique attribute names; only the five predefined entities and references to
 // XML characters; no "]]>" in text; comments, CDATA sections and processing
 // instructions closed, and an XML declaration only at the very start.

@@ -11,4 +11,8 @@ std::string ParseError(const std::string& bytes);
 
 inline bool Parses(const std::string& bytes) { return ParseError(bytes).empty(); }
 
+// Whether every element, attribute and processing-instruction name the parser meets is
+// ASCII; true for a document that does not parse.
+bool HasOnlyAsciiNames(const std::string& bytes);
+
 }  // namespace velkaris::xml
