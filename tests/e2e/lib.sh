@@ -612,6 +612,11 @@ e2e_expect_label_file() {
     fi
     e2e_expect_only_label_file
     e2e_log "  label file: ${expected##*/}, byte for byte"
+    # What the installer wrote must be a file an XML parser, and so Word, reads.
+    if [[ ${expected##*/} == pg_custom-* ]]; then
+        xmllint --noout "$E2E_LABEL_FILE" >&2 || e2e_fail "the label file is not well-formed XML"
+        e2e_log "  label file: well-formed XML (xmllint)"
+    fi
 }
 
 # e2e_trace_registry_writes: the relay trace of the next runs shows key creation

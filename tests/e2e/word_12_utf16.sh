@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Word 12.0 with a UTF-16 little-endian label file (byte-order mark, CR LF)
-# whose labels' names hold Latin-1 letters: read as text, the result is written
-# in single bytes, each of those letters its one Latin-1 byte, no byte-order mark.
+# whose labels' names hold Latin-1 letters: every character is carried over,
+# the result written in UTF-8 with no byte-order mark.
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 

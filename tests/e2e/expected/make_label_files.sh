@@ -103,6 +103,14 @@ latin_products() {
     user_product '  ' 3 'Año 2007' 'Señal' 1080000 1800000 4 9 0 0 180000 486000
 }
 
+# Labels named with every Polish letter, small and capital, and one name with a
+# character outside the Basic Multilingual Plane (U+1D11E, a G clef), ids 1 to 3.
+polish_products() {
+    user_product "$T" 1 'Koperty małe ąćęłńóśźż' 'Zażółć gęślą jaźń' 1188000 2268000 3 9 0 0 0 0
+    user_product "$T" 2 'Etykieta żółta ĄĆĘŁŃÓŚŹŻ' 'ZAŻÓŁĆ GĘŚLĄ JAŹŃ' 1296000 2520000 3 8 0 0 0 162000
+    user_product "$T" 3 'Nuty 𝄞 Śpiewnik' 'Chór' 2664000 3780000 2 4 0 0 0 0
+}
+
 # Three labels numbered as a user's editing left them: 7, 3, 12.
 unordered_products() {
     user_product ' ' "$1" 'Paczki 105x148' 'Nadawca' 5328000 3780000 2 2 0 0 0 0
@@ -148,13 +156,31 @@ user_products >"$tmp/user"
 merged "$tmp/user" 6 | crlf >"$out/pg_custom-user-products.xml"
 
 # The same kind of file in UTF-16 little-endian with its byte-order mark; the
-# result holds each character as its one Latin-1 byte.
+# result holds every character in UTF-8.
 latin_products >"$tmp/latin"
 {
     printf '\xff\xfe'
     { word_file_head UTF-16; cat "$tmp/latin"; word_file_tail; } | crlf | iconv -f UTF-8 -t UTF-16LE
 } >"$out/existing-utf16.xml"
-merged "$tmp/latin" 4 | crlf | iconv -f UTF-8 -t ISO-8859-1 >"$out/pg_custom-utf16.xml"
+merged "$tmp/latin" 4 | crlf >"$out/pg_custom-utf16.xml"
+
+# Polish names in UTF-16, in UTF-8 and in UTF-8 with its byte-order mark: each is
+# carried over as UTF-8, byte for byte the same. A second run adds nothing: the
+# carried products stand as they are, two empty lines before the footer.
+polish_products >"$tmp/polish"
+{ word_file_head UTF-16; cat "$tmp/polish"; word_file_tail; } | crlf >"$tmp/polish-utf16-text"
+{ printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$tmp/polish-utf16-text"; } >"$out/existing-polish-utf16.xml"
+{ word_file_head utf-8; cat "$tmp/polish"; word_file_tail; } | crlf >"$out/existing-polish-utf8.xml"
+{ printf '\xef\xbb\xbf'; cat "$out/existing-polish-utf8.xml"; } >"$out/existing-polish-utf8-bom.xml"
+merged "$tmp/polish" 4 | crlf >"$out/pg_custom-polish.xml"
+{ sed '$d' "$out/pg_custom-polish.xml"; printf '\r\n\r\n%s\r\n' "$footer"; } >"$out/pg_custom-polish-second-run.xml"
+
+# The UTF-16 file with the G clef's second half taken away: a surrogate without its
+# pair, which no UTF-8 text can stand for.
+clef=$(printf '\x34\xd8\x1e\xdd' | od -An -tx1 | tr -d ' \n')
+hex=$(od -An -tx1 -v "$out/existing-polish-utf16.xml" | tr -d ' \n')
+[[ $hex == *"$clef"* ]] || { echo "no G clef in existing-polish-utf16.xml" >&2; exit 1; }
+printf '%s' "${hex/$clef/34d8}" | xxd -r -p >"$out/existing-unpaired-surrogate.xml"
 
 # LF line ends and ids out of order: CR LF and ids 1, 2, 3 in the result.
 unordered_products 7 3 12 >"$tmp/unordered-in"
