@@ -9,8 +9,8 @@
 #include "support/exception.h"
 #include "support/file_primitives.h"
 #include "support/system_error_text.h"
-#include "support/transient_retry.h"
 #include "support/text.h"
+#include "support/transient_retry.h"
 
 namespace velkaris {
 
@@ -46,6 +46,7 @@ public:
     TemporaryFile& operator=(const TemporaryFile&) = delete;
     ~TemporaryFile() {
         if (handle_ != win::INVALID_HANDLE_VALUE) platform_.CloseHandle(handle_);
+        // A scanner may be looking at the file just closed: wait for it, a little.
         if (created_ && !moved_) {
             RetryTransient(platform_, [this] { return platform_.DeleteFileA(path_); });
         }
