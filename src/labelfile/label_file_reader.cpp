@@ -12,6 +12,7 @@
 #include "support/file_primitives.h"
 #include "support/system_error_text.h"
 #include "support/text.h"
+#include "support/transient_retry.h"
 #include "support/utf16_text.h"
 
 namespace velkaris {
@@ -41,8 +42,14 @@ private:
 }
 
 std::string ReadAll(Platform& platform, const std::string& path) {
-    const FileHandle opened = OpenForReading(platform, path);
-    if (opened == InvalidFileHandle) RaiseSystemOpenError(platform, path, platform.GetLastError());
+    // A scanner or backup agent may hold the file for a moment after Word wrote it.
+    FileHandle opened = InvalidFileHandle;
+    if (!RetryTransient(platform, [&] {
+            opened = OpenForReading(platform, path);
+            return opened != InvalidFileHandle;
+        })) {
+        RaiseSystemOpenError(platform, path, platform.GetLastError());
+    }
     ReadHandle file(platform, opened);
 
     const std::int32_t size = SetFilePosition(platform, file.Get(), 0, win::FILE_END);

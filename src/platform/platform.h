@@ -73,6 +73,8 @@ public:
     virtual std::uint32_t FormatMessageA(std::uint32_t flags, std::uint32_t messageId,
                                          std::uint32_t languageId, char* buffer,
                                          std::uint32_t size) = 0;
+    // Waits out another process's brief hold on a file.
+    virtual void Sleep(std::uint32_t milliseconds) = 0;
 };
 
 }  // namespace velkaris

@@ -53,6 +53,7 @@ constexpr std::uint32_t ERROR_FILE_NOT_FOUND = 2;
 constexpr std::uint32_t ERROR_PATH_NOT_FOUND = 3;
 constexpr std::uint32_t ERROR_ACCESS_DENIED = 5;
 constexpr std::uint32_t ERROR_SHARING_VIOLATION = 32;
+constexpr std::uint32_t ERROR_LOCK_VIOLATION = 33;
 constexpr std::uint32_t ERROR_HANDLE_DISK_FULL = 39;
 constexpr std::uint32_t ERROR_INVALID_PARAMETER = 87;
 constexpr std::uint32_t ERROR_DISK_FULL = 112;

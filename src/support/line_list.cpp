@@ -10,6 +10,7 @@
 #include "support/file_primitives.h"
 #include "support/system_error_text.h"
 #include "support/text.h"
+#include "support/transient_retry.h"
 
 namespace velkaris {
 
@@ -45,16 +46,22 @@ public:
     TemporaryFile& operator=(const TemporaryFile&) = delete;
     ~TemporaryFile() {
         if (handle_ != win::INVALID_HANDLE_VALUE) platform_.CloseHandle(handle_);
-        if (created_ && !moved_) platform_.DeleteFileA(path_);
+        // A scanner may be looking at the file just closed: wait for it, a little.
+        if (created_ && !moved_) {
+            RetryTransient(platform_, [this] { return platform_.DeleteFileA(path_); });
+        }
     }
 
     const std::string& Path() const { return path_; }
     FileHandle Handle() const { return handle_; }
 
+    // A leftover of an earlier run may still be held by a scanner for a moment.
     bool Create() {
-        handle_ = platform_.CreateFileA(path_, win::GENERIC_READ | win::GENERIC_WRITE, 0,
-                                        win::CREATE_ALWAYS, win::FILE_ATTRIBUTE_NORMAL);
-        created_ = handle_ != win::INVALID_HANDLE_VALUE;
+        created_ = RetryTransient(platform_, [this] {
+            handle_ = platform_.CreateFileA(path_, win::GENERIC_READ | win::GENERIC_WRITE, 0,
+                                            win::CREATE_ALWAYS, win::FILE_ATTRIBUTE_NORMAL);
+            return handle_ != win::INVALID_HANDLE_VALUE;
+        });
         return created_;
     }
     // A close that fails may have lost written data; the handle is gone either way.
@@ -170,9 +177,12 @@ void WriteTextToFile(Platform& platform, const std::string& path, const std::str
     if (!temporary.Close()) RaiseWriteError();
 
     // The rename is the one step that touches the target: it either takes the whole
-    // new file or leaves the old one.
-    const std::uint32_t replace = replaceExisting ? win::MOVEFILE_REPLACE_EXISTING : 0;
-    if (!platform.MoveFileExA(temporary.Path(), path, replace | win::MOVEFILE_WRITE_THROUGH)) {
+    // new file or leaves the old one. A scanner may hold either file just now.
+    const std::uint32_t flags =
+        (replaceExisting ? win::MOVEFILE_REPLACE_EXISTING : 0) | win::MOVEFILE_WRITE_THROUGH;
+    if (!RetryTransient(platform, [&] {
+            return platform.MoveFileExA(temporary.Path(), path, flags);
+        })) {
         RaiseCreateError(platform, path, platform.GetLastError());
     }
     temporary.MarkMoved();

@@ -665,6 +665,72 @@ e2e_release_label_file() {
     e2e_log "  holdfile ended"
 }
 
+# e2e_hold_briefly MS FILE [CAPTION]: another program (holdfile --brief) takes
+# FILE (a Windows path) with share mode 0 as soon as it can, the moment the
+# installer lets go of it if the installer has it, and keeps it MS ms (counted
+# from when no window with CAPTION is left, if given). Returns once holdfile has
+# made its first try; e2e_expect_brief_hold checks that the hold happened.
+e2e_hold_briefly() {
+    local ms=$1 file=$2
+    shift 2
+    local ready="$WINEPREFIX/drive_c/holdfile.ready"
+    rm -f "$ready"
+    wine "$E2E_HELPERS/holdfile.exe" --brief "$ms" "$file" 'C:\holdfile.ready' "$@" \
+        >"$E2E_RUN/holdfile.out" 2>&1 &
+    E2E_HOLD_PID=$!
+    local deadline=$((SECONDS + 20))
+    until [[ -e $ready ]]; do
+        kill -0 "$E2E_HOLD_PID" 2>/dev/null ||
+            e2e_fail "holdfile ended before trying the file: $(<"$E2E_RUN/holdfile.out")"
+        ((SECONDS < deadline)) || e2e_fail "holdfile did not start within 20 s"
+        sleep 0.05
+    done
+    e2e_log "  holdfile --brief $ms watching ${file##*\\}"
+}
+
+# e2e_expect_brief_hold REFUSED: holdfile held the file and let go by itself;
+# REFUSED is "none" when it must have got the file at its first try, "some" when
+# it must have waited for another opener (sharing violation, 32) to close it.
+e2e_expect_brief_hold() {
+    local refused=$1
+    local deadline=$((SECONDS + 20))
+    while kill -0 "$E2E_HOLD_PID" 2>/dev/null; do
+        ((SECONDS < deadline)) || e2e_fail "holdfile never held the file: $(<"$E2E_RUN/holdfile.out")"
+        sleep 0.05
+    done
+    local status=0
+    wait "$E2E_HOLD_PID" || status=$?
+    E2E_HOLD_PID=
+    local out held
+    out=$(tr -d '\r' <"$E2E_RUN/holdfile.out")
+    ((status == 0)) || e2e_fail "holdfile ended with $status: $out"
+    held=$(grep -m 1 '^held after ' <<<"$out" || true)
+    grep -q '^released after [0-9]* ms$' <<<"$out" || e2e_fail "holdfile did not let go: $out"
+    case $refused in
+        none) [[ $held == 'held after 0 refused opens (last error 0)' ]] ;;
+        some) [[ $held =~ ^held\ after\ [1-9][0-9]*\ refused\ opens\ \(last\ error\ 32\)$ ]] ;;
+    esac || e2e_fail "holdfile: \"$held\", expected a hold after $refused refused opens"
+    e2e_log "  holdfile: $(paste -sd' ' <<<"$out")"
+}
+
+# e2e_trace_file_calls: the relay trace of the next runs shows the program's
+# file calls and waits too.
+e2e_trace_file_calls() {
+    e2e_add_value 'Software\Wine\Debug' RelayInclude REG_SZ \
+        'user32.MessageBoxA;user32.MessageBoxW;advapi32.RegOpenKeyExA;kernel32.CreateFileA;kernel32.MoveFileExA;kernel32.DeleteFileA;kernel32.Sleep'
+}
+
+# e2e_program_results CALL: after e2e_trace_file_calls, what the last run's calls
+# of CALL returned, in order, space-separated (8 hex digits each). Only the
+# program's own thread counts (the one that probes the Word keys).
+e2e_program_results() {
+    local thread
+    thread=$(grep -a -m 1 ':Call advapi32\.RegOpenKeyExA(.*Office' "$E2E_RELAY" | cut -d: -f1 || true)
+    [[ -n $thread ]] || e2e_fail "the relay trace shows no probe of a Word key"
+    grep -a -i -E "^$thread:Ret  kernel(32|base)\\.$1\\(\\) retval=" "$E2E_RELAY" |
+        sed 's/.*retval=\([0-9a-fA-F]*\).*/\1/' | paste -sd' ' - || true
+}
+
 # e2e_on_end COMMAND: run COMMAND (with eval) when the scenario ends, pass or
 # fail, after Wine has stopped and before the prefix is removed.
 e2e_on_end() {

@@ -271,6 +271,13 @@ void FakePlatform::ExitProcess(std::uint32_t code) {
     openFilesAtExit = files.OpenFileCount();
 }
 
+void FakePlatform::Sleep(std::uint32_t milliseconds) {
+    const PlatformCallScope scope;
+    Enter("Sleep");
+    sleeps.push_back(milliseconds);
+    if (onSleep) onSleep();
+}
+
 std::uint32_t FakePlatform::GetLastError() {
     const PlatformCallScope scope;
     calls_.push_back("GetLastError");

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -88,6 +89,10 @@ public:
     std::optional<std::uint32_t> exitCode;
     std::size_t openKeysAtExit = 0;
     std::size_t openFilesAtExit = 0;
+    // The waits asked for, in milliseconds: the fake never waits. onSleep, when
+    // set, runs at each one, so a test can end another process's hold meanwhile.
+    std::vector<std::uint32_t> sleeps;
+    std::function<void()> onSleep;
 
     FakeFileSystem files;
 
@@ -129,6 +134,7 @@ public:
     std::uint32_t GetLastError() override;
     std::uint32_t FormatMessageA(std::uint32_t flags, std::uint32_t messageId,
                                  std::uint32_t languageId, char* buffer, std::uint32_t size) override;
+    void Sleep(std::uint32_t milliseconds) override;
 
     // Records the call and tells whether a planned fault hits it. Sets the
     // last error to the fault's error when it does.

@@ -60,6 +60,7 @@ struct Outcome {
     std::vector<std::size_t> labelCounts;  // values under Custom Labels, per legacy version
     std::vector<std::string> misuse;
     std::vector<std::string> calls;
+    std::uint32_t sleptMs = 0;  // asked of the fake, which does not wait
 };
 
 void Prepare(fake::FakePlatform& fake) {
@@ -87,6 +88,7 @@ Outcome Observe(fake::FakePlatform& fake, int exitCode) {
     }
     o.misuse = fake.misuse;
     o.calls = fake.Calls();
+    for (std::uint32_t ms : fake.sleeps) o.sleptMs += ms;
     return o;
 }
 
@@ -125,6 +127,8 @@ void ExpectSound(const Outcome& o, const Outcome& clean, const std::string& what
         << "label file is neither its old nor its new content";
     EXPECT_FALSE(o.temporaryLeft);
     EXPECT_TRUE(o.misuse.empty()) << o.misuse.front();
+    // A held replace and then a held delete wait a second each, at most.
+    EXPECT_LE(o.sleptMs, 2500u);
     if (o.exitCode == 1) {
         EXPECT_FALSE(o.done);
         EXPECT_TRUE(IsKnownKind(o.reportText)) << o.reportText;
@@ -169,6 +173,26 @@ TEST_F(FaultMatrixTest, EachPlatformCallFailingInTurnEndsSoundly) {
         }
     }
     EXPECT_GT(failures, 0);
+}
+
+TEST_F(FaultMatrixTest, EachFileCallHeldThroughEveryAttemptEndsSoundly) {
+    // Another process holding the file through all the waits: the retried calls
+    // give the report, the others are not retried and fail at once as before.
+    for (const std::string call : {"CreateFileA", "MoveFileExA"}) {
+        int count = 0;
+        for (const std::string& made : clean.calls) count += made == call;
+        for (int n = 1; n <= count; ++n) {
+            std::vector<fake::Fault> held;
+            for (int attempt = n; attempt < n + 50; ++attempt) {
+                held.push_back(fake::Fault{call, attempt, win::ERROR_SHARING_VIOLATION, false});
+            }
+            const Outcome o = RunWith(held);
+            ExpectSound(o, clean, "held " + call + " " + std::to_string(n));
+            EXPECT_EQ(o.exitCode, 1);
+            EXPECT_EQ(o.labelFile == kOldFile, true);
+            EXPECT_GE(o.sleptMs, 800u);
+        }
+    }
 }
 
 TEST_F(FaultMatrixTest, EachReadOrWriteStoppingShortEndsInTheReportWithTheOldFileKept) {

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "fake/fake_platform.h"
+#include "platform/win_values.h"
 #include "support/exception.h"
 #include "unit/label_file_test_support.h"
 #include "xml/xml_parser.h"
@@ -490,40 +492,161 @@ TEST_F(InstallLabelFileTest, KeepsTheOldFileWhenTheFlushFails) {
     CheckUntouched(old);
 }
 
-TEST_F(InstallLabelFileTest, KeepsTheOldFileWhenTheTemporaryFileCannotBeCreated) {
-    const std::string old = WordFile(OwnProducts(5));
-    platform.files.WriteFileBytes(kLabelFilePath, old);
-    platform.FailCall("CreateFileA", 2, 5);  // the first opens the old file for reading
-    try {
-        InstallLabelFile(platform, kAppDataFolder);
-        FAIL() << "no error raised";
-    } catch (const EFCreateError& error) {
-        EXPECT_EQ(error.Message(),
-                  std::string("Cannot create file \"") + kLabelFilePath + "\". Access is denied");
-    }
-    CheckUntouched(old);
-}
-
-TEST_F(InstallLabelFileTest, KeepsTheOldFileWhenItCannotBeReplaced) {
-    const std::string old = WordFile(OwnProducts(5));
-    platform.files.WriteFileBytes(kLabelFilePath, old);
-    platform.FailCall("MoveFileExA", 1, 32);
-    try {
-        InstallLabelFile(platform, kAppDataFolder);
-        FAIL() << "no error raised";
-    } catch (const EFCreateError& error) {
-        EXPECT_EQ(error.Message(), std::string("Cannot create file \"") + kLabelFilePath +
-                                       "\". The process cannot access the file because it is "
-                                       "being used by another process");
-    }
-    CheckUntouched(old);
-}
-
 TEST_F(InstallLabelFileTest, LeavesNoFileWhenTheFirstSaveFails) {
     platform.FailCall("WriteFile", 1, 112);
     EXPECT_THROW(InstallLabelFile(platform, kAppDataFolder), EWriteError);
     CheckNoLeftovers();
     EXPECT_FALSE(platform.files.Exists(kLabelFilePath));
+}
+
+// --- another process's brief hold ------------------------------------------------------
+
+// The calls a scanner's hold on the label file or its new copy can make fail, by
+// the occurrence of their first attempt: the read-open is the first CreateFileA,
+// the temporary file's create the second.
+struct HeldCall {
+    const char* call;
+    int firstAttempt;
+    const char* report;  // how today's report begins when it never succeeds
+};
+const HeldCall kHeldCalls[] = {{"CreateFileA", 1, "Cannot open file \""},
+                               {"CreateFileA", 2, "Cannot create file \""},
+                               {"MoveFileExA", 1, "Cannot create file \""}};
+
+const char* const kSharingText =
+    "The process cannot access the file because it is being used by another process";
+
+struct HeldRun {
+    std::string error;  // the message raised; empty when the install went through
+    std::string saved;
+    Lines folder;
+    std::vector<std::uint32_t> sleeps;
+    int attempts = 0;  // of the held call, when it is the last of its name
+    std::size_t openFiles = 0;
+};
+
+// Installs over the user's file of 5 products with the held call failing `times`
+// attempts in a row with `error`.
+HeldRun InstallWhileHeld(const HeldCall& held, int times, std::uint32_t error) {
+    fake::FakePlatform platform;
+    platform.files.WriteFileBytes(kLabelFilePath, WordFile(OwnProducts(5)));
+    for (int i = 0; i < times; ++i) platform.FailCall(held.call, held.firstAttempt + i, error);
+    HeldRun run;
+    try {
+        InstallLabelFile(platform, kAppDataFolder);
+    } catch (const Exception& raised) {
+        run.error = raised.Message();
+    }
+    run.saved = platform.files.ReadFileBytes(kLabelFilePath);
+    run.folder = platform.files.ListFolder(std::string(kAppDataFolder) + "\\Microsoft\\Office");
+    run.sleeps = platform.sleeps;
+    run.attempts = platform.CallCount(held.call) - held.firstAttempt + 1;
+    run.openFiles = platform.files.OpenFileCount();
+    return run;
+}
+
+std::uint32_t Total(const std::vector<std::uint32_t>& sleeps) {
+    std::uint32_t total = 0;
+    for (std::uint32_t ms : sleeps) total += ms;
+    return total;
+}
+
+TEST(HeldLabelFile, EachCallThatSucceedsWithinTheWaitsEndsWithTheWholeNewFile) {
+    const std::string merged = Crlf(Concat(
+        {{kHeaderLine}, OwnProducts(5), EmptyLines(2), PackLines(6), {kFooterLine}}));
+    for (const HeldCall& held : kHeldCalls) {
+        for (std::uint32_t error : {32u, 33u, 5u}) {
+            for (int times : {1, 3, 8}) {
+                SCOPED_TRACE(std::string(held.report) + " " + held.call + " failing " +
+                             std::to_string(times) + " times with " + std::to_string(error));
+                const HeldRun run = InstallWhileHeld(held, times, error);
+                EXPECT_EQ(run.error, "");
+                EXPECT_EQ(run.saved, merged);
+                EXPECT_EQ(run.folder, Lines{"pg_custom.xml"});
+                EXPECT_EQ(run.openFiles, 0u);
+                ASSERT_EQ(run.sleeps.size(), static_cast<std::size_t>(times));
+                for (std::size_t i = 1; i < run.sleeps.size(); ++i) {
+                    EXPECT_GT(run.sleeps[i], run.sleeps[i - 1]);  // a little longer each time
+                }
+            }
+        }
+    }
+}
+
+TEST(HeldLabelFile, AHoldThatOutlastsTheWaitsGivesTodaysReportAndKeepsTheFile) {
+    for (const HeldCall& held : kHeldCalls) {
+        SCOPED_TRACE(std::string(held.report) + " " + held.call);
+        const HeldRun run = InstallWhileHeld(held, 100, win::ERROR_SHARING_VIOLATION);
+        EXPECT_EQ(run.error, held.report + std::string(kLabelFilePath) + "\". " + kSharingText);
+        EXPECT_EQ(run.saved, WordFile(OwnProducts(5)));
+        EXPECT_EQ(run.folder, Lines{"pg_custom.xml"});
+        EXPECT_EQ(run.openFiles, 0u);
+        // About a second in all, in a bounded number of growing steps.
+        EXPECT_GE(Total(run.sleeps), 800u);
+        EXPECT_LE(Total(run.sleeps), 1200u);
+        EXPECT_LE(run.attempts, 12);
+        EXPECT_EQ(run.sleeps.size() + 1, static_cast<std::size_t>(run.attempts));
+    }
+}
+
+TEST(HeldLabelFile, OtherErrorsAreReportedAtOnce) {
+    for (const HeldCall& held : kHeldCalls) {
+        for (std::uint32_t error : {win::ERROR_PATH_NOT_FOUND, win::ERROR_DISK_FULL}) {
+            SCOPED_TRACE(std::string(held.report) + " " + held.call + " " + std::to_string(error));
+            const HeldRun run = InstallWhileHeld(held, 1, error);
+            EXPECT_EQ(run.error.rfind(held.report, 0), 0u) << run.error;
+            EXPECT_EQ(run.attempts, 1);
+            EXPECT_TRUE(run.sleeps.empty());
+            EXPECT_EQ(run.saved, WordFile(OwnProducts(5)));
+            EXPECT_EQ(run.folder, Lines{"pg_custom.xml"});
+        }
+    }
+}
+
+TEST_F(InstallLabelFileTest, WaitsOutAnotherProcessHoldingTheFileForAMoment) {
+    platform.files.WriteFileBytes(kLabelFilePath, WordFile(OwnProducts(5)));
+    platform.files.HoldOpen(kLabelFilePath);
+    platform.onSleep = [this] {
+        if (platform.sleeps.size() == 3) platform.files.Release(kLabelFilePath);
+    };
+    EXPECT_EQ(Install(), Crlf(Concat({{kHeaderLine}, OwnProducts(5), EmptyLines(2),
+                                      PackLines(6), {kFooterLine}})));
+    EXPECT_EQ(platform.sleeps.size(), 3u);
+}
+
+TEST_F(InstallLabelFileTest, RetriesTheDeleteOfTheNewFileThatIsHeldAfterAFailedReplace) {
+    const std::string old = WordFile(OwnProducts(5));
+    platform.files.WriteFileBytes(kLabelFilePath, old);
+    platform.FailCall("MoveFileExA", 1, win::ERROR_DISK_FULL);
+    platform.FailCall("DeleteFileA", 1, win::ERROR_SHARING_VIOLATION);
+    platform.FailCall("DeleteFileA", 2, win::ERROR_SHARING_VIOLATION);
+    try {
+        InstallLabelFile(platform, kAppDataFolder);
+        FAIL() << "no error raised";
+    } catch (const EFCreateError& error) {
+        EXPECT_EQ(error.Message(), std::string("Cannot create file \"") + kLabelFilePath +
+                                       "\". There is not enough space on the disk");
+    }
+    CheckUntouched(old);
+    EXPECT_EQ(platform.CallCount("DeleteFileA"), 3);
+}
+
+TEST_F(InstallLabelFileTest, GivesUpTheDeleteOfAHeldNewFileAfterTheWaitsAndKeepsTheReport) {
+    const std::string old = WordFile(OwnProducts(5));
+    platform.files.WriteFileBytes(kLabelFilePath, old);
+    platform.FailCall("MoveFileExA", 1, win::ERROR_DISK_FULL);
+    for (int n = 1; n <= 100; ++n) platform.FailCall("DeleteFileA", n, win::ERROR_SHARING_VIOLATION);
+    try {
+        InstallLabelFile(platform, kAppDataFolder);
+        FAIL() << "no error raised";
+    } catch (const EFCreateError& error) {
+        EXPECT_EQ(error.Message(), std::string("Cannot create file \"") + kLabelFilePath +
+                                       "\". There is not enough space on the disk");
+    }
+    EXPECT_EQ(platform.files.ReadFileBytes(kLabelFilePath), old);
+    EXPECT_LE(platform.CallCount("DeleteFileA"), 12);
+    EXPECT_LE(Total(platform.sleeps), 1200u);
+    EXPECT_EQ(platform.files.OpenFileCount(), 0u);
 }
 
 // --- the merge alone ------------------------------------------------------------------------

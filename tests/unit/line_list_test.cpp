@@ -211,12 +211,10 @@ TEST_F(LineListWriteToFile, ReadOnlyFileRaisesEFCreateErrorAndStaysIntact) {
 }
 
 TEST_F(LineListWriteToFile, QuotesTheErrorOfTheFailedCallNotOfLaterOnes) {
-    fake.FailCall("CreateFileA", 1, win::ERROR_SHARING_VIOLATION);
+    fake.FailCall("CreateFileA", 1, win::ERROR_DISK_FULL);
     fake.FailCall("GetFullPathNameA", 1, win::ERROR_INVALID_PARAMETER);
     EXPECT_EQ(FailingSave<EFCreateError>(ListOf({"x"})),
-              "Cannot create file \"" + kPath +
-                  "\". The process cannot access the file because it is being used by "
-                  "another process");
+              "Cannot create file \"" + kPath + "\". There is not enough space on the disk");
 }
 
 TEST_F(LineListWriteToFile, FailedWriteRaisesEWriteErrorAndKeepsTheOldFile) {
@@ -256,9 +254,9 @@ TEST_F(LineListWriteToFile, FailedCloseRaisesEWriteErrorAndKeepsTheOldFile) {
 
 TEST_F(LineListWriteToFile, FailedReplaceRaisesEFCreateErrorAndKeepsTheOldFile) {
     fake.files.WriteFileBytes(kPath, "old bytes");
-    fake.FailCall("MoveFileExA", 1, win::ERROR_ACCESS_DENIED);
+    fake.FailCall("MoveFileExA", 1, win::ERROR_DISK_FULL);
     EXPECT_EQ(FailingSave<EFCreateError>(ListOf({"new"})),
-              "Cannot create file \"" + kPath + "\". Access is denied");
+              "Cannot create file \"" + kPath + "\". There is not enough space on the disk");
     ExpectOldFileKeptAndNothingLeft();
 }
 

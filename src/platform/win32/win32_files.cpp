@@ -1,6 +1,6 @@
 // File calls: CreateFileA, ReadFile, WriteFile, SetFilePointer, FlushFileBuffers,
 // CloseHandle, FindFirstFileA, FindClose, GetFullPathNameA, CreateDirectoryA,
-// MoveFileExA, DeleteFileA, GetLastError, FormatMessageA.
+// MoveFileExA, DeleteFileA, GetLastError, FormatMessageA, Sleep.
 #include <windows.h>
 
 #include "platform/win32/win32_platform.h"
@@ -86,5 +86,7 @@ std::uint32_t Win32Platform::FormatMessageA(std::uint32_t flags, std::uint32_t m
                                             std::uint32_t size) {
     return ::FormatMessageA(flags, nullptr, messageId, languageId, buffer, size, nullptr);
 }
+
+void Win32Platform::Sleep(std::uint32_t milliseconds) { ::Sleep(milliseconds); }
 
 }  // namespace velkaris

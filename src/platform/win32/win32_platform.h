@@ -44,6 +44,7 @@ public:
     std::uint32_t GetLastError() override;
     std::uint32_t FormatMessageA(std::uint32_t flags, std::uint32_t messageId,
                                  std::uint32_t languageId, char* buffer, std::uint32_t size) override;
+    void Sleep(std::uint32_t milliseconds) override;
 };
 
 }  // namespace velkaris
