@@ -42,7 +42,13 @@ E2E_OFFICE_KEY='Software\Microsoft\Office'
 # SKIP_RETURN_CODE for it).
 E2E_SKIP_STATUS=77
 
-export WINEARCH=win32
+# The program ships as a 32-bit one and is tested as such. A kernel built or booted
+# without 32-bit support runs no 32-bit Wine: there the scenarios take the 64-bit
+# build of the same sources in a 64-bit prefix (E2E_WINEARCH=win64).
+export WINEARCH=${E2E_WINEARCH:-win32}
+if [[ $WINEARCH == win64 ]]; then
+    PATH="$E2E_LIB_DIR/wine64:$PATH"
+fi
 export WINEDEBUG=-all
 
 e2e_now() { date +%s.%N; }
@@ -118,7 +124,7 @@ e2e_ensure_template() {
     work=$(realpath -m "$1")
     local template="$work/template"
     local want
-    want="recipe $E2E_TEMPLATE_RECIPE; $(wine --version); $(id -un)"
+    want="recipe $E2E_TEMPLATE_RECIPE; $WINEARCH; $(wine --version); $(id -un)"
     mkdir -p "$work"
     local lock
     exec {lock}>"$work/template.lock"
@@ -721,14 +727,16 @@ e2e_trace_file_calls() {
 }
 
 # e2e_program_results CALL: after e2e_trace_file_calls, what the last run's calls
-# of CALL returned, in order, space-separated (8 hex digits each). Only the
-# program's own thread counts (the one that probes the Word keys).
+# of CALL returned, in order, space-separated (8 hex digits each: a 64-bit run's
+# values are cut to their low half). Only the program's own thread counts (the
+# one that probes the Word keys).
 e2e_program_results() {
     local thread
     thread=$(grep -a -m 1 ':Call advapi32\.RegOpenKeyExA(.*Office' "$E2E_RELAY" | cut -d: -f1 || true)
     [[ -n $thread ]] || e2e_fail "the relay trace shows no probe of a Word key"
     grep -a -i -E "^$thread:Ret  kernel(32|base)\\.$1\\(\\) retval=" "$E2E_RELAY" |
-        sed 's/.*retval=\([0-9a-fA-F]*\).*/\1/' | paste -sd' ' - || true
+        sed -E 's/.*retval=([0-9a-fA-F]*).*/\1/; s/^[0-9a-fA-F]{8}([0-9a-fA-F]{8})$/\1/' |
+        paste -sd' ' - || true
 }
 
 # e2e_on_end COMMAND: run COMMAND (with eval) when the scenario ends, pass or

@@ -31,7 +31,7 @@ old_label_file() {
     done
     printf '%s\r\n' '</vendorProductSet></vendorProductSets></vps>'
 }
-old_label_file | iconv -f UTF-8 -t CP1250 >"$E2E_RUN/old.xml"
+old_label_file >"$E2E_RUN/old.xml"
 e2e_put_label_file "$E2E_RUN/old.xml"
 # The new file holds the old labels and the pack (13224 bytes on its own): it
 # must not fit in what is left.
