@@ -8,7 +8,6 @@
 //
 // The folder (default %TEMP%\velkaris-bench) receives one subfolder per size holding
 // Microsoft\Office\pg_custom.xml, the layout the install expects.
-// Lean: the full header renames FindText, a name the text primitives use.
 #define WIN32_LEAN_AND_MEAN
 #define NOMINMAX
 #include <windows.h>
@@ -20,33 +19,32 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "catalogue/product_fragment.h"
-#include "labelfile/label_file_install.h"
-#include "labelfile/label_file_reader.h"
-#include "labelfile/product_extraction.h"
-#include "labelfile/product_id_renumbering.h"
+#include "label_file/label_file_install.h"
+#include "label_file/label_file_reader.h"
+#include "label_file/product_extraction.h"
 #include "platform/win32/win32_platform.h"
-#include "support/exception.h"
-#include "support/line_list.h"
-#include "support/text.h"
+#include "services/safe_save.h"
+#include "text/errors.h"
+#include "text/xml_well_formed.h"
 
 namespace {
 
 using velkaris::FileHandle;
-using velkaris::LineList;
 using velkaris::Win32Platform;
 
-constexpr FileHandle kInvalid = -1;
-const int kSizes[] = {1000, 10000, 100000};
+constexpr FileHandle INVALID = -1;
+const int SIZES[] = {1000, 10000, 100000};
 
 // Targets the install is held to.
-constexpr double kMaxInstallOverCopy = 4.0;      // at 10,000 products
-constexpr double kMaxGrowth = 12.0;              // install(100,000) / install(10,000)
-constexpr double kMaxPeakOverFile = 8.0;         // peak memory / file size
+constexpr double MAX_INSTALL_OVER_COPY = 4.0;      // at 10,000 products
+constexpr double MAX_GROWTH = 12.0;              // install(100,000) / install(10,000)
+constexpr double MAX_PEAK_OVER_FILE = 8.0;         // peak memory / file size
 
 // ---------------------------------------------------------------------------------
 // Clock and memory
@@ -155,7 +153,7 @@ void CopyThroughPlatform(Win32Platform& platform, const std::string& from,
                          const std::string& to) {
     const FileHandle in =
         platform.CreateFileA(from, GENERIC_READ, 0, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL);
-    if (in == kInvalid) throw std::runtime_error("copy: cannot open " + from);
+    if (in == INVALID) throw std::runtime_error("copy: cannot open " + from);
     const std::uint32_t size = platform.SetFilePointer(in, 0, FILE_END);
     platform.SetFilePointer(in, 0, FILE_BEGIN);
     std::string buffer(size, '\0');
@@ -167,7 +165,7 @@ void CopyThroughPlatform(Win32Platform& platform, const std::string& from,
     const std::string temporary = to + ".new";
     const FileHandle out = platform.CreateFileA(temporary, GENERIC_READ | GENERIC_WRITE, 0,
                                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL);
-    if (out == kInvalid) throw std::runtime_error("copy: cannot create " + temporary);
+    if (out == INVALID) throw std::runtime_error("copy: cannot create " + temporary);
     std::uint32_t written = 0;
     const bool writeOk = platform.WriteFile(out, buffer.data(), size, written) &&
                          written == size && platform.FlushFileBuffers(out);
@@ -239,68 +237,35 @@ void Put(Results& results, const std::string& key, double value) {
 }
 
 // The stages of the install, each timed on its own with the library's public steps.
-// Merge is timed whole and renumbering again on the list merge builds before it
-// renumbers, so merge-only is their difference.
+// The cut reads the file itself, so the cut alone is read+cut less read.
 void TimeStages(Win32Platform& platform, const Paths& paths, int products, int repetitions,
                 Results& results) {
     std::map<std::string, std::vector<double>> times;
     for (int r = 0; r < repetitions; ++r) {
         GenerateLabelFile(paths.labelFile, products);
         double t = NowMs();
-        const LineList raw = velkaris::ReadLabelFileText(platform, paths.labelFile);
+        const std::string raw = velkaris::ReadLabelFileText(platform, paths.labelFile);
         times["read"].push_back(NowMs() - t);
 
-        // The whole-file steps the install is made of, each once: split is one
-        // SetWholeText of the whole file (the renumbering ends with one), join one
-        // WholeText, lower one LowerAscii, find the two marker searches.
         t = NowMs();
-        const std::string rawText = raw.WholeText();
-        times["x.join_raw"].push_back(NowMs() - t);
-        t = NowMs();
-        LineList work;
-        work.SetWholeText(rawText);
-        times["x.split"].push_back(NowMs() - t);
-        t = NowMs();
-        const std::string text = work.WholeText();
-        times["x.join"].push_back(NowMs() - t);
-        t = NowMs();
-        const std::string lower = velkaris::LowerAscii(text);
-        times["x.lower"].push_back(NowMs() - t);
-        t = NowMs();
-        const std::int32_t start = velkaris::FindText("<product units=\"emu\"", lower);
-        const std::int32_t end = velkaris::FindText("</vendorproductset>", lower);
-        times["x.find"].push_back(NowMs() - t);
-        t = NowMs();
-        const std::string cut = velkaris::CopyRange(text, start, end - start);
-        times["x.cut"].push_back(NowMs() - t);
+        const std::optional<std::string> existing =
+            velkaris::ExtractExistingProducts(platform, paths.labelFile);
+        times["read+cut"].push_back(NowMs() - t);
+        if (!existing || velkaris::CountProductElements(*existing) != products) {
+            throw std::runtime_error("product count differs");
+        }
 
         t = NowMs();
-        const LineList existing = velkaris::ExtractProductsFromText(rawText);
-        times["extract"].push_back(NowMs() - t);
-
-        // The check that every product of the file was carried over counts them in
-        // the raw text and in the cut.
-        t = NowMs();
-        const std::int32_t counted = velkaris::CountProductElements(raw.Item(0)) +
-                                     velkaris::CountProductElements(existing.Item(0));
-        times["count"].push_back(NowMs() - t);
-        if (counted != 2 * products) throw std::runtime_error("product count differs");
-
-        t = NowMs();
-        const std::string merged = velkaris::MergedLabelFileText(&existing);
+        const std::string merged = velkaris::MergedLabelFileText(existing);
         times["merge+renumber"].push_back(NowMs() - t);
 
-        LineList beforeRenumber;
-        beforeRenumber.AddItem(velkaris::LABEL_FILE_HEADER);
-        beforeRenumber.AddItem(existing.WholeText());
-        for (const char* line : velkaris::PRODUCT_FRAGMENT) beforeRenumber.AddItem(line);
-        beforeRenumber.AddItem(velkaris::LABEL_FILE_FOOTER);
         t = NowMs();
-        velkaris::RenumberProductIds(beforeRenumber);
-        times["renumber"].push_back(NowMs() - t);
+        const bool wellFormed = velkaris::IsWellFormedXml(merged);
+        times["well-formed check"].push_back(NowMs() - t);
+        if (!wellFormed) throw std::runtime_error("the merged file is not well-formed");
 
         t = NowMs();
-        velkaris::WriteTextToFile(platform, paths.labelFile, merged);
+        velkaris::SaveFileSafely(platform, paths.labelFile, merged, true);
         times["save"].push_back(NowMs() - t);
     }
     for (const auto& entry : times) Put(results, "stage." + entry.first, Median(entry.second));
@@ -431,7 +396,7 @@ int RunDriver(std::string root, int repetitions) {
     std::fflush(stdout);
 
     std::map<int, Results> all;
-    for (int products : kSizes) {
+    for (int products : SIZES) {
         const std::string resultPath = root + "\\result-" + std::to_string(products) + ".txt";
         DeleteFileA(resultPath.c_str());
         // The largest file costs seconds per run; fewer runs keep the whole under a minute.
@@ -447,7 +412,7 @@ int RunDriver(std::string root, int repetitions) {
     std::printf("\n%9s %12s %11s %9s %8s %12s %10s %12s %10s %s\n", "products", "input bytes",
                 "install ms", "copy ms", "ins/copy", "peak WS MB", "WS/file", "peak PF MB",
                 "PF/file", "output");
-    for (int products : kSizes) {
+    for (int products : SIZES) {
         const Results& r = all[products];
         if (r.count("error") != 0) {
             std::printf("%9d  error: %s\n", products, r.at("error").c_str());
@@ -465,15 +430,13 @@ int RunDriver(std::string root, int repetitions) {
                     r.count("output_check") != 0 ? r.at("output_check").c_str() : "?");
     }
 
-    std::printf("\nstages (ms, median; x.* are single whole-file steps, for scale):\n%9s", "products");
-    const char* const stages[] = {"read",   "extract", "count",  "x.join_raw",
-                                  "x.split", "x.join",  "x.lower", "x.find",
-                                  "x.cut",  "merge+renumber", "renumber", "save"};
+    std::printf("\nstages (ms, median):\n%9s", "products");
+    const char* const stages[] = {"read", "read+cut", "merge+renumber", "well-formed check", "save"};
     for (const char* stage : stages) {
         std::printf(" %*s", static_cast<int>(std::max<std::size_t>(8, std::strlen(stage))), stage);
     }
     std::printf("\n");
-    for (int products : kSizes) {
+    for (int products : SIZES) {
         const Results& r = all[products];
         std::printf("%9d", products);
         for (const char* stage : stages) {
@@ -494,11 +457,11 @@ int RunDriver(std::string root, int repetitions) {
 
     std::printf("targets:\n");
     std::printf("  %s install(10,000) <= %.0f x copy: %.2f x\n",
-                Verdict(ratio10k > 0 && ratio10k <= kMaxInstallOverCopy), kMaxInstallOverCopy,
+                Verdict(ratio10k > 0 && ratio10k <= MAX_INSTALL_OVER_COPY), MAX_INSTALL_OVER_COPY,
                 ratio10k);
     std::printf("  %s install(100,000) <= %.0f x install(10,000): %.2f x\n",
-                Verdict(growth > 0 && growth <= kMaxGrowth), kMaxGrowth, growth);
-    for (int products : kSizes) {
+                Verdict(growth > 0 && growth <= MAX_GROWTH), MAX_GROWTH, growth);
+    for (int products : SIZES) {
         const Results& r = all[products];
         const double bytes = Number(r, "input_bytes");
         const double ws = Number(r, "ws_peak") - Number(r, "ws_before");
@@ -506,7 +469,7 @@ int RunDriver(std::string root, int repetitions) {
         const double worst = bytes > 0 ? std::max(ws, pf) / bytes : 0.0;
         std::printf("  %s peak memory <= %.0f x file size at %d products: %.2f x "
                     "(larger of working set and pagefile growth)\n",
-                    Verdict(bytes > 0 && worst <= kMaxPeakOverFile), kMaxPeakOverFile, products,
+                    Verdict(bytes > 0 && worst <= MAX_PEAK_OVER_FILE), MAX_PEAK_OVER_FILE, products,
                     worst);
     }
     return 0;

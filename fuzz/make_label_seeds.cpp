@@ -6,12 +6,10 @@
 #include <fstream>
 #include <string>
 
-#include "labelfile/label_file_install.h"
-#include "support/line_list.h"
+#include "label_file/label_file_install.h"
 
 namespace {
 
-using velkaris::LineList;
 using velkaris::MergedLabelFileText;
 
 std::string folder;
@@ -94,10 +92,8 @@ std::string UserProducts(int count, int firstId = 1) {
 }
 
 std::string Installed(const std::string& existingFileText, bool hadFile) {
-    if (!hadFile) return MergedLabelFileText(nullptr);
-    LineList existing;
-    existing.AddItem(existingFileText);  // already cut: callers pass the stretch
-    return MergedLabelFileText(&existing);
+    // Callers pass the stretch already cut.
+    return hadFile ? MergedLabelFileText(existingFileText) : MergedLabelFileText();
 }
 
 }  // namespace

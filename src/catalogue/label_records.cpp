@@ -4,7 +4,7 @@
 
 namespace velkaris {
 
-const std::array<std::string_view, kLabelCount> LABEL_NAMES = {
+const std::array<std::string_view, LABEL_COUNT> LABEL_NAMES = {
     "Velkaris     L-15", "Velkaris     L-13", "Velkaris     L-14", "Velkaris     L-16",
     "Velkaris     L-17", "Velkaris     L-01", "Velkaris     L-02", "Velkaris     L-03",
     "Velkaris     L-05", "Velkaris     L-04", "Velkaris     L-06", "Velkaris     L-07",
@@ -15,61 +15,61 @@ const std::array<std::string_view, kLabelCount> LABEL_NAMES = {
 namespace {
 
 // Each Word generation wrote its own header; the records carry them unchanged.
-constexpr std::array<std::uint16_t, 5> kHeader80 = {941, 83, 0, 33, 83};
-constexpr std::array<std::uint16_t, 5> kHeader100 = {844, 92, 0, 108, 93};
-constexpr std::array<std::uint16_t, 3> kTrailer = {1, 2, 0};
+constexpr std::array<std::uint16_t, 5> HEADER80 = {941, 83, 0, 33, 83};
+constexpr std::array<std::uint16_t, 5> HEADER100 = {844, 92, 0, 108, 93};
+constexpr std::array<std::uint16_t, 3> TRAILER = {1, 2, 0};
 
 }  // namespace
 
 // The two sets disagree in several rows; each is kept exactly as taken, never derived
 // from the other.
-const std::array<LegacyLabelRecord, kLabelCount> RECORDS_80 = {{
+const std::array<LegacyLabelRecord, LABEL_COUNT> RECORDS_80 = {{
     //          width  height left  top   hpitch vpitch across down
-    {kHeader80,  5954,  8392,   0,    0,  5954,  8392,  2,  2, kTrailer},  // L-15
-    {kHeader80,  5954,  2398,   0,    0,  5954,  2398,  2,  7, kTrailer},  // L-13
-    {kHeader80,  5954,  4196,   0,    0,  5954,  4196,  2,  4, kTrailer},  // L-14
-    {kHeader80, 11907,  8420,   0,    0, 11907,  8420,  1,  2, kTrailer},  // L-16
-    {kHeader80, 11901, 16839,   0,    0, 11907, 16839,  1,  1, kTrailer},  // L-17
-    {kHeader80,  2155,  1202, 539,  567,  2155,  1202,  5, 13, kTrailer},  // L-01
-    {kHeader80,  2739,   958, 454,  680,  2739,   958,  4, 16, kTrailer},  // L-02
-    {kHeader80,  2750,  1440, 397, 1134,  2750,  1440,  4, 10, kTrailer},  // L-03
-    {kHeader80,  2963,  1673,   0,    0,  2963,  1673,  4, 10, kTrailer},  // L-05
-    {kHeader80,  2977,  1202,   0,  567,  2977,  1202,  4, 13, kTrailer},  // L-04
-    {kHeader80,  3572,  2240, 567,  510,  3572,  2240,  3,  7, kTrailer},  // L-06
-    {kHeader80,  3742,  1916, 284,  680,  3742,  1916,  3,  8, kTrailer},  // L-07
-    {kHeader80,  3856,  2041,  85,  170,  3912,  2041,  2,  2, kTrailer},  // L-08
-    {kHeader80,  3856,  2665,  85,  346,  3856,  2722,  3,  6, kTrailer},  // L-09
-    {kHeader80,  3969,  2041,   0,  198,  3969,  2041,  3,  8, kTrailer},  // L-10
-    {kHeader80,  5041,  1916, 680,  680,  5438,  1916,  2,  8, kTrailer},  // L-11
-    {kHeader80,  5041,  2637, 680,  425,  5438,  2637,  2,  6, kTrailer},  // L-12
+    {HEADER80,  5954,  8392,   0,    0,  5954,  8392,  2,  2, TRAILER},  // L-15
+    {HEADER80,  5954,  2398,   0,    0,  5954,  2398,  2,  7, TRAILER},  // L-13
+    {HEADER80,  5954,  4196,   0,    0,  5954,  4196,  2,  4, TRAILER},  // L-14
+    {HEADER80, 11907,  8420,   0,    0, 11907,  8420,  1,  2, TRAILER},  // L-16
+    {HEADER80, 11901, 16839,   0,    0, 11907, 16839,  1,  1, TRAILER},  // L-17
+    {HEADER80,  2155,  1202, 539,  567,  2155,  1202,  5, 13, TRAILER},  // L-01
+    {HEADER80,  2739,   958, 454,  680,  2739,   958,  4, 16, TRAILER},  // L-02
+    {HEADER80,  2750,  1440, 397, 1134,  2750,  1440,  4, 10, TRAILER},  // L-03
+    {HEADER80,  2963,  1673,   0,    0,  2963,  1673,  4, 10, TRAILER},  // L-05
+    {HEADER80,  2977,  1202,   0,  567,  2977,  1202,  4, 13, TRAILER},  // L-04
+    {HEADER80,  3572,  2240, 567,  510,  3572,  2240,  3,  7, TRAILER},  // L-06
+    {HEADER80,  3742,  1916, 284,  680,  3742,  1916,  3,  8, TRAILER},  // L-07
+    {HEADER80,  3856,  2041,  85,  170,  3912,  2041,  2,  2, TRAILER},  // L-08
+    {HEADER80,  3856,  2665,  85,  346,  3856,  2722,  3,  6, TRAILER},  // L-09
+    {HEADER80,  3969,  2041,   0,  198,  3969,  2041,  3,  8, TRAILER},  // L-10
+    {HEADER80,  5041,  1916, 680,  680,  5438,  1916,  2,  8, TRAILER},  // L-11
+    {HEADER80,  5041,  2637, 680,  425,  5438,  2637,  2,  6, TRAILER},  // L-12
 }};
 
-const std::array<LegacyLabelRecord, kLabelCount> RECORDS_100 = {{
+const std::array<LegacyLabelRecord, LABEL_COUNT> RECORDS_100 = {{
     //           width  height left  top   hpitch vpitch across down
-    {kHeader100,  5954,  8392,   0,    0,  5954,  8392,  2,  2, kTrailer},  // L-15
-    {kHeader100,  5954,  2398,   0,    0,  5954,  2398,  2,  7, kTrailer},  // L-13
-    {kHeader100,  5954,  4196,   0,    0,  5954,  4196,  2,  4, kTrailer},  // L-14
-    {kHeader100, 10773,  7853, 567,  567, 11907,  7853,  1,  2, kTrailer},  // L-16
-    {kHeader100, 11850, 16834,   0,    0, 11907, 16834,  1,  1, kTrailer},  // L-17
-    {kHeader100,  2155,  1202, 539,  567,  2155,  1202,  5, 13, kTrailer},  // L-01
-    {kHeader100,  2739,   958, 454,  680,  2739,   958,  4, 16, kTrailer},  // L-02
-    {kHeader100,  2750,  1440, 397, 1134,  2750,  1440,  4, 10, kTrailer},  // L-03
-    {kHeader100,  2963,  1673,   0,    0,  2965,  1673,  4, 10, kTrailer},  // L-05
-    {kHeader100,  2977,  1202,   0,  567,  2977,  1202,  4, 13, kTrailer},  // L-04
-    {kHeader100,  3572,  2240, 567,  567,  3572,  2240,  3,  7, kTrailer},  // L-06
-    {kHeader100,  3742,  1917, 284,  680,  3742,  1917,  3,  8, kTrailer},  // L-07
-    {kHeader100,  3856,  2041,  85,  170,  3856,  2041,  3,  8, kTrailer},  // L-08
-    {kHeader100,  3856,  2665,  85,  346,  3856,  2722,  3,  6, kTrailer},  // L-09
-    {kHeader100,  3969,  2041,   0,  199,  3969,  2041,  3,  8, kTrailer},  // L-10
-    {kHeader100,  5041,  1917, 680,  680,  5438,  1917,  2,  8, kTrailer},  // L-11
-    {kHeader100,  5041,  2637, 680,  425,  5438,  2637,  2,  6, kTrailer},  // L-12
+    {HEADER100,  5954,  8392,   0,    0,  5954,  8392,  2,  2, TRAILER},  // L-15
+    {HEADER100,  5954,  2398,   0,    0,  5954,  2398,  2,  7, TRAILER},  // L-13
+    {HEADER100,  5954,  4196,   0,    0,  5954,  4196,  2,  4, TRAILER},  // L-14
+    {HEADER100, 10773,  7853, 567,  567, 11907,  7853,  1,  2, TRAILER},  // L-16
+    {HEADER100, 11850, 16834,   0,    0, 11907, 16834,  1,  1, TRAILER},  // L-17
+    {HEADER100,  2155,  1202, 539,  567,  2155,  1202,  5, 13, TRAILER},  // L-01
+    {HEADER100,  2739,   958, 454,  680,  2739,   958,  4, 16, TRAILER},  // L-02
+    {HEADER100,  2750,  1440, 397, 1134,  2750,  1440,  4, 10, TRAILER},  // L-03
+    {HEADER100,  2963,  1673,   0,    0,  2965,  1673,  4, 10, TRAILER},  // L-05
+    {HEADER100,  2977,  1202,   0,  567,  2977,  1202,  4, 13, TRAILER},  // L-04
+    {HEADER100,  3572,  2240, 567,  567,  3572,  2240,  3,  7, TRAILER},  // L-06
+    {HEADER100,  3742,  1917, 284,  680,  3742,  1917,  3,  8, TRAILER},  // L-07
+    {HEADER100,  3856,  2041,  85,  170,  3856,  2041,  3,  8, TRAILER},  // L-08
+    {HEADER100,  3856,  2665,  85,  346,  3856,  2722,  3,  6, TRAILER},  // L-09
+    {HEADER100,  3969,  2041,   0,  199,  3969,  2041,  3,  8, TRAILER},  // L-10
+    {HEADER100,  5041,  1917, 680,  680,  5438,  1917,  2,  8, TRAILER},  // L-11
+    {HEADER100,  5041,  2637, 680,  425,  5438,  2637,  2,  6, TRAILER},  // L-12
 }};
 
 namespace {
 
 class RecordWriter {
 public:
-    explicit RecordWriter(std::array<std::uint8_t, kLegacyRecordSize>& bytes) : bytes_(bytes) {}
+    explicit RecordWriter(std::array<std::uint8_t, LEGACY_RECORD_SIZE>& bytes) : bytes_(bytes) {}
 
     void Put16(std::uint16_t value) {
         bytes_[at_++] = static_cast<std::uint8_t>(value & 0xFF);
@@ -82,14 +82,14 @@ public:
     }
 
 private:
-    std::array<std::uint8_t, kLegacyRecordSize>& bytes_;
+    std::array<std::uint8_t, LEGACY_RECORD_SIZE>& bytes_;
     std::size_t at_ = 0;
 };
 
 }  // namespace
 
-std::array<std::uint8_t, kLegacyRecordSize> SerializeRecord(const LegacyLabelRecord& record) {
-    std::array<std::uint8_t, kLegacyRecordSize> bytes{};
+std::array<std::uint8_t, LEGACY_RECORD_SIZE> SerializeRecord(const LegacyLabelRecord& record) {
+    std::array<std::uint8_t, LEGACY_RECORD_SIZE> bytes{};
     RecordWriter writer(bytes);
     for (std::uint16_t word : record.headerWords) writer.Put16(word);
     // Signed fields go out as their two's-complement bit patterns.

@@ -9,11 +9,11 @@
 
 namespace velkaris {
 
-constexpr int kLabelCount = 17;
-constexpr int kLegacyRecordSize = 44;
+constexpr int LABEL_COUNT = 17;
+constexpr int LEGACY_RECORD_SIZE = 44;
 
 // Entry 0 also marks a label file that already holds the pack.
-extern const std::array<std::string_view, kLabelCount> LABEL_NAMES;
+extern const std::array<std::string_view, LABEL_COUNT> LABEL_NAMES;
 
 // Lengths are in twips.
 struct LegacyLabelRecord {
@@ -31,11 +31,11 @@ struct LegacyLabelRecord {
 
 // Record i belongs to LABEL_NAMES[i]. RECORDS_80 is for Word 8.0 and 9.0, RECORDS_100 for
 // Word 10.0 and 11.0.
-extern const std::array<LegacyLabelRecord, kLabelCount> RECORDS_80;
-extern const std::array<LegacyLabelRecord, kLabelCount> RECORDS_100;
+extern const std::array<LegacyLabelRecord, LABEL_COUNT> RECORDS_80;
+extern const std::array<LegacyLabelRecord, LABEL_COUNT> RECORDS_100;
 
 // The record as Word stores it: little-endian, fields packed in declaration order.
-std::array<std::uint8_t, kLegacyRecordSize> SerializeRecord(const LegacyLabelRecord& record);
+std::array<std::uint8_t, LEGACY_RECORD_SIZE> SerializeRecord(const LegacyLabelRecord& record);
 // The same 44 bytes as a byte text, ready to be written as a registry value's data.
 std::string RecordBytes(const LegacyLabelRecord& record);
 

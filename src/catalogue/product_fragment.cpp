@@ -10,7 +10,7 @@ const char* const LABEL_FILE_FOOTER = "</vendorProductSet></vendorProductSets></
 
 // L-04 and L-11 each carry two elements joined on one line, so they have six lines, not
 // seven; the text is kept exactly as it stands.
-const std::array<const char*, kProductFragmentLines> PRODUCT_FRAGMENT = {
+const std::array<const char*, PRODUCT_FRAGMENT_LINES> PRODUCT_FRAGMENT = {
     // L-01
     "\t<product units=\"emu\" productID=\"1\" layoutGroup=\"all\" bindingEdge=\"none\" dotMatrixLabel=\"false\" fold=\"none\">\t",
     "\t<prodName nameGroup=\"custom\"><locName locale=\"all\">Velkaris     L-01</locName></prodName>\t",

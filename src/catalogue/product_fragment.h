@@ -6,11 +6,11 @@
 
 namespace velkaris {
 
-constexpr int kProductFragmentLines = 133;
+constexpr int PRODUCT_FRAGMENT_LINES = 133;
 
 extern const char* const LABEL_FILE_HEADER;
 extern const char* const LABEL_FILE_FOOTER;
 // Line i of the pack, appended to the file one line per item in index order.
-extern const std::array<const char*, kProductFragmentLines> PRODUCT_FRAGMENT;
+extern const std::array<const char*, PRODUCT_FRAGMENT_LINES> PRODUCT_FRAGMENT;
 
 }  // namespace velkaris

@@ -2,18 +2,19 @@
 
 #include <cstdio>
 #include <new>
+#include <stdexcept>
 #include <vector>
 
 #include "installer/run_installer.h"
 #include "platform/win_values.h"
-#include "support/exception.h"
-#include "support/shell.h"
+#include "text/errors.h"
+#include "services/message_boxes.h"
 
 namespace velkaris {
 
 namespace {
 
-constexpr std::size_t kReportLimit = 1023;
+constexpr std::size_t REPORT_LIMIT = 1023;
 
 std::string ModuleName(Platform& platform) {
     std::vector<char> buffer(win::MAX_PATH + 1, '\0');
@@ -43,7 +44,7 @@ std::string FailureReportText(const std::string& kindName, const std::string& mo
     const bool addPeriod = !message.empty() && message.back() != '.';
     std::string text = "Exception " + kindName + " in module " + moduleName + " at " + position +
                        ".\r\n" + message + (addPeriod ? "." : "") + "\r\n";
-    if (text.size() > kReportLimit) text.resize(kReportLimit);
+    if (text.size() > REPORT_LIMIT) text.resize(REPORT_LIMIT);
     return text;
 }
 
@@ -56,6 +57,9 @@ int RunWithFailureReport(Platform& platform) {
     } catch (const Exception& error) {
         return Report(platform, error.KindName(), error.RaiseAddress(), error.Message());
     } catch (const std::bad_alloc&) {
+        return Report(platform, "EOutOfMemory", 0, "Out of memory");
+    } catch (const std::length_error&) {
+        // A size past what a string can hold is the same shortage to the user.
         return Report(platform, "EOutOfMemory", 0, "Out of memory");
     } catch (const std::exception& error) {
         return Report(platform, "Exception", 0, error.what());

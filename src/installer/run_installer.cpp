@@ -1,29 +1,33 @@
 #include "installer/run_installer.h"
 
 #include "installer/messages.h"
-#include "labelfile/label_file_install.h"
-#include "legacy/custom_labels_writer.h"
+#include "label_file/label_file_install.h"
+#include "registry_labels/custom_labels_writer.h"
 #include "platform/win_values.h"
-#include "support/shell.h"
+#include "services/message_boxes.h"
+#include "services/user_folder.h"
 
 namespace velkaris {
 
 namespace {
 
 bool DetectAnyWord(RegistryNavigator& registry) {
-    for (const WordVersionKey& key : WORD_VERSION_KEYS) {
-        if (registry.SelectKey(key.keyPath, false)) return true;
+    for (const WordVersion& version : WORD_VERSIONS) {
+        if (registry.SelectKey(version.keyPath, false)) return true;
     }
     return false;
 }
 
 }  // namespace
 
-void InstallForVersion(Program& program, WordVersion version) {
-    if (version == WordVersion::Word120) {
-        InstallLabelFile(program.platform, GetUserFolder(program.platform, win::CSIDL_APPDATA));
-    } else {
-        InstallRegistryLabels(*program.registry, version);
+void InstallForVersion(Program& program, const WordVersion& version) {
+    switch (version.destination) {
+        case LabelDestination::LabelFile:
+            InstallLabelFile(program.platform, GetUserFolder(program.platform, win::CSIDL_APPDATA));
+            break;
+        case LabelDestination::RegistryLabels:
+            InstallRegistryLabels(*program.registry, *version.records);
+            break;
     }
 }
 
@@ -36,8 +40,8 @@ void RunInstaller(Program& program) {
                        win::MB_OK | win::MB_ICONWARNING | win::MB_TOPMOST);
     } else if (ShowMessageBox(platform, QUESTION_TEXT, MESSAGE_CAPTION,
                               win::MB_YESNO | win::MB_ICONQUESTION) == win::IDYES) {
-        for (auto key = WORD_VERSION_KEYS.rbegin(); key != WORD_VERSION_KEYS.rend(); ++key) {
-            if (registry.SelectKey(key->keyPath, false)) InstallForVersion(program, key->version);
+        for (auto version = WORD_VERSIONS.rbegin(); version != WORD_VERSIONS.rend(); ++version) {
+            if (registry.SelectKey(version->keyPath, false)) InstallForVersion(program, *version);
         }
         ShowMessageBox(platform, DONE_TEXT, MESSAGE_CAPTION,
                        win::MB_OK | win::MB_ICONINFORMATION | win::MB_TOPMOST);

@@ -4,9 +4,9 @@
 
 #include <optional>
 
-#include "installer/word_versions.h"
+#include "catalogue/word_versions.h"
 #include "platform/platform.h"
-#include "support/registry_navigator.h"
+#include "services/registry_navigator.h"
 
 namespace velkaris {
 
@@ -21,6 +21,6 @@ struct Program {
 void RunInstaller(Program& program);
 
 // Runs while the navigator stands at the version's key.
-void InstallForVersion(Program& program, WordVersion version);
+void InstallForVersion(Program& program, const WordVersion& version);
 
 }  // namespace velkaris

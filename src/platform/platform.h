@@ -12,11 +12,9 @@ namespace velkaris {
 using KeyHandle = std::uintptr_t;   // HKEY; 0 = none
 using FileHandle = std::intptr_t;   // HANDLE; -1 = INVALID_HANDLE_VALUE
 using FindHandle = std::intptr_t;   // HANDLE of a file search; -1 = none
-using FileTime = std::uint64_t;     // FILETIME as one 64-bit count
 
 struct FindData {
     std::uint32_t attributes = 0;   // FILE_ATTRIBUTE_*
-    FileTime lastWriteTime = 0;
 };
 
 class Platform {

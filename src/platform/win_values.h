@@ -12,11 +12,7 @@ namespace velkaris::win {
 constexpr KeyHandle HKEY_CURRENT_USER = 0x80000001u;
 constexpr std::uint32_t KEY_ALL_ACCESS = 0xF003Fu;
 constexpr std::uint32_t REG_OPTION_NON_VOLATILE = 0;
-constexpr std::uint32_t REG_NONE = 0;
-constexpr std::uint32_t REG_SZ = 1;
-constexpr std::uint32_t REG_EXPAND_SZ = 2;
 constexpr std::uint32_t REG_BINARY = 3;
-constexpr std::uint32_t REG_DWORD = 4;
 constexpr std::int32_t ERROR_SUCCESS = 0;
 
 // Shell and message boxes
@@ -31,9 +27,7 @@ constexpr std::uint32_t MB_ICONWARNING = 0x30;
 constexpr std::uint32_t MB_ICONINFORMATION = 0x40;
 constexpr std::uint32_t MB_TASKMODAL = 0x2000;
 constexpr std::uint32_t MB_TOPMOST = 0x40000;
-constexpr std::int32_t IDOK = 1;
 constexpr std::int32_t IDYES = 6;
-constexpr std::int32_t IDNO = 7;
 
 // Files
 constexpr FileHandle INVALID_HANDLE_VALUE = -1;
@@ -44,20 +38,13 @@ constexpr std::uint32_t OPEN_EXISTING = 3;
 constexpr std::uint32_t FILE_ATTRIBUTE_DIRECTORY = 0x10;
 constexpr std::uint32_t FILE_ATTRIBUTE_NORMAL = 0x80;
 constexpr std::uint32_t FILE_BEGIN = 0;
-constexpr std::uint32_t FILE_CURRENT = 1;
 constexpr std::uint32_t FILE_END = 2;
 constexpr std::uint32_t INVALID_SET_FILE_POINTER = 0xFFFFFFFFu;
 constexpr std::uint32_t MOVEFILE_REPLACE_EXISTING = 0x1;
 constexpr std::uint32_t MOVEFILE_WRITE_THROUGH = 0x8;
-constexpr std::uint32_t ERROR_FILE_NOT_FOUND = 2;
-constexpr std::uint32_t ERROR_PATH_NOT_FOUND = 3;
 constexpr std::uint32_t ERROR_ACCESS_DENIED = 5;
 constexpr std::uint32_t ERROR_SHARING_VIOLATION = 32;
 constexpr std::uint32_t ERROR_LOCK_VIOLATION = 33;
-constexpr std::uint32_t ERROR_HANDLE_DISK_FULL = 39;
-constexpr std::uint32_t ERROR_INVALID_PARAMETER = 87;
-constexpr std::uint32_t ERROR_DISK_FULL = 112;
-constexpr std::uint32_t ERROR_ALREADY_EXISTS = 183;
 constexpr std::uint32_t ERROR_FILENAME_EXCED_RANGE = 206;
 constexpr std::uint32_t FORMAT_MESSAGE_SYSTEM_TEXT = 0x3200;  // FROM_SYSTEM | IGNORE_INSERTS | ARGUMENT_ARRAY
 

@@ -5,27 +5,27 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "platform/win_values.h"
+#include "fake/windows_numbers.h"
 
 namespace velkaris::fake {
 
 namespace {
 
-constexpr std::uint32_t kFileShareRead = 0x1;
-constexpr std::uint32_t kFileShareWrite = 0x2;
-constexpr std::uint32_t kFileAttributeReadOnly = 0x1;
-constexpr std::uint32_t kFileAttributeArchive = 0x20;
-constexpr std::uint32_t kFormatMessageFromSystem = 0x1000;
-constexpr std::uint32_t kMoveFileCopyAllowed = 0x2;
-constexpr std::uint32_t kErrorNotSameDevice = 17;
-constexpr std::uint32_t kErrorInsufficientBuffer = 122;
-constexpr std::uint32_t kErrorInvalidName = 123;
-constexpr std::uint32_t kErrorNegativeSeek = 131;
-constexpr std::uint32_t kErrorMessageNotFound = 317;
-constexpr std::uint32_t kErrorNoAccess = 998;
+constexpr std::uint32_t FILE_SHARE_READ = 0x1;
+constexpr std::uint32_t FILE_SHARE_WRITE = 0x2;
+constexpr std::uint32_t FILE_ATTRIBUTE_READ_ONLY = 0x1;
+constexpr std::uint32_t FILE_ATTRIBUTE_ARCHIVE = 0x20;
+constexpr std::uint32_t FORMAT_MESSAGE_FROM_SYSTEM = 0x1000;
+constexpr std::uint32_t MOVE_FILE_COPY_ALLOWED = 0x2;
+constexpr std::uint32_t ERROR_NOT_SAME_DEVICE = 17;
+constexpr std::uint32_t ERROR_INSUFFICIENT_BUFFER = 122;
+constexpr std::uint32_t ERROR_INVALID_NAME = 123;
+constexpr std::uint32_t ERROR_NEGATIVE_SEEK = 131;
+constexpr std::uint32_t ERROR_MESSAGE_NOT_FOUND = 317;
+constexpr std::uint32_t ERROR_NO_ACCESS = 998;
 
-constexpr std::int64_t kTicksPerSecond = 10'000'000;
-constexpr std::int64_t kDaysFrom1601To1970 = 134'774;
+constexpr std::int64_t TICKS_PER_SECOND = 10'000'000;
+constexpr std::int64_t DAYS_FROM1601_TO1970 = 134'774;
 
 std::string Lower(std::string text) {
     for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -56,9 +56,9 @@ bool IsValidComponent(const std::string& component) {
 FileTime MakeFileTime(int year, int month, int day, int hour, int minute, int second) {
     const std::int64_t days = DaysFromCivil(year, static_cast<unsigned>(month),
                                             static_cast<unsigned>(day)) +
-                              kDaysFrom1601To1970;
+                              DAYS_FROM1601_TO1970;
     const std::int64_t seconds = days * 86400 + hour * 3600 + minute * 60 + second;
-    return static_cast<FileTime>(seconds * kTicksPerSecond);
+    return static_cast<FileTime>(seconds * TICKS_PER_SECOND);
 }
 
 FakeFileSystem::FakeFileSystem() {
@@ -142,28 +142,28 @@ FakeFileSystem::Path FakeFileSystem::ResolveOrThrow(const std::string& path) con
 }
 
 std::uint32_t FakeFileSystem::CheckPlace(const Path& path) const {
-    if (!path.valid) return kErrorInvalidName;
-    if (path.full.size() >= win::MAX_PATH) return win::ERROR_FILENAME_EXCED_RANGE;
+    if (!path.valid) return ERROR_INVALID_NAME;
+    if (path.full.size() >= windows::MAX_PATH) return windows::ERROR_FILENAME_EXCED_RANGE;
     if (path.parent.empty()) {  // a drive root: present or not
-        return entries_.count(path.key) != 0 ? 0 : win::ERROR_PATH_NOT_FOUND;
+        return entries_.count(path.key) != 0 ? 0 : windows::ERROR_PATH_NOT_FOUND;
     }
     const auto parent = entries_.find(path.parent);
-    if (parent == entries_.end() || !parent->second.folder) return win::ERROR_PATH_NOT_FOUND;
+    if (parent == entries_.end() || !parent->second.folder) return windows::ERROR_PATH_NOT_FOUND;
     return 0;
 }
 
 std::uint32_t FakeFileSystem::CheckSharing(const std::string& key, std::uint32_t access,
                                            std::uint32_t shareMode) const {
     const auto entry = entries_.find(key);
-    if (entry != entries_.end() && entry->second.heldOpen > 0) return win::ERROR_SHARING_VIOLATION;
+    if (entry != entries_.end() && entry->second.heldOpen > 0) return windows::ERROR_SHARING_VIOLATION;
     for (const auto& [handle, open] : handles_) {
         if (open.key != key) continue;
         const bool refused =
-            ((access & win::GENERIC_READ) && !(open.shareMode & kFileShareRead)) ||
-            ((access & win::GENERIC_WRITE) && !(open.shareMode & kFileShareWrite)) ||
-            ((open.access & win::GENERIC_READ) && !(shareMode & kFileShareRead)) ||
-            ((open.access & win::GENERIC_WRITE) && !(shareMode & kFileShareWrite));
-        if (refused) return win::ERROR_SHARING_VIOLATION;
+            ((access & windows::GENERIC_READ) && !(open.shareMode & FILE_SHARE_READ)) ||
+            ((access & windows::GENERIC_WRITE) && !(open.shareMode & FILE_SHARE_WRITE)) ||
+            ((open.access & windows::GENERIC_READ) && !(shareMode & FILE_SHARE_READ)) ||
+            ((open.access & windows::GENERIC_WRITE) && !(shareMode & FILE_SHARE_WRITE));
+        if (refused) return windows::ERROR_SHARING_VIOLATION;
     }
     return 0;
 }
@@ -296,38 +296,38 @@ FileHandle FakeFileSystem::CreateFile(const std::string& path, std::uint32_t acc
                                       std::uint32_t shareMode, std::uint32_t disposition,
                                       std::uint32_t& error) {
     const Path resolved = Resolve(path);
-    if ((error = CheckPlace(resolved)) != 0) return win::INVALID_HANDLE_VALUE;
-    if (disposition != win::CREATE_ALWAYS && disposition != win::OPEN_EXISTING) {
-        error = win::ERROR_INVALID_PARAMETER;  // no other disposition is used
-        return win::INVALID_HANDLE_VALUE;
+    if ((error = CheckPlace(resolved)) != 0) return windows::INVALID_HANDLE_VALUE;
+    if (disposition != windows::CREATE_ALWAYS && disposition != windows::OPEN_EXISTING) {
+        error = windows::ERROR_INVALID_PARAMETER;  // no other disposition is used
+        return windows::INVALID_HANDLE_VALUE;
     }
     auto found = entries_.find(resolved.key);
     const bool exists = found != entries_.end();
     if (resolved.parent.empty() || (exists && found->second.folder)) {
-        error = win::ERROR_ACCESS_DENIED;
-        return win::INVALID_HANDLE_VALUE;
+        error = windows::ERROR_ACCESS_DENIED;
+        return windows::INVALID_HANDLE_VALUE;
     }
-    if (!exists && disposition == win::OPEN_EXISTING) {
-        error = win::ERROR_FILE_NOT_FOUND;
-        return win::INVALID_HANDLE_VALUE;
+    if (!exists && disposition == windows::OPEN_EXISTING) {
+        error = windows::ERROR_FILE_NOT_FOUND;
+        return windows::INVALID_HANDLE_VALUE;
     }
     if (exists) {
-        const bool writes = (access & win::GENERIC_WRITE) || disposition == win::CREATE_ALWAYS;
+        const bool writes = (access & windows::GENERIC_WRITE) || disposition == windows::CREATE_ALWAYS;
         if (found->second.readOnly && writes) {
-            error = win::ERROR_ACCESS_DENIED;
-            return win::INVALID_HANDLE_VALUE;
+            error = windows::ERROR_ACCESS_DENIED;
+            return windows::INVALID_HANDLE_VALUE;
         }
         if ((error = CheckSharing(resolved.key, access, shareMode)) != 0) {
-            return win::INVALID_HANDLE_VALUE;
+            return windows::INVALID_HANDLE_VALUE;
         }
     }
-    if (disposition == win::CREATE_ALWAYS) {
+    if (disposition == windows::CREATE_ALWAYS) {
         Entry& entry = entries_[resolved.key];
         if (!exists) entry.name = resolved.full;
         entry.bytes.clear();
         entry.lastWrite = now;
         // Windows reports the replaced file through the last error of a success.
-        error = exists ? win::ERROR_ALREADY_EXISTS : 0;
+        error = exists ? windows::ERROR_ALREADY_EXISTS : 0;
     }
     const FileHandle handle = nextHandle_;
     nextHandle_ += 4;
@@ -339,12 +339,12 @@ bool FakeFileSystem::ReadFile(FileHandle file, char* buffer, std::uint32_t count
                               std::uint32_t& read, std::uint32_t& error) {
     read = 0;
     OpenFile& open = handles_.at(file);
-    if (!(open.access & win::GENERIC_READ)) {
-        error = win::ERROR_ACCESS_DENIED;
+    if (!(open.access & windows::GENERIC_READ)) {
+        error = windows::ERROR_ACCESS_DENIED;
         return false;
     }
     if (buffer == nullptr && count > 0) {
-        error = kErrorNoAccess;
+        error = ERROR_NO_ACCESS;
         return false;
     }
     const std::string& bytes = entries_.at(open.key).bytes;
@@ -360,12 +360,12 @@ bool FakeFileSystem::WriteFile(FileHandle file, const char* buffer, std::uint32_
                                std::uint32_t& written, std::uint32_t& error) {
     written = 0;
     OpenFile& open = handles_.at(file);
-    if (!(open.access & win::GENERIC_WRITE)) {
-        error = win::ERROR_ACCESS_DENIED;
+    if (!(open.access & windows::GENERIC_WRITE)) {
+        error = windows::ERROR_ACCESS_DENIED;
         return false;
     }
     if (buffer == nullptr && count > 0) {
-        error = kErrorNoAccess;
+        error = ERROR_NO_ACCESS;
         return false;
     }
     Entry& entry = entries_.at(open.key);
@@ -387,7 +387,7 @@ bool FakeFileSystem::WriteFile(FileHandle file, const char* buffer, std::uint32_
     }
     written = static_cast<std::uint32_t>(fits);
     if (fits < count) {
-        error = win::ERROR_DISK_FULL;
+        error = windows::ERROR_DISK_FULL;
         return false;
     }
     return true;
@@ -398,32 +398,32 @@ std::uint32_t FakeFileSystem::SetFilePointer(FileHandle file, std::int32_t dista
     OpenFile& open = handles_.at(file);
     std::int64_t base = 0;
     switch (moveMethod) {
-        case win::FILE_BEGIN: base = 0; break;
-        case win::FILE_CURRENT: base = static_cast<std::int64_t>(open.position); break;
-        case win::FILE_END: {
+        case windows::FILE_BEGIN: base = 0; break;
+        case windows::FILE_CURRENT: base = static_cast<std::int64_t>(open.position); break;
+        case windows::FILE_END: {
             const Entry& entry = entries_.at(open.key);
             base = static_cast<std::int64_t>(entry.apparentSize.value_or(entry.bytes.size()));
             break;
         }
-        default: error = win::ERROR_INVALID_PARAMETER; return win::INVALID_SET_FILE_POINTER;
+        default: error = windows::ERROR_INVALID_PARAMETER; return windows::INVALID_SET_FILE_POINTER;
     }
     const std::int64_t position = base + distance;
     if (position < 0) {
-        error = kErrorNegativeSeek;
-        return win::INVALID_SET_FILE_POINTER;
+        error = ERROR_NEGATIVE_SEEK;
+        return windows::INVALID_SET_FILE_POINTER;
     }
     // Without a high part the new position must fit in 32 bits.
-    if (position >= static_cast<std::int64_t>(win::INVALID_SET_FILE_POINTER)) {
-        error = win::ERROR_INVALID_PARAMETER;
-        return win::INVALID_SET_FILE_POINTER;
+    if (position >= static_cast<std::int64_t>(windows::INVALID_SET_FILE_POINTER)) {
+        error = windows::ERROR_INVALID_PARAMETER;
+        return windows::INVALID_SET_FILE_POINTER;
     }
     open.position = static_cast<std::uint64_t>(position);
     return static_cast<std::uint32_t>(position);
 }
 
 bool FakeFileSystem::FlushFileBuffers(FileHandle file, std::uint32_t& error) {
-    if (!(handles_.at(file).access & win::GENERIC_WRITE)) {
-        error = win::ERROR_ACCESS_DENIED;
+    if (!(handles_.at(file).access & windows::GENERIC_WRITE)) {
+        error = windows::ERROR_ACCESS_DENIED;
         return false;
     }
     return true;
@@ -435,16 +435,15 @@ FindHandle FakeFileSystem::FindFirstFile(const std::string& path, FindData& foun
                                          std::uint32_t& error) {
     // Names only: wildcards are refused as invalid names.
     const Path resolved = Resolve(path);
-    if ((error = CheckPlace(resolved)) != 0) return win::INVALID_HANDLE_VALUE;
+    if ((error = CheckPlace(resolved)) != 0) return windows::INVALID_HANDLE_VALUE;
     const auto entry = entries_.find(resolved.key);
     if (entry == entries_.end() || resolved.parent.empty()) {
-        error = win::ERROR_FILE_NOT_FOUND;
-        return win::INVALID_HANDLE_VALUE;
+        error = windows::ERROR_FILE_NOT_FOUND;
+        return windows::INVALID_HANDLE_VALUE;
     }
-    found.attributes = entry->second.folder ? win::FILE_ATTRIBUTE_DIRECTORY
-                                            : kFileAttributeArchive;
-    if (entry->second.readOnly) found.attributes |= kFileAttributeReadOnly;
-    found.lastWriteTime = entry->second.lastWrite;
+    found.attributes = entry->second.folder ? windows::FILE_ATTRIBUTE_DIRECTORY
+                                            : FILE_ATTRIBUTE_ARCHIVE;
+    if (entry->second.readOnly) found.attributes |= FILE_ATTRIBUTE_READ_ONLY;
     const FindHandle search = nextHandle_;
     nextHandle_ += 4;
     searches_[search] = resolved.key;
@@ -457,7 +456,7 @@ std::uint32_t FakeFileSystem::GetFullPathName(const std::string& path, std::uint
                                               char* buffer, std::uint32_t& error) const {
     const Path resolved = Resolve(path);
     if (!resolved.valid) {
-        error = kErrorInvalidName;
+        error = ERROR_INVALID_NAME;
         return 0;
     }
     const auto length = static_cast<std::uint32_t>(resolved.full.size());
@@ -470,7 +469,7 @@ bool FakeFileSystem::CreateDirectory(const std::string& path, std::uint32_t& err
     const Path resolved = Resolve(path);
     if ((error = CheckPlace(resolved)) != 0) return false;
     if (resolved.parent.empty() || entries_.count(resolved.key) != 0) {
-        error = win::ERROR_ALREADY_EXISTS;
+        error = windows::ERROR_ALREADY_EXISTS;
         return false;
     }
     Entry folder;
@@ -488,20 +487,20 @@ bool FakeFileSystem::MoveFile(const std::string& from, const std::string& to,
     if ((error = CheckPlace(source)) != 0) return false;
     const auto moving = entries_.find(source.key);
     if (moving == entries_.end()) {
-        error = win::ERROR_FILE_NOT_FOUND;
+        error = windows::ERROR_FILE_NOT_FOUND;
         return false;
     }
     if (moving->second.folder) {  // this fake moves files only
-        error = win::ERROR_ACCESS_DENIED;
+        error = windows::ERROR_ACCESS_DENIED;
         return false;
     }
     if (InUse(source.key)) {
-        error = win::ERROR_SHARING_VIOLATION;
+        error = windows::ERROR_SHARING_VIOLATION;
         return false;
     }
     if ((error = CheckPlace(target)) != 0) return false;
-    if (source.full.substr(0, 2) != target.full.substr(0, 2) && !(flags & kMoveFileCopyAllowed)) {
-        error = kErrorNotSameDevice;
+    if (source.full.substr(0, 2) != target.full.substr(0, 2) && !(flags & MOVE_FILE_COPY_ALLOWED)) {
+        error = ERROR_NOT_SAME_DEVICE;
         return false;
     }
     if (target.key == source.key) {  // a change of letter case only
@@ -510,14 +509,14 @@ bool FakeFileSystem::MoveFile(const std::string& from, const std::string& to,
     }
     const auto replaced = entries_.find(target.key);
     if (replaced != entries_.end()) {
-        if (!(flags & win::MOVEFILE_REPLACE_EXISTING)) {
-            error = win::ERROR_ALREADY_EXISTS;
+        if (!(flags & windows::MOVEFILE_REPLACE_EXISTING)) {
+            error = windows::ERROR_ALREADY_EXISTS;
             return false;
         }
         // Windows refuses to rename over a folder, a read-only file or a file
         // that is open, with "Access is denied".
         if (replaced->second.folder || replaced->second.readOnly || InUse(target.key)) {
-            error = win::ERROR_ACCESS_DENIED;
+            error = windows::ERROR_ACCESS_DENIED;
             return false;
         }
     }
@@ -533,15 +532,15 @@ bool FakeFileSystem::DeleteFile(const std::string& path, std::uint32_t& error) {
     if ((error = CheckPlace(resolved)) != 0) return false;
     const auto entry = entries_.find(resolved.key);
     if (entry == entries_.end()) {
-        error = win::ERROR_FILE_NOT_FOUND;
+        error = windows::ERROR_FILE_NOT_FOUND;
         return false;
     }
     if (entry->second.folder || entry->second.readOnly) {
-        error = win::ERROR_ACCESS_DENIED;
+        error = windows::ERROR_ACCESS_DENIED;
         return false;
     }
     if (InUse(resolved.key)) {
-        error = win::ERROR_SHARING_VIOLATION;
+        error = windows::ERROR_SHARING_VIOLATION;
         return false;
     }
     entries_.erase(entry);
@@ -551,18 +550,18 @@ bool FakeFileSystem::DeleteFile(const std::string& path, std::uint32_t& error) {
 std::uint32_t FakeFileSystem::FormatMessage(std::uint32_t flags, std::uint32_t messageId,
                                             char* buffer, std::uint32_t size,
                                             std::uint32_t& error) const {
-    if (!(flags & kFormatMessageFromSystem)) {
-        error = win::ERROR_INVALID_PARAMETER;
+    if (!(flags & FORMAT_MESSAGE_FROM_SYSTEM)) {
+        error = windows::ERROR_INVALID_PARAMETER;
         return 0;
     }
     const auto found = messageTexts.find(messageId);
     if (found == messageTexts.end()) {
-        error = kErrorMessageNotFound;
+        error = ERROR_MESSAGE_NOT_FOUND;
         return 0;
     }
     const std::string text = found->second + "\r\n";  // as Windows ends its texts
     if (buffer == nullptr || text.size() + 1 > size) {
-        error = kErrorInsufficientBuffer;
+        error = ERROR_INSUFFICIENT_BUFFER;
         return 0;
     }
     std::memcpy(buffer, text.c_str(), text.size() + 1);

@@ -15,6 +15,8 @@
 
 namespace velkaris::fake {
 
+using FileTime = std::uint64_t;  // FILETIME as one 64-bit count
+
 // A FILETIME for a UTC date and time; tests use it for last-write times.
 FileTime MakeFileTime(int year, int month, int day, int hour = 0, int minute = 0,
                       int second = 0);

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/win_values.h"
+#include "fake/windows_numbers.h"
 
 namespace velkaris::fake {
 
@@ -100,7 +100,7 @@ const RegValue* FakePlatform::FindValue(const std::string& keyPath, const std::s
 RegKey* FakePlatform::Resolve(KeyHandle base, const std::string& subKey, bool create,
                               std::int32_t& error) {
     RegKey* key = nullptr;
-    if (base == win::HKEY_CURRENT_USER) {
+    if (base == windows::HKEY_CURRENT_USER) {
         key = &hkcu;
     } else if (const auto it = openKeys_.find(base); it != openKeys_.end()) {
         key = it->second;
@@ -117,11 +117,11 @@ RegKey* FakePlatform::Resolve(KeyHandle base, const std::string& subKey, bool cr
         auto it = key->subkeys.find(part);
         if (it == key->subkeys.end()) {
             if (!create) {
-                error = static_cast<std::int32_t>(win::ERROR_FILE_NOT_FOUND);
+                error = static_cast<std::int32_t>(windows::ERROR_FILE_NOT_FOUND);
                 return nullptr;
             }
             if (key->readOnly) {
-                error = static_cast<std::int32_t>(win::ERROR_ACCESS_DENIED);
+                error = static_cast<std::int32_t>(windows::ERROR_ACCESS_DENIED);
                 return nullptr;
             }
             it = key->subkeys.emplace(part, RegKey{}).first;
@@ -129,7 +129,7 @@ RegKey* FakePlatform::Resolve(KeyHandle base, const std::string& subKey, bool cr
         key = &it->second;
     }
     if (key->readOnly) {
-        error = static_cast<std::int32_t>(win::ERROR_ACCESS_DENIED);
+        error = static_cast<std::int32_t>(windows::ERROR_ACCESS_DENIED);
         return nullptr;
     }
     return key;
@@ -147,12 +147,12 @@ std::int32_t FakePlatform::RegOpenKeyExA(KeyHandle base, const std::string& subK
                                          KeyHandle& result) {
     const PlatformCallScope scope;
     if (const Fault* fault = Enter("RegOpenKeyExA")) return static_cast<std::int32_t>(fault->error);
-    if (options != 0 || access != win::KEY_ALL_ACCESS) misuse.push_back("RegOpenKeyExA: unexpected options or access");
+    if (options != 0 || access != windows::KEY_ALL_ACCESS) misuse.push_back("RegOpenKeyExA: unexpected options or access");
     std::int32_t error = 0;
     RegKey* key = Resolve(base, subKey, false, error);
     if (key == nullptr) return error;
     result = NewKeyHandle(key);
-    return win::ERROR_SUCCESS;
+    return windows::ERROR_SUCCESS;
 }
 
 std::int32_t FakePlatform::RegCreateKeyExA(KeyHandle base, const std::string& subKey,
@@ -160,12 +160,12 @@ std::int32_t FakePlatform::RegCreateKeyExA(KeyHandle base, const std::string& su
                                            KeyHandle& result) {
     const PlatformCallScope scope;
     if (const Fault* fault = Enter("RegCreateKeyExA")) return static_cast<std::int32_t>(fault->error);
-    if (options != win::REG_OPTION_NON_VOLATILE || access != win::KEY_ALL_ACCESS) misuse.push_back("RegCreateKeyExA: unexpected options or access");
+    if (options != windows::REG_OPTION_NON_VOLATILE || access != windows::KEY_ALL_ACCESS) misuse.push_back("RegCreateKeyExA: unexpected options or access");
     std::int32_t error = 0;
     RegKey* key = Resolve(base, subKey, true, error);
     if (key == nullptr) return error;
     result = NewKeyHandle(key);
-    return win::ERROR_SUCCESS;
+    return windows::ERROR_SUCCESS;
 }
 
 std::int32_t FakePlatform::RegSetValueExA(KeyHandle key, const std::string& valueName,
@@ -178,7 +178,7 @@ std::int32_t FakePlatform::RegSetValueExA(KeyHandle key, const std::string& valu
     RegValue& value = it->second->values[valueName];
     value.type = type;
     value.data.assign(reinterpret_cast<const char*>(data), size);
-    return win::ERROR_SUCCESS;
+    return windows::ERROR_SUCCESS;
 }
 
 std::int32_t FakePlatform::RegCloseKey(KeyHandle key) {
@@ -193,7 +193,7 @@ std::int32_t FakePlatform::RegCloseKey(KeyHandle key) {
     // A failing close still releases the handle, as on Windows.
     openKeys_.erase(it);
     closedKeys_.insert(key);
-    return fault ? static_cast<std::int32_t>(fault->error) : win::ERROR_SUCCESS;
+    return fault ? static_cast<std::int32_t>(fault->error) : windows::ERROR_SUCCESS;
 }
 
 // --- shell and user interface -------------------------------------------------
@@ -201,8 +201,8 @@ std::int32_t FakePlatform::RegCloseKey(KeyHandle key) {
 bool FakePlatform::SHGetSpecialFolderPathA(char* buffer, std::int32_t folder, bool create) {
     const PlatformCallScope scope;
     if (Enter("SHGetSpecialFolderPathA")) return false;
-    if (folder != win::CSIDL_APPDATA || create) return false;
-    if (appDataFolder.size() >= win::MAX_PATH) return false;
+    if (folder != windows::CSIDL_APPDATA || create) return false;
+    if (appDataFolder.size() >= windows::MAX_PATH) return false;
     std::memcpy(buffer, appDataFolder.c_str(), appDataFolder.size() + 1);
     return true;
 }
@@ -212,7 +212,7 @@ std::int32_t FakePlatform::MultiByteToWideChar(std::uint32_t codePage, const cha
                                                std::int32_t wideLength) {
     const PlatformCallScope scope;
     if (Enter("MultiByteToWideChar")) return 0;
-    if (codePage != win::CP_WINDOWS_1250 || length <= 0) return 0;
+    if (codePage != windows::CP_WINDOWS_1250 || length <= 0) return 0;
     iconv_t cd = iconv_open("UTF-16LE", "CP1250");
     if (cd == reinterpret_cast<iconv_t>(-1)) return 0;
     std::string in(text, static_cast<std::size_t>(length));
@@ -238,7 +238,7 @@ std::int32_t FakePlatform::MessageBoxW(const std::u16string& text, const std::u1
     const PlatformCallScope scope;
     if (Enter("MessageBoxW")) return 0;
     boxes.push_back(ShownBox{text, caption, std::string(), std::string(), true, style});
-    if (answers.empty()) return win::IDOK;
+    if (answers.empty()) return windows::IDOK;
     const std::int32_t answer = answers.front();
     answers.pop_front();
     return answer;
@@ -249,7 +249,10 @@ std::int32_t FakePlatform::MessageBoxA(const std::string& text, const std::strin
     const PlatformCallScope scope;
     if (Enter("MessageBoxA")) return 0;
     boxes.push_back(ShownBox{std::u16string(), std::u16string(), text, caption, false, style});
-    return win::IDOK;
+    if (answers.empty()) return windows::IDOK;
+    const std::int32_t answer = answers.front();
+    answers.pop_front();
+    return answer;
 }
 
 // --- process -----------------------------------------------------------------

@@ -5,13 +5,13 @@
 #include <string>
 
 #include "fake/fake_platform.h"
-#include "platform/win_values.h"
+#include "fake/windows_numbers.h"
 
 namespace velkaris::fake {
 
 namespace {
 
-constexpr std::uint32_t kErrorInvalidHandle = 6;
+constexpr std::uint32_t ERROR_INVALID_HANDLE = 6;
 
 // A call's error replaces the last one; 0 means the call left it alone.
 void Keep(std::uint32_t& lastError, std::uint32_t error) {
@@ -24,7 +24,7 @@ bool Known(bool known, const char* call, std::intptr_t handle, std::vector<std::
     if (known) return true;
     misuse.push_back(std::string(call) + " on handle " + std::to_string(handle) +
                      ", which is not open");
-    lastError = kErrorInvalidHandle;
+    lastError = ERROR_INVALID_HANDLE;
     return false;
 }
 
@@ -34,7 +34,7 @@ FileHandle FakePlatform::CreateFileA(const std::string& path, std::uint32_t acce
                                      std::uint32_t shareMode, std::uint32_t disposition,
                                      std::uint32_t /*attributes*/) {
     const PlatformCallScope scope;
-    if (Enter("CreateFileA")) return win::INVALID_HANDLE_VALUE;
+    if (Enter("CreateFileA")) return windows::INVALID_HANDLE_VALUE;
     std::uint32_t error = 0;
     const FileHandle file = files.CreateFile(path, access, shareMode, disposition, error);
     Keep(lastError_, error);
@@ -80,9 +80,9 @@ bool FakePlatform::WriteFile(FileHandle file, const char* buffer, std::uint32_t 
 std::uint32_t FakePlatform::SetFilePointer(FileHandle file, std::int32_t distance,
                                            std::uint32_t moveMethod) {
     const PlatformCallScope scope;
-    if (Enter("SetFilePointer")) return win::INVALID_SET_FILE_POINTER;
+    if (Enter("SetFilePointer")) return windows::INVALID_SET_FILE_POINTER;
     if (!Known(files.IsHandle(file), "SetFilePointer", file, misuse, lastError_)) {
-        return win::INVALID_SET_FILE_POINTER;
+        return windows::INVALID_SET_FILE_POINTER;
     }
     std::uint32_t error = 0;
     const std::uint32_t position = files.SetFilePointer(file, distance, moveMethod, error);
@@ -111,7 +111,7 @@ bool FakePlatform::CloseHandle(FileHandle handle) {
 
 FindHandle FakePlatform::FindFirstFileA(const std::string& path, FindData& found) {
     const PlatformCallScope scope;
-    if (Enter("FindFirstFileA")) return win::INVALID_HANDLE_VALUE;
+    if (Enter("FindFirstFileA")) return windows::INVALID_HANDLE_VALUE;
     std::uint32_t error = 0;
     const FindHandle search = files.FindFirstFile(path, found, error);
     Keep(lastError_, error);

@@ -39,7 +39,7 @@ TEST(FailureReportTextTest, IsCutTo1023Characters) {
 class FailureReportRunTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        fake.AddKey(testing::WordKey("11.0"));
+        fake.AddKey(program_testing::WordKey("11.0"));
         fake.answers = {win::IDYES};
     }
     const fake::ShownBox& Report() const { return fake.boxes.back(); }
@@ -69,7 +69,7 @@ TEST_F(FailureReportRunTest, OutOfMemoryIsReportedAsItsOwnKind) {
             throw std::bad_alloc();
         }
     } exhausted;
-    exhausted.AddKey(testing::WordKey("11.0"));
+    exhausted.AddKey(program_testing::WordKey("11.0"));
     exhausted.answers = {win::IDYES};
     EXPECT_EQ(RunWithFailureReport(exhausted), 1);
     ASSERT_EQ(exhausted.boxes.size(), 2u);

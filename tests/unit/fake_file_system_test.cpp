@@ -8,17 +8,18 @@
 #include <vector>
 
 #include "fake/fake_platform.h"
+#include "fake/windows_numbers.h"
 #include "platform/win_values.h"
 
 namespace velkaris::fake {
 namespace {
 
-constexpr std::uint32_t kReadWrite = win::GENERIC_READ | win::GENERIC_WRITE;
+constexpr std::uint32_t READ_WRITE = win::GENERIC_READ | win::GENERIC_WRITE;
 
 class FakeFiles : public ::testing::Test {
 protected:
     FileHandle Create(const std::string& path) {
-        return fake.CreateFileA(path, kReadWrite, 0, win::CREATE_ALWAYS,
+        return fake.CreateFileA(path, READ_WRITE, 0, win::CREATE_ALWAYS,
                                 win::FILE_ATTRIBUTE_NORMAL);
     }
     FakePlatform fake;
@@ -39,16 +40,16 @@ TEST_F(FakeFiles, GetFullPathNameJoinsTheCurrentDirectory) {
 
 TEST_F(FakeFiles, CreateReportsMissingFolderAndOpenMissingFile) {
     EXPECT_EQ(Create("C:\\Nowhere\\a.xml"), win::INVALID_HANDLE_VALUE);
-    EXPECT_EQ(fake.GetLastError(), win::ERROR_PATH_NOT_FOUND);
+    EXPECT_EQ(fake.GetLastError(), fake::windows::ERROR_PATH_NOT_FOUND);
     EXPECT_EQ(fake.CreateFileA("C:\\a.xml", win::GENERIC_READ, 0, win::OPEN_EXISTING, 0),
               win::INVALID_HANDLE_VALUE);
-    EXPECT_EQ(fake.GetLastError(), win::ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(fake.GetLastError(), fake::windows::ERROR_FILE_NOT_FOUND);
 }
 
 TEST_F(FakeFiles, CreateAlwaysTruncatesAndReportsTheExistingFile) {
     fake.files.WriteFileBytes("C:\\a.xml", "old");
     const FileHandle file = Create("C:\\a.xml");
-    EXPECT_EQ(fake.GetLastError(), win::ERROR_ALREADY_EXISTS);
+    EXPECT_EQ(fake.GetLastError(), fake::windows::ERROR_ALREADY_EXISTS);
     EXPECT_EQ(fake.files.ReadFileBytes("C:\\a.xml"), "");
     fake.CloseHandle(file);
 }
@@ -77,7 +78,7 @@ TEST_F(FakeFiles, FullDiskWritesWhatFits) {
     std::uint32_t written = 0;
     EXPECT_FALSE(fake.WriteFile(file, "abcdef", 6, written));
     EXPECT_EQ(written, 4u);
-    EXPECT_EQ(fake.GetLastError(), win::ERROR_DISK_FULL);
+    EXPECT_EQ(fake.GetLastError(), fake::windows::ERROR_DISK_FULL);
     fake.CloseHandle(file);
     EXPECT_EQ(fake.files.ReadFileBytes("C:\\a.xml"), "abcd");
 }
@@ -86,7 +87,7 @@ TEST_F(FakeFiles, MoveReplacesOnlyWhenAsked) {
     fake.files.WriteFileBytes("C:\\new", "new");
     fake.files.WriteFileBytes("C:\\old", "old");
     EXPECT_FALSE(fake.MoveFileExA("C:\\new", "C:\\old", 0));
-    EXPECT_EQ(fake.GetLastError(), win::ERROR_ALREADY_EXISTS);
+    EXPECT_EQ(fake.GetLastError(), fake::windows::ERROR_ALREADY_EXISTS);
     EXPECT_TRUE(fake.MoveFileExA("C:\\new", "C:\\old", win::MOVEFILE_REPLACE_EXISTING));
     EXPECT_EQ(fake.files.ReadFileBytes("C:\\old"), "new");
     EXPECT_FALSE(fake.files.Exists("C:\\new"));
@@ -95,9 +96,9 @@ TEST_F(FakeFiles, MoveReplacesOnlyWhenAsked) {
 TEST_F(FakeFiles, CreateDirectoryReportsPresentFolderAndMissingParent) {
     EXPECT_TRUE(fake.CreateDirectoryA("C:\\Users\\anna\\Documents"));
     EXPECT_FALSE(fake.CreateDirectoryA("C:\\Users\\anna\\documents"));
-    EXPECT_EQ(fake.GetLastError(), win::ERROR_ALREADY_EXISTS);
+    EXPECT_EQ(fake.GetLastError(), fake::windows::ERROR_ALREADY_EXISTS);
     EXPECT_FALSE(fake.CreateDirectoryA("C:\\Users\\anna\\Nowhere\\Office"));
-    EXPECT_EQ(fake.GetLastError(), win::ERROR_PATH_NOT_FOUND);
+    EXPECT_EQ(fake.GetLastError(), fake::windows::ERROR_PATH_NOT_FOUND);
 }
 
 TEST_F(FakeFiles, SystemTextsEndWithCrLf) {

@@ -1,4 +1,4 @@
-#include "labelfile/label_file_install.h"
+#include "label_file/label_file_install.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,9 @@
 #include <vector>
 
 #include "fake/fake_platform.h"
+#include "fake/windows_numbers.h"
 #include "platform/win_values.h"
-#include "support/exception.h"
+#include "text/errors.h"
 #include "unit/label_file_test_support.h"
 #include "xml/xml_parser.h"
 
@@ -19,8 +20,8 @@ using namespace std::string_literals;
 using namespace label_file_testing;
 using Lines = std::vector<std::string>;
 
-const std::string kTemporaryPath = std::string(kLabelFilePath) + ".new";
-const char* const kNotWellFormed = "Its labels could not be carried over as well-formed XML";
+const std::string TEMPORARY_PATH = std::string(LABEL_FILE_PATH) + ".new";
+const char* const NOT_WELL_FORMED = "Its labels could not be carried over as well-formed XML";
 
 // The first line of the pack as it reads after renumbering, written out in full.
 std::string FirstPackLine(int id) {
@@ -33,33 +34,33 @@ class InstallLabelFileTest : public ::testing::Test {
 protected:
     // Installs and returns the saved file's bytes.
     std::string Install() {
-        InstallLabelFile(platform, kAppDataFolder);
+        InstallLabelFile(platform, APP_DATA_FOLDER);
         CheckNoLeftovers();
-        const std::string saved = platform.files.ReadFileBytes(kLabelFilePath);
+        const std::string saved = platform.files.ReadFileBytes(LABEL_FILE_PATH);
         EXPECT_EQ(xml::ParseError(saved), "");  // a file Word can read
         return saved;
     }
 
     std::string InstallOver(const std::string& oldBytes) {
-        platform.files.WriteFileBytes(kLabelFilePath, oldBytes);
+        platform.files.WriteFileBytes(LABEL_FILE_PATH, oldBytes);
         return Install();
     }
 
     void CheckNoLeftovers() {
-        EXPECT_FALSE(platform.files.Exists(kTemporaryPath));
+        EXPECT_FALSE(platform.files.Exists(TEMPORARY_PATH));
         EXPECT_EQ(platform.files.OpenFileCount(), 0u);
         EXPECT_TRUE(platform.misuse.empty());
     }
 
     // A file whose labels could not all be carried over is refused and kept.
     void ExpectRefusedAndKept(const std::string& oldBytes, const std::string& reason) {
-        platform.files.WriteFileBytes(kLabelFilePath, oldBytes);
+        platform.files.WriteFileBytes(LABEL_FILE_PATH, oldBytes);
         try {
-            InstallLabelFile(platform, kAppDataFolder);
+            InstallLabelFile(platform, APP_DATA_FOLDER);
             ADD_FAILURE() << "the file was rewritten";
         } catch (const EFOpenError& error) {
             EXPECT_EQ(error.Message(),
-                      "Cannot open file \"" + std::string(kLabelFilePath) + "\". " + reason);
+                      "Cannot open file \"" + std::string(LABEL_FILE_PATH) + "\". " + reason);
         }
         CheckUntouched(oldBytes);
     }
@@ -67,8 +68,8 @@ protected:
     // After a failure: the old bytes in place, nothing else in the folder.
     void CheckUntouched(const std::string& oldBytes) {
         CheckNoLeftovers();
-        EXPECT_EQ(platform.files.ReadFileBytes(kLabelFilePath), oldBytes);
-        EXPECT_EQ(platform.files.ListFolder(std::string(kAppDataFolder) + "\\Microsoft\\Office"),
+        EXPECT_EQ(platform.files.ReadFileBytes(LABEL_FILE_PATH), oldBytes);
+        EXPECT_EQ(platform.files.ListFolder(std::string(APP_DATA_FOLDER) + "\\Microsoft\\Office"),
                   Lines{"pg_custom.xml"});
     }
 
@@ -79,30 +80,30 @@ protected:
 
 TEST_F(InstallLabelFileTest, WritesHeaderPackAndFooterWhenThereIsNoFile) {
     const std::string saved = Install();
-    EXPECT_EQ(saved, Crlf(Concat({{kHeaderLine}, PackLines(1), {kFooterLine}})));
+    EXPECT_EQ(saved, Crlf(Concat({{HEADER_LINE}, PackLines(1), {FOOTER_LINE}})));
 
     const Lines lines = LinesOf(saved);
     ASSERT_EQ(lines.size(), 135u);
     EXPECT_EQ(saved.substr(0, 5), "<?xml");  // no byte-order mark
-    EXPECT_EQ(lines[0], kHeaderLine);
+    EXPECT_EQ(lines[0], HEADER_LINE);
     EXPECT_EQ(lines[1], FirstPackLine(1));
     EXPECT_EQ(lines[2], "\t<prodName nameGroup=\"custom\"><locName locale=\"all\">Velkaris     "
                         "L-01</locName></prodName>\t");
     EXPECT_EQ(lines[8], "\t\t");
     EXPECT_EQ(lines[133], "\t</sheet></product>\t");
-    EXPECT_EQ(lines[134], kFooterLine);
+    EXPECT_EQ(lines[134], FOOTER_LINE);
     EXPECT_EQ(ProductIds(saved), IdRange(1, 17));
 }
 
 TEST_F(InstallLabelFileTest, CreatesAMissingMicrosoftOfficeFolder) {
-    ASSERT_FALSE(platform.files.Exists(std::string(kAppDataFolder) + "\\Microsoft"));
+    ASSERT_FALSE(platform.files.Exists(std::string(APP_DATA_FOLDER) + "\\Microsoft"));
     Install();
-    EXPECT_TRUE(platform.files.IsFolder(std::string(kAppDataFolder) + "\\Microsoft\\Office"));
+    EXPECT_TRUE(platform.files.IsFolder(std::string(APP_DATA_FOLDER) + "\\Microsoft\\Office"));
 }
 
 TEST_F(InstallLabelFileTest, CreatesAMissingOfficeFolderBesideOtherMicrosoftFolders) {
-    platform.files.AddFolder(std::string(kAppDataFolder) + "\\Microsoft\\Word");
-    EXPECT_EQ(Install(), Crlf(Concat({{kHeaderLine}, PackLines(1), {kFooterLine}})));
+    platform.files.AddFolder(std::string(APP_DATA_FOLDER) + "\\Microsoft\\Word");
+    EXPECT_EQ(Install(), Crlf(Concat({{HEADER_LINE}, PackLines(1), {FOOTER_LINE}})));
 }
 
 TEST_F(InstallLabelFileTest, WritesAPathOfExactly255Characters) {
@@ -112,15 +113,15 @@ TEST_F(InstallLabelFileTest, WritesAPathOfExactly255Characters) {
     platform.files.AddFolder(folder);
     InstallLabelFile(platform, folder);
     EXPECT_EQ(platform.files.ReadFileBytes(path),
-              Crlf(Concat({{kHeaderLine}, PackLines(1), {kFooterLine}})));
+              Crlf(Concat({{HEADER_LINE}, PackLines(1), {FOOTER_LINE}})));
 }
 
 // --- merging with the user's products -------------------------------------------------
 
 TEST_F(InstallLabelFileTest, PutsTheUsersProductsFirstAndNumbersThePackAfterThem) {
     const std::string saved = InstallOver(WordFile(OwnProducts(5)));
-    EXPECT_EQ(saved, Crlf(Concat({{kHeaderLine}, OwnProducts(5), EmptyLines(2), PackLines(6),
-                                  {kFooterLine}})));
+    EXPECT_EQ(saved, Crlf(Concat({{HEADER_LINE}, OwnProducts(5), EmptyLines(2), PackLines(6),
+                                  {FOOTER_LINE}})));
 
     const Lines lines = LinesOf(saved);
     ASSERT_EQ(lines.size(), 1u + 10 + 2 + 133 + 1);
@@ -136,8 +137,8 @@ TEST_F(InstallLabelFileTest, RenumbersTheUsersOwnIdsFromOne) {
     file.replace(file.find("productID=\"2\""), 13, "productID=\"40\"");
     file.replace(file.find("productID=\"3\""), 13, "productID=\"\"");
     const std::string saved = InstallOver(file);
-    EXPECT_EQ(saved, Crlf(Concat({{kHeaderLine}, OwnProducts(3), EmptyLines(2), PackLines(4),
-                                  {kFooterLine}})));
+    EXPECT_EQ(saved, Crlf(Concat({{HEADER_LINE}, OwnProducts(3), EmptyLines(2), PackLines(4),
+                                  {FOOTER_LINE}})));
     EXPECT_EQ(ProductIds(saved), IdRange(1, 20));
 }
 
@@ -148,7 +149,7 @@ TEST_F(InstallLabelFileTest, KeepsProductUnitsInCapitals) {
                              "<VendorProductSet vendorID=\"0\">\r\n" +
                              Crlf(own) + "</VendorProductSet></VendorProductSets></VPS>\r\n";
     EXPECT_EQ(InstallOver(file),
-              Crlf(Concat({{kHeaderLine}, own, EmptyLines(2), PackLines(3), {kFooterLine}})));
+              Crlf(Concat({{HEADER_LINE}, own, EmptyLines(2), PackLines(3), {FOOTER_LINE}})));
 }
 
 TEST_F(InstallLabelFileTest, RefusesAFileWhoseSecondVendorSetHoldsProductsToo) {
@@ -172,7 +173,7 @@ TEST_F(InstallLabelFileTest, RefusesAFileWhoseEmuProductsAreOnlyInTheSecondVendo
 
 TEST_F(InstallLabelFileTest, WritesEveryLineBreakAsCrLf) {
     const std::string expected = Crlf(Concat(
-        {{kHeaderLine}, OwnProducts(5), EmptyLines(2), PackLines(6), {kFooterLine}}));
+        {{HEADER_LINE}, OwnProducts(5), EmptyLines(2), PackLines(6), {FOOTER_LINE}}));
     for (const char* lineEnd : {"\r\n", "\n", "\r"}) {
         SCOPED_TRACE(lineEnd[1] == '\n' ? "CR LF" : lineEnd[0] == '\n' ? "LF" : "CR");
         EXPECT_EQ(InstallOver(WordFile(OwnProducts(5), lineEnd)), expected);
@@ -181,14 +182,14 @@ TEST_F(InstallLabelFileTest, WritesEveryLineBreakAsCrLf) {
 
 TEST_F(InstallLabelFileTest, ReadsAUtf16FileWithByteOrderMark) {
     EXPECT_EQ(InstallOver(Utf16Le(WordFile(OwnProducts(5)))),
-              Crlf(Concat({{kHeaderLine}, OwnProducts(5), EmptyLines(2), PackLines(6),
-                           {kFooterLine}})));
+              Crlf(Concat({{HEADER_LINE}, OwnProducts(5), EmptyLines(2), PackLines(6),
+                           {FOOTER_LINE}})));
 }
 
 TEST_F(InstallLabelFileTest, ReadsAUtf16FileOfOddLength) {
     EXPECT_EQ(InstallOver(Utf16Le(WordFile(OwnProducts(5))) + "\n"),
-              Crlf(Concat({{kHeaderLine}, OwnProducts(5), EmptyLines(2), PackLines(6),
-                           {kFooterLine}})));
+              Crlf(Concat({{HEADER_LINE}, OwnProducts(5), EmptyLines(2), PackLines(6),
+                           {FOOTER_LINE}})));
 }
 
 TEST_F(InstallLabelFileTest, TakesAUtf8FileByteForByteAndDropsItsByteOrderMark) {
@@ -197,13 +198,13 @@ TEST_F(InstallLabelFileTest, TakesAUtf8FileByteForByteAndDropsItsByteOrderMark) 
     Lines own = OwnProducts(2);
     own[0].replace(own[0].find("Moje"), 4, "Mo\xC5\xBC" "e");
     EXPECT_EQ(InstallOver("\xEF\xBB\xBF" + WordFile(own)),
-              Crlf(Concat({{kHeaderLine}, own, EmptyLines(2), PackLines(3), {kFooterLine}})));
+              Crlf(Concat({{HEADER_LINE}, own, EmptyLines(2), PackLines(3), {FOOTER_LINE}})));
 }
 
 // --- Polish names, and every other character --------------------------------------------
 
 // Every Polish letter, small and capital, and a character beyond 16 bits (U+1D11E).
-const std::string kPolishName =
+const std::string POLISH_NAME =
     "\xC4\x85\xC4\x87\xC4\x99\xC5\x82\xC5\x84\xC3\xB3\xC5\x9B\xC5\xBA\xC5\xBC "
     "\xC4\x84\xC4\x86\xC4\x98\xC5\x81\xC5\x83\xC3\x93\xC5\x9A\xC5\xB9\xC5\xBB "
     "\xF0\x9D\x84\x9E";
@@ -219,9 +220,9 @@ Lines ProductsNamed(const std::vector<std::string>& names) {
 
 TEST_F(InstallLabelFileTest, CarriesEveryCharacterOfAUtf16FileOverAsUtf8) {
     const Lines own = ProductsNamed({"Koperty ma\xC5\x82" "e", "Etykieta \xC5\xBC\xC3\xB3\xC5\x82ta",
-                                     "Zeszyt \xC3\xB3", kPolishName});
+                                     "Zeszyt \xC3\xB3", POLISH_NAME});
     const std::string expected =
-        Crlf(Concat({{kHeaderLine}, own, EmptyLines(2), PackLines(5), {kFooterLine}}));
+        Crlf(Concat({{HEADER_LINE}, own, EmptyLines(2), PackLines(5), {FOOTER_LINE}}));
     EXPECT_EQ(InstallOver(Utf16Le(WordFile(own))), expected);
     EXPECT_EQ(InstallOver(Utf16Le(WordFile(own)) + "\n"), expected);  // odd length
 }
@@ -230,15 +231,15 @@ TEST_F(InstallLabelFileTest, KeepsAUtf16CharacterWhoseLowByteIsZero) {
     // U+0100 and U+0400 once read as NUL, which ended the text.
     const Lines own = ProductsNamed({"\xC4\x80 \xD0\x80", "after"});
     EXPECT_EQ(InstallOver(Utf16Le(WordFile(own))),
-              Crlf(Concat({{kHeaderLine}, own, EmptyLines(2), PackLines(3), {kFooterLine}})));
+              Crlf(Concat({{HEADER_LINE}, own, EmptyLines(2), PackLines(3), {FOOTER_LINE}})));
 }
 
 TEST_F(InstallLabelFileTest, SecondRunKeepsTheCarriedNames) {
-    InstallOver(Utf16Le(WordFile(ProductsNamed({kPolishName}))));
-    const std::string first = platform.files.ReadFileBytes(kLabelFilePath);
+    InstallOver(Utf16Le(WordFile(ProductsNamed({POLISH_NAME}))));
+    const std::string first = platform.files.ReadFileBytes(LABEL_FILE_PATH);
     const std::string second = Install();
     EXPECT_EQ(ProductIds(second), IdRange(1, 18));
-    EXPECT_NE(second.find(kPolishName), std::string::npos);
+    EXPECT_NE(second.find(POLISH_NAME), std::string::npos);
     EXPECT_EQ(second.size(), first.size() + 4);  // two empty lines more, nothing else
 }
 
@@ -253,9 +254,9 @@ TEST_F(InstallLabelFileTest, RefusesAUtf16FileWithASurrogateWithoutItsPair) {
 }
 
 TEST_F(InstallLabelFileTest, KeepsPolishNamesOfAUtf8FileByteForByte) {
-    const Lines own = ProductsNamed({kPolishName, "Koperty ma\xC5\x82" "e"});
+    const Lines own = ProductsNamed({POLISH_NAME, "Koperty ma\xC5\x82" "e"});
     const std::string expected =
-        Crlf(Concat({{kHeaderLine}, own, EmptyLines(2), PackLines(3), {kFooterLine}}));
+        Crlf(Concat({{HEADER_LINE}, own, EmptyLines(2), PackLines(3), {FOOTER_LINE}}));
     EXPECT_EQ(InstallOver(WordFile(own)), expected);
     EXPECT_EQ(InstallOver("\xEF\xBB\xBF" + WordFile(own)), expected);
 }
@@ -266,17 +267,17 @@ TEST_F(InstallLabelFileTest, RefusesWellFormedFilesWhoseCutWouldNotBe) {
     const Lines own = OwnProducts(1);
     // The first vendor-set end tag inside a product cuts the product in two.
     ExpectRefusedAndKept(
-        WordFile({own[0], "<vendorProductSet></vendorProductSet>", own[1]}), kNotWellFormed);
+        WordFile({own[0], "<vendorProductSet></vendorProductSet>", own[1]}), NOT_WELL_FORMED);
     // The first product tag inside a comment puts the comment's end into the cut.
     ExpectRefusedAndKept(WordFile(Concat({{"<!-- <product units=\"emu\"> -->"}, own})),
-                         kNotWellFormed);
+                         NOT_WELL_FORMED);
     // A product inside another element loses that element's start tag.
-    ExpectRefusedAndKept(WordFile(Concat({{"<group>"}, own, {"</group>"}})), kNotWellFormed);
+    ExpectRefusedAndKept(WordFile(Concat({{"<group>"}, own, {"</group>"}})), NOT_WELL_FORMED);
     // Latin-1 bytes are not UTF-8 once the file's own declaration is gone.
     std::string latin1 = WordFile(ProductsNamed({"Zeszyt \xF3"}));
     latin1.replace(0, 21, "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>");
     ASSERT_TRUE(xml::Parses(latin1));
-    ExpectRefusedAndKept(latin1, kNotWellFormed);
+    ExpectRefusedAndKept(latin1, NOT_WELL_FORMED);
 }
 
 TEST_F(InstallLabelFileTest, RefusesAnIdValueThatSpansMarkup) {
@@ -285,27 +286,27 @@ TEST_F(InstallLabelFileTest, RefusesAnIdValueThatSpansMarkup) {
     const std::string file =
         WordFile({own[0], "<desc>productID=\"<b>\"</b></desc>", own[1]});
     ASSERT_TRUE(xml::Parses(file));
-    ExpectRefusedAndKept(file, kNotWellFormed);
+    ExpectRefusedAndKept(file, NOT_WELL_FORMED);
 }
 
 // --- files that yield nothing ----------------------------------------------------------
 
 TEST_F(InstallLabelFileTest, LeavesOneEmptyLineForAnEmptyFile) {
     const std::string expected =
-        Crlf(Concat({{kHeaderLine}, EmptyLines(1), PackLines(1), {kFooterLine}}));
+        Crlf(Concat({{HEADER_LINE}, EmptyLines(1), PackLines(1), {FOOTER_LINE}}));
     EXPECT_EQ(InstallOver(""), expected);
     EXPECT_EQ(LinesOf(expected).size(), 136u);
 }
 
 TEST_F(InstallLabelFileTest, LeavesOneEmptyLineForAByteOrderMarkAlone) {
     EXPECT_EQ(InstallOver("\xFF\xFE"),
-              Crlf(Concat({{kHeaderLine}, EmptyLines(1), PackLines(1), {kFooterLine}})));
+              Crlf(Concat({{HEADER_LINE}, EmptyLines(1), PackLines(1), {FOOTER_LINE}})));
 }
 
 TEST_F(InstallLabelFileTest, LeavesTwoEmptyLinesForAFileWithoutProducts) {
     const std::string file = WordFile({});
     EXPECT_EQ(InstallOver(file),
-              Crlf(Concat({{kHeaderLine}, EmptyLines(2), PackLines(1), {kFooterLine}})));
+              Crlf(Concat({{HEADER_LINE}, EmptyLines(2), PackLines(1), {FOOTER_LINE}})));
 }
 
 TEST_F(InstallLabelFileTest, RefusesAFileWhoseProductsAreInOtherUnits) {
@@ -330,14 +331,12 @@ TEST_F(InstallLabelFileTest, RefusesAFileWhoseProductsFollowANul) {
 
 TEST_F(InstallLabelFileTest, AnUnclosedIdInTheUsersProductsLeavesThePackWhole) {
     const std::string stretch = "<product units=\"emu\" productID=\"7";
-    LineList existing;
-    existing.AddItem(stretch + "\r\n");
-    const Lines lines = LinesOf(MergedLabelFileText(&existing));
+    const Lines lines = LinesOf(MergedLabelFileText(stretch + "\r\n"));
     EXPECT_EQ(lines[1], stretch);
     EXPECT_EQ(lines[4], FirstPackLine(1));
-    EXPECT_EQ(lines.back(), kFooterLine);
+    EXPECT_EQ(lines.back(), FOOTER_LINE);
     // Such a file would not be well-formed: it is kept rather than written.
-    ExpectRefusedAndKept(WordFile({stretch}), kNotWellFormed);
+    ExpectRefusedAndKept(WordFile({stretch}), NOT_WELL_FORMED);
 }
 
 // --- the pack already there -------------------------------------------------------------
@@ -346,7 +345,7 @@ TEST_F(InstallLabelFileTest, SecondRunOnlyDropsTheFirstTabAndAddsTwoEmptyLines) 
     const std::string first = Install();
     const std::string second = Install();
 
-    Lines expected = Concat({{kHeaderLine}, PackLines(1), EmptyLines(2), {kFooterLine}});
+    Lines expected = Concat({{HEADER_LINE}, PackLines(1), EmptyLines(2), {FOOTER_LINE}});
     expected[1].erase(0, 1);
     EXPECT_EQ(second, Crlf(expected));
     EXPECT_EQ(LinesOf(second).size(), 137u);
@@ -355,7 +354,7 @@ TEST_F(InstallLabelFileTest, SecondRunOnlyDropsTheFirstTabAndAddsTwoEmptyLines) 
     // Nothing else differs from the first run.
     std::string restored = first;
     restored.erase(restored.find(FirstPackLine(1)), 1);
-    restored.insert(restored.size() - std::string(kFooterLine).size() - 2, "\r\n\r\n");
+    restored.insert(restored.size() - std::string(FOOTER_LINE).size() - 2, "\r\n\r\n");
     EXPECT_EQ(second, restored);
 }
 
@@ -363,7 +362,7 @@ TEST_F(InstallLabelFileTest, EveryFurtherRunAddsTwoMoreEmptyLinesBeforeTheFooter
     Install();
     Install();
     const std::string third = Install();
-    Lines expected = Concat({{kHeaderLine}, PackLines(1), EmptyLines(4), {kFooterLine}});
+    Lines expected = Concat({{HEADER_LINE}, PackLines(1), EmptyLines(4), {FOOTER_LINE}});
     expected[1].erase(0, 1);
     EXPECT_EQ(third, Crlf(expected));
 }
@@ -372,46 +371,46 @@ TEST_F(InstallLabelFileTest, FindsThePackByItsFirstNameInAnyLetterCase) {
     Lines own = OwnProducts(3);
     own[2].replace(own[2].find("Moje etykiety 2"), 15, "vELKARIS     l-15");
     EXPECT_EQ(InstallOver(WordFile(own)),
-              Crlf(Concat({{kHeaderLine}, own, EmptyLines(2), {kFooterLine}})));
+              Crlf(Concat({{HEADER_LINE}, own, EmptyLines(2), {FOOTER_LINE}})));
 }
 
 TEST_F(InstallLabelFileTest, AddsThePackWhenItsNameStandsOnlyBeforeTheFirstProduct) {
     const std::string file = "<?xml version=\"1.0\"?>\r\n<!-- Velkaris     L-15 -->\r\n" +
                              WordFile(OwnProducts(2)).substr(23);
-    EXPECT_EQ(InstallOver(file), Crlf(Concat({{kHeaderLine}, OwnProducts(2), EmptyLines(2),
-                                              PackLines(3), {kFooterLine}})));
+    EXPECT_EQ(InstallOver(file), Crlf(Concat({{HEADER_LINE}, OwnProducts(2), EmptyLines(2),
+                                              PackLines(3), {FOOTER_LINE}})));
 }
 
 TEST_F(InstallLabelFileTest, AddsThePackWhenItsNameStandsOnlyAfterTheFirstEndTag) {
     const std::string file = WordFile(OwnProducts(2)) +
                              "<vendorProductSet vendor=\"Velkaris     L-15\"></vendorProductSet>\r\n";
-    EXPECT_EQ(InstallOver(file), Crlf(Concat({{kHeaderLine}, OwnProducts(2), EmptyLines(2),
-                                              PackLines(3), {kFooterLine}})));
+    EXPECT_EQ(InstallOver(file), Crlf(Concat({{HEADER_LINE}, OwnProducts(2), EmptyLines(2),
+                                              PackLines(3), {FOOTER_LINE}})));
 }
 
 TEST_F(InstallLabelFileTest, MergesAFileWhoseDateIsOutsideTheDosRange) {
-    platform.files.WriteFileBytes(kLabelFilePath, WordFile(OwnProducts(1)),
+    platform.files.WriteFileBytes(LABEL_FILE_PATH, WordFile(OwnProducts(1)),
                                   fake::MakeFileTime(1975, 1, 1));
-    EXPECT_EQ(Install(), Crlf(Concat({{kHeaderLine}, OwnProducts(1), EmptyLines(2),
-                                      PackLines(2), {kFooterLine}})));
+    EXPECT_EQ(Install(), Crlf(Concat({{HEADER_LINE}, OwnProducts(1), EmptyLines(2),
+                                      PackLines(2), {FOOTER_LINE}})));
 }
 
 // --- failures ----------------------------------------------------------------------------
 
 TEST_F(InstallLabelFileTest, RaisesOpenErrorAndWritesNothingWhileTheFileIsHeldOpen) {
     const std::string old = WordFile(OwnProducts(5));
-    platform.files.WriteFileBytes(kLabelFilePath, old);
-    platform.files.HoldOpen(kLabelFilePath);
+    platform.files.WriteFileBytes(LABEL_FILE_PATH, old);
+    platform.files.HoldOpen(LABEL_FILE_PATH);
     try {
-        InstallLabelFile(platform, kAppDataFolder);
+        InstallLabelFile(platform, APP_DATA_FOLDER);
         FAIL() << "no error raised";
     } catch (const EFOpenError& error) {
         EXPECT_EQ(error.KindName(), "EFOpenError");
-        EXPECT_EQ(error.Message(), std::string("Cannot open file \"") + kLabelFilePath +
+        EXPECT_EQ(error.Message(), std::string("Cannot open file \"") + LABEL_FILE_PATH +
                                        "\". The process cannot access the file because it is "
                                        "being used by another process");
     }
-    platform.files.Release(kLabelFilePath);
+    platform.files.Release(LABEL_FILE_PATH);
     CheckUntouched(old);
     EXPECT_EQ(platform.CallCount("WriteFile"), 0);
     EXPECT_EQ(platform.CallCount("MoveFileExA"), 0);
@@ -419,14 +418,14 @@ TEST_F(InstallLabelFileTest, RaisesOpenErrorAndWritesNothingWhileTheFileIsHeldOp
 
 TEST_F(InstallLabelFileTest, RaisesOpenErrorAndWritesNothingWhenTheReadFails) {
     const std::string old = WordFile(OwnProducts(5));
-    platform.files.WriteFileBytes(kLabelFilePath, old);
+    platform.files.WriteFileBytes(LABEL_FILE_PATH, old);
     platform.FailCall("ReadFile", 1, 5);
     try {
-        InstallLabelFile(platform, kAppDataFolder);
+        InstallLabelFile(platform, APP_DATA_FOLDER);
         FAIL() << "no error raised";
     } catch (const EFOpenError& error) {
         EXPECT_EQ(error.Message(),
-                  std::string("Cannot open file \"") + kLabelFilePath + "\". Access is denied");
+                  std::string("Cannot open file \"") + LABEL_FILE_PATH + "\". Access is denied");
     }
     CheckUntouched(old);
     EXPECT_EQ(platform.CallCount("WriteFile"), 0);
@@ -456,10 +455,10 @@ TEST_F(InstallLabelFileTest, RaisesCreateErrorAndWritesNothingForAnEmptyFolder) 
 
 TEST_F(InstallLabelFileTest, KeepsTheOldFileWhenTheWriteFails) {
     const std::string old = WordFile(OwnProducts(5));
-    platform.files.WriteFileBytes(kLabelFilePath, old);
+    platform.files.WriteFileBytes(LABEL_FILE_PATH, old);
     platform.FailCall("WriteFile", 1, 112);
     try {
-        InstallLabelFile(platform, kAppDataFolder);
+        InstallLabelFile(platform, APP_DATA_FOLDER);
         FAIL() << "no error raised";
     } catch (const EWriteError& error) {
         EXPECT_EQ(error.KindName(), "EWriteError");
@@ -470,33 +469,33 @@ TEST_F(InstallLabelFileTest, KeepsTheOldFileWhenTheWriteFails) {
 
 TEST_F(InstallLabelFileTest, KeepsTheOldFileWhenTheWriteFallsShort) {
     const std::string old = WordFile(OwnProducts(5));
-    platform.files.WriteFileBytes(kLabelFilePath, old);
+    platform.files.WriteFileBytes(LABEL_FILE_PATH, old);
     platform.AddFault(fake::Fault{"WriteFile", 1, 0, true});
-    EXPECT_THROW(InstallLabelFile(platform, kAppDataFolder), EWriteError);
+    EXPECT_THROW(InstallLabelFile(platform, APP_DATA_FOLDER), EWriteError);
     CheckUntouched(old);
 }
 
 TEST_F(InstallLabelFileTest, KeepsTheOldFileWhenTheDiskIsFull) {
     const std::string old = WordFile(OwnProducts(5));
-    platform.files.WriteFileBytes(kLabelFilePath, old);
+    platform.files.WriteFileBytes(LABEL_FILE_PATH, old);
     platform.files.diskCapacity = old.size() + 100;
-    EXPECT_THROW(InstallLabelFile(platform, kAppDataFolder), EWriteError);
+    EXPECT_THROW(InstallLabelFile(platform, APP_DATA_FOLDER), EWriteError);
     CheckUntouched(old);
 }
 
 TEST_F(InstallLabelFileTest, KeepsTheOldFileWhenTheFlushFails) {
     const std::string old = WordFile(OwnProducts(5));
-    platform.files.WriteFileBytes(kLabelFilePath, old);
+    platform.files.WriteFileBytes(LABEL_FILE_PATH, old);
     platform.FailCall("FlushFileBuffers", 1, 5);
-    EXPECT_THROW(InstallLabelFile(platform, kAppDataFolder), EWriteError);
+    EXPECT_THROW(InstallLabelFile(platform, APP_DATA_FOLDER), EWriteError);
     CheckUntouched(old);
 }
 
 TEST_F(InstallLabelFileTest, LeavesNoFileWhenTheFirstSaveFails) {
     platform.FailCall("WriteFile", 1, 112);
-    EXPECT_THROW(InstallLabelFile(platform, kAppDataFolder), EWriteError);
+    EXPECT_THROW(InstallLabelFile(platform, APP_DATA_FOLDER), EWriteError);
     CheckNoLeftovers();
-    EXPECT_FALSE(platform.files.Exists(kLabelFilePath));
+    EXPECT_FALSE(platform.files.Exists(LABEL_FILE_PATH));
 }
 
 // --- another process's brief hold ------------------------------------------------------
@@ -509,11 +508,11 @@ struct HeldCall {
     int firstAttempt;
     const char* report;  // how today's report begins when it never succeeds
 };
-const HeldCall kHeldCalls[] = {{"CreateFileA", 1, "Cannot open file \""},
+const HeldCall HELD_CALLS[] = {{"CreateFileA", 1, "Cannot open file \""},
                                {"CreateFileA", 2, "Cannot create file \""},
                                {"MoveFileExA", 1, "Cannot create file \""}};
 
-const char* const kSharingText =
+const char* const SHARING_TEXT =
     "The process cannot access the file because it is being used by another process";
 
 struct HeldRun {
@@ -529,16 +528,16 @@ struct HeldRun {
 // attempts in a row with `error`.
 HeldRun InstallWhileHeld(const HeldCall& held, int times, std::uint32_t error) {
     fake::FakePlatform platform;
-    platform.files.WriteFileBytes(kLabelFilePath, WordFile(OwnProducts(5)));
+    platform.files.WriteFileBytes(LABEL_FILE_PATH, WordFile(OwnProducts(5)));
     for (int i = 0; i < times; ++i) platform.FailCall(held.call, held.firstAttempt + i, error);
     HeldRun run;
     try {
-        InstallLabelFile(platform, kAppDataFolder);
+        InstallLabelFile(platform, APP_DATA_FOLDER);
     } catch (const Exception& raised) {
         run.error = raised.Message();
     }
-    run.saved = platform.files.ReadFileBytes(kLabelFilePath);
-    run.folder = platform.files.ListFolder(std::string(kAppDataFolder) + "\\Microsoft\\Office");
+    run.saved = platform.files.ReadFileBytes(LABEL_FILE_PATH);
+    run.folder = platform.files.ListFolder(std::string(APP_DATA_FOLDER) + "\\Microsoft\\Office");
     run.sleeps = platform.sleeps;
     run.attempts = platform.CallCount(held.call) - held.firstAttempt + 1;
     run.openFiles = platform.files.OpenFileCount();
@@ -553,8 +552,8 @@ std::uint32_t Total(const std::vector<std::uint32_t>& sleeps) {
 
 TEST(HeldLabelFile, EachCallThatSucceedsWithinTheWaitsEndsWithTheWholeNewFile) {
     const std::string merged = Crlf(Concat(
-        {{kHeaderLine}, OwnProducts(5), EmptyLines(2), PackLines(6), {kFooterLine}}));
-    for (const HeldCall& held : kHeldCalls) {
+        {{HEADER_LINE}, OwnProducts(5), EmptyLines(2), PackLines(6), {FOOTER_LINE}}));
+    for (const HeldCall& held : HELD_CALLS) {
         for (std::uint32_t error : {32u, 33u, 5u}) {
             for (int times : {1, 3, 8}) {
                 SCOPED_TRACE(std::string(held.report) + " " + held.call + " failing " +
@@ -574,10 +573,10 @@ TEST(HeldLabelFile, EachCallThatSucceedsWithinTheWaitsEndsWithTheWholeNewFile) {
 }
 
 TEST(HeldLabelFile, AHoldThatOutlastsTheWaitsGivesTodaysReportAndKeepsTheFile) {
-    for (const HeldCall& held : kHeldCalls) {
+    for (const HeldCall& held : HELD_CALLS) {
         SCOPED_TRACE(std::string(held.report) + " " + held.call);
         const HeldRun run = InstallWhileHeld(held, 100, win::ERROR_SHARING_VIOLATION);
-        EXPECT_EQ(run.error, held.report + std::string(kLabelFilePath) + "\". " + kSharingText);
+        EXPECT_EQ(run.error, held.report + std::string(LABEL_FILE_PATH) + "\". " + SHARING_TEXT);
         EXPECT_EQ(run.saved, WordFile(OwnProducts(5)));
         EXPECT_EQ(run.folder, Lines{"pg_custom.xml"});
         EXPECT_EQ(run.openFiles, 0u);
@@ -590,8 +589,8 @@ TEST(HeldLabelFile, AHoldThatOutlastsTheWaitsGivesTodaysReportAndKeepsTheFile) {
 }
 
 TEST(HeldLabelFile, OtherErrorsAreReportedAtOnce) {
-    for (const HeldCall& held : kHeldCalls) {
-        for (std::uint32_t error : {win::ERROR_PATH_NOT_FOUND, win::ERROR_DISK_FULL}) {
+    for (const HeldCall& held : HELD_CALLS) {
+        for (std::uint32_t error : {fake::windows::ERROR_PATH_NOT_FOUND, fake::windows::ERROR_DISK_FULL}) {
             SCOPED_TRACE(std::string(held.report) + " " + held.call + " " + std::to_string(error));
             const HeldRun run = InstallWhileHeld(held, 1, error);
             EXPECT_EQ(run.error.rfind(held.report, 0), 0u) << run.error;
@@ -604,27 +603,27 @@ TEST(HeldLabelFile, OtherErrorsAreReportedAtOnce) {
 }
 
 TEST_F(InstallLabelFileTest, WaitsOutAnotherProcessHoldingTheFileForAMoment) {
-    platform.files.WriteFileBytes(kLabelFilePath, WordFile(OwnProducts(5)));
-    platform.files.HoldOpen(kLabelFilePath);
+    platform.files.WriteFileBytes(LABEL_FILE_PATH, WordFile(OwnProducts(5)));
+    platform.files.HoldOpen(LABEL_FILE_PATH);
     platform.onSleep = [this] {
-        if (platform.sleeps.size() == 3) platform.files.Release(kLabelFilePath);
+        if (platform.sleeps.size() == 3) platform.files.Release(LABEL_FILE_PATH);
     };
-    EXPECT_EQ(Install(), Crlf(Concat({{kHeaderLine}, OwnProducts(5), EmptyLines(2),
-                                      PackLines(6), {kFooterLine}})));
+    EXPECT_EQ(Install(), Crlf(Concat({{HEADER_LINE}, OwnProducts(5), EmptyLines(2),
+                                      PackLines(6), {FOOTER_LINE}})));
     EXPECT_EQ(platform.sleeps.size(), 3u);
 }
 
 TEST_F(InstallLabelFileTest, RetriesTheDeleteOfTheNewFileThatIsHeldAfterAFailedReplace) {
     const std::string old = WordFile(OwnProducts(5));
-    platform.files.WriteFileBytes(kLabelFilePath, old);
-    platform.FailCall("MoveFileExA", 1, win::ERROR_DISK_FULL);
+    platform.files.WriteFileBytes(LABEL_FILE_PATH, old);
+    platform.FailCall("MoveFileExA", 1, fake::windows::ERROR_DISK_FULL);
     platform.FailCall("DeleteFileA", 1, win::ERROR_SHARING_VIOLATION);
     platform.FailCall("DeleteFileA", 2, win::ERROR_SHARING_VIOLATION);
     try {
-        InstallLabelFile(platform, kAppDataFolder);
+        InstallLabelFile(platform, APP_DATA_FOLDER);
         FAIL() << "no error raised";
     } catch (const EFCreateError& error) {
-        EXPECT_EQ(error.Message(), std::string("Cannot create file \"") + kLabelFilePath +
+        EXPECT_EQ(error.Message(), std::string("Cannot create file \"") + LABEL_FILE_PATH +
                                        "\". There is not enough space on the disk");
     }
     CheckUntouched(old);
@@ -633,17 +632,17 @@ TEST_F(InstallLabelFileTest, RetriesTheDeleteOfTheNewFileThatIsHeldAfterAFailedR
 
 TEST_F(InstallLabelFileTest, GivesUpTheDeleteOfAHeldNewFileAfterTheWaitsAndKeepsTheReport) {
     const std::string old = WordFile(OwnProducts(5));
-    platform.files.WriteFileBytes(kLabelFilePath, old);
-    platform.FailCall("MoveFileExA", 1, win::ERROR_DISK_FULL);
+    platform.files.WriteFileBytes(LABEL_FILE_PATH, old);
+    platform.FailCall("MoveFileExA", 1, fake::windows::ERROR_DISK_FULL);
     for (int n = 1; n <= 100; ++n) platform.FailCall("DeleteFileA", n, win::ERROR_SHARING_VIOLATION);
     try {
-        InstallLabelFile(platform, kAppDataFolder);
+        InstallLabelFile(platform, APP_DATA_FOLDER);
         FAIL() << "no error raised";
     } catch (const EFCreateError& error) {
-        EXPECT_EQ(error.Message(), std::string("Cannot create file \"") + kLabelFilePath +
+        EXPECT_EQ(error.Message(), std::string("Cannot create file \"") + LABEL_FILE_PATH +
                                        "\". There is not enough space on the disk");
     }
-    EXPECT_EQ(platform.files.ReadFileBytes(kLabelFilePath), old);
+    EXPECT_EQ(platform.files.ReadFileBytes(LABEL_FILE_PATH), old);
     EXPECT_LE(platform.CallCount("DeleteFileA"), 12);
     EXPECT_LE(Total(platform.sleeps), 1200u);
     EXPECT_EQ(platform.files.OpenFileCount(), 0u);
@@ -651,17 +650,14 @@ TEST_F(InstallLabelFileTest, GivesUpTheDeleteOfAHeldNewFileAfterTheWaitsAndKeeps
 
 // --- the merge alone ------------------------------------------------------------------------
 
-TEST(MergedLabelFileText, GivesOneLinePerItemAfterRenumbering) {
-    LineList existing;
-    existing.AddItem(Crlf(OwnProducts(1)));
-    LineList merged;
-    merged.SetWholeText(MergedLabelFileText(&existing));
-    const Lines expected =
-        Concat({{kHeaderLine}, OwnProducts(1), EmptyLines(2), PackLines(2), {kFooterLine}});
-    ASSERT_EQ(merged.ItemCount(), static_cast<std::int32_t>(expected.size()));
-    for (std::int32_t i = 0; i < merged.ItemCount(); ++i) {
-        EXPECT_EQ(merged.Item(i), expected[static_cast<std::size_t>(i)]) << "item " << i;
-    }
+TEST(MergedLabelFileText, PutsTheCarriedProductsBetweenHeaderAndPack) {
+    EXPECT_EQ(MergedLabelFileText(Crlf(OwnProducts(1))),
+              Crlf(Concat({{HEADER_LINE}, OwnProducts(1), EmptyLines(2), PackLines(2),
+                           {FOOTER_LINE}})));
+    // A file whose text was empty leaves one empty line; no file, none.
+    EXPECT_EQ(MergedLabelFileText(std::nullopt),
+              Crlf(Concat({{HEADER_LINE}, EmptyLines(1), PackLines(1), {FOOTER_LINE}})));
+    EXPECT_EQ(MergedLabelFileText(), Crlf(Concat({{HEADER_LINE}, PackLines(1), {FOOTER_LINE}})));
 }
 
 }  // namespace

@@ -1,25 +1,25 @@
-#include "labelfile/label_file_reader.h"
+#include "label_file/label_file_reader.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "fake/fake_platform.h"
-#include "support/exception.h"
+#include "text/errors.h"
 #include "unit/label_file_test_support.h"
 
 namespace velkaris {
 namespace {
 
 using namespace std::string_literals;
-using label_file_testing::kAppDataFolder;
-using label_file_testing::kLabelFilePath;
+using label_file_testing::APP_DATA_FOLDER;
+using label_file_testing::LABEL_FILE_PATH;
 
 // --- where the file lies ------------------------------------------------------
 
 TEST(LabelFilePath, JoinsTheFolderWithMicrosoftOfficeAndTheFileName) {
     fake::FakePlatform platform;
-    EXPECT_EQ(LabelFilePath(platform, kAppDataFolder), kLabelFilePath);
+    EXPECT_EQ(LabelFilePath(platform, APP_DATA_FOLDER), LABEL_FILE_PATH);
 }
 
 TEST(LabelFilePath, TakesAPathOfExactly255Characters) {
@@ -49,12 +49,11 @@ TEST(LabelFilePath, RefusesAPathOver255CharactersInsteadOfCuttingIt) {
 class ReadLabelFileText : public ::testing::Test {
 protected:
     std::string ItemOf(const std::string& bytes) {
-        platform.files.WriteFileBytes(kLabelFilePath, bytes);
-        const LineList list = velkaris::ReadLabelFileText(platform, kLabelFilePath);
-        EXPECT_EQ(list.ItemCount(), 1);
+        platform.files.WriteFileBytes(LABEL_FILE_PATH, bytes);
+        const std::string text = velkaris::ReadLabelFileText(platform, LABEL_FILE_PATH);
         EXPECT_EQ(platform.files.OpenFileCount(), 0u);
         EXPECT_TRUE(platform.misuse.empty());
-        return list.ItemCount() == 1 ? list.Item(0) : std::string();
+        return text;
     }
 
     fake::FakePlatform platform;
@@ -81,12 +80,12 @@ TEST_F(ReadLabelFileText, DecodesUtf16IntoUtf8KeepingEveryCharacter) {
 TEST_F(ReadLabelFileText, RefusesAUtf16SurrogateWithoutItsPair) {
     for (const std::string& file : {"\xFF\xFE\x34\xD8x\x00"s, "\xFF\xFE\x1E\xDD"s,
                                     "\xFF\xFE\x34\xD8"s, "\xFF\xFE\x34\xD8\x1E"s}) {
-        platform.files.WriteFileBytes(kLabelFilePath, file);
+        platform.files.WriteFileBytes(LABEL_FILE_PATH, file);
         try {
-            velkaris::ReadLabelFileText(platform, kLabelFilePath);
+            velkaris::ReadLabelFileText(platform, LABEL_FILE_PATH);
             ADD_FAILURE() << "no error raised";
         } catch (const EFOpenError& error) {
-            EXPECT_EQ(error.Message(), std::string("Cannot open file \"") + kLabelFilePath +
+            EXPECT_EQ(error.Message(), std::string("Cannot open file \"") + LABEL_FILE_PATH +
                                            "\". It holds a broken UTF-16 character (a "
                                            "surrogate without its pair)");
         }
@@ -96,13 +95,13 @@ TEST_F(ReadLabelFileText, RefusesAUtf16SurrogateWithoutItsPair) {
 
 TEST_F(ReadLabelFileText, RefusesAFileTooLargeToHoldBeforeReadingIt) {
     // One byte more would make the buffer size wrap round to a negative count.
-    platform.files.WriteFileBytes(kLabelFilePath, "<vps/>");
-    platform.files.SetApparentSize(kLabelFilePath, 2147483647u);
+    platform.files.WriteFileBytes(LABEL_FILE_PATH, "<vps/>");
+    platform.files.SetApparentSize(LABEL_FILE_PATH, 2147483647u);
     try {
-        velkaris::ReadLabelFileText(platform, kLabelFilePath);
+        velkaris::ReadLabelFileText(platform, LABEL_FILE_PATH);
         FAIL() << "no error raised";
     } catch (const EFOpenError& error) {
-        EXPECT_EQ(error.Message(), std::string("Cannot open file \"") + kLabelFilePath +
+        EXPECT_EQ(error.Message(), std::string("Cannot open file \"") + LABEL_FILE_PATH +
                                        "\". It is too large to be read");
     }
     EXPECT_EQ(platform.CallCount("ReadFile"), 0);
@@ -127,21 +126,21 @@ TEST_F(ReadLabelFileText, TakesOnlyFfFeAsTheUtf16Mark) {
 }
 
 TEST_F(ReadLabelFileText, OpensTheFileReadOnlyWithNoSharing) {
-    platform.files.WriteFileBytes(kLabelFilePath, "x");
-    platform.files.HoldOpen(kLabelFilePath);
-    EXPECT_THROW(velkaris::ReadLabelFileText(platform, kLabelFilePath), EFOpenError);
+    platform.files.WriteFileBytes(LABEL_FILE_PATH, "x");
+    platform.files.HoldOpen(LABEL_FILE_PATH);
+    EXPECT_THROW(velkaris::ReadLabelFileText(platform, LABEL_FILE_PATH), EFOpenError);
 }
 
 TEST_F(ReadLabelFileText, RaisesOpenErrorWithTheAbsolutePathWhenTheFileIsHeldOpen) {
-    platform.files.WriteFileBytes(kLabelFilePath, "x");
-    platform.files.HoldOpen(kLabelFilePath);
+    platform.files.WriteFileBytes(LABEL_FILE_PATH, "x");
+    platform.files.HoldOpen(LABEL_FILE_PATH);
     platform.files.currentDirectory = "C:\\Users\\anna\\AppData";
     try {
         velkaris::ReadLabelFileText(platform, "Roaming\\Microsoft\\Office\\pg_custom.xml");
         FAIL() << "no error raised";
     } catch (const EFOpenError& error) {
         EXPECT_EQ(error.KindName(), "EFOpenError");
-        EXPECT_EQ(error.Message(), std::string("Cannot open file \"") + kLabelFilePath +
+        EXPECT_EQ(error.Message(), std::string("Cannot open file \"") + LABEL_FILE_PATH +
                                        "\". The process cannot access the file because it is "
                                        "being used by another process");
     }
@@ -149,38 +148,38 @@ TEST_F(ReadLabelFileText, RaisesOpenErrorWithTheAbsolutePathWhenTheFileIsHeldOpe
 }
 
 TEST_F(ReadLabelFileText, RaisesOpenErrorAndClosesTheFileWhenTheReadFails) {
-    platform.files.WriteFileBytes(kLabelFilePath, "<vps/>");
+    platform.files.WriteFileBytes(LABEL_FILE_PATH, "<vps/>");
     platform.FailCall("ReadFile", 1, 5);
     try {
-        velkaris::ReadLabelFileText(platform, kLabelFilePath);
+        velkaris::ReadLabelFileText(platform, LABEL_FILE_PATH);
         FAIL() << "no error raised";
     } catch (const EFOpenError& error) {
         EXPECT_EQ(error.Message(),
-                  std::string("Cannot open file \"") + kLabelFilePath + "\". Access is denied");
+                  std::string("Cannot open file \"") + LABEL_FILE_PATH + "\". Access is denied");
     }
     EXPECT_EQ(platform.files.OpenFileCount(), 0u);
     EXPECT_TRUE(platform.misuse.empty());
 }
 
 TEST_F(ReadLabelFileText, RaisesOpenErrorWhenTheReadStopsShort) {
-    platform.files.WriteFileBytes(kLabelFilePath, "<vps></vps>");
+    platform.files.WriteFileBytes(LABEL_FILE_PATH, "<vps></vps>");
     platform.AddFault(fake::Fault{"ReadFile", 1, 0, true});
-    EXPECT_THROW(velkaris::ReadLabelFileText(platform, kLabelFilePath), EFOpenError);
+    EXPECT_THROW(velkaris::ReadLabelFileText(platform, LABEL_FILE_PATH), EFOpenError);
     EXPECT_EQ(platform.files.OpenFileCount(), 0u);
 }
 
 TEST_F(ReadLabelFileText, RaisesOpenErrorAndClosesTheFileWhenTheSizeCannotBeTaken) {
-    platform.files.WriteFileBytes(kLabelFilePath, "<vps/>");
+    platform.files.WriteFileBytes(LABEL_FILE_PATH, "<vps/>");
     platform.FailCall("SetFilePointer", 1, 5);
-    EXPECT_THROW(velkaris::ReadLabelFileText(platform, kLabelFilePath), EFOpenError);
+    EXPECT_THROW(velkaris::ReadLabelFileText(platform, LABEL_FILE_PATH), EFOpenError);
     EXPECT_EQ(platform.files.OpenFileCount(), 0u);
     EXPECT_TRUE(platform.misuse.empty());
 }
 
 TEST_F(ReadLabelFileText, RaisesOpenErrorWhenTheReturnToTheStartFails) {
-    platform.files.WriteFileBytes(kLabelFilePath, "<vps/>");
+    platform.files.WriteFileBytes(LABEL_FILE_PATH, "<vps/>");
     platform.FailCall("SetFilePointer", 2, 5);
-    EXPECT_THROW(velkaris::ReadLabelFileText(platform, kLabelFilePath), EFOpenError);
+    EXPECT_THROW(velkaris::ReadLabelFileText(platform, LABEL_FILE_PATH), EFOpenError);
     EXPECT_EQ(platform.files.OpenFileCount(), 0u);
 }
 

@@ -9,18 +9,18 @@
 
 namespace velkaris::label_file_testing {
 
-const char* const kAppDataFolder = "C:\\Users\\anna\\AppData\\Roaming";
-const char* const kLabelFilePath =
+const char* const APP_DATA_FOLDER = "C:\\Users\\anna\\AppData\\Roaming";
+const char* const LABEL_FILE_PATH =
     "C:\\Users\\anna\\AppData\\Roaming\\Microsoft\\Office\\pg_custom.xml";
 
-const char* const kHeaderLine =
+const char* const HEADER_LINE =
     "<?xml version=\"1.0\"?><vps><vendorProductSets><vendorProductSet vendorID=\"0\" "
     "vendor=\"Custom\" copyright=\"\" version=\"1\" schemaVersion=\"1\">";
-const char* const kFooterLine = "</vendorProductSet></vendorProductSets></vps>";
+const char* const FOOTER_LINE = "</vendorProductSet></vendorProductSets></vps>";
 
 namespace {
 
-const std::string kIdMarker = "productID=\"";
+const std::string ID_MARKER = "productID=\"";
 
 }  // namespace
 
@@ -45,9 +45,9 @@ std::vector<std::string> PackLines(int firstId) {
     int id = firstId;
     for (const char* stored : PRODUCT_FRAGMENT) {
         std::string line = stored;
-        const std::size_t at = line.find(kIdMarker);
+        const std::size_t at = line.find(ID_MARKER);
         if (at != std::string::npos) {
-            const std::size_t value = at + kIdMarker.size();
+            const std::size_t value = at + ID_MARKER.size();
             line.replace(value, line.find('"', value) - value, std::to_string(id++));
         }
         lines.push_back(line);
@@ -122,9 +122,9 @@ std::vector<std::string> LinesOf(const std::string& bytes) {
 
 std::vector<int> ProductIds(const std::string& bytes) {
     std::vector<int> ids;
-    for (std::size_t at = bytes.find(kIdMarker); at != std::string::npos;
-         at = bytes.find(kIdMarker, at + 1)) {
-        const std::size_t value = at + kIdMarker.size();
+    for (std::size_t at = bytes.find(ID_MARKER); at != std::string::npos;
+         at = bytes.find(ID_MARKER, at + 1)) {
+        const std::size_t value = at + ID_MARKER.size();
         ids.push_back(std::atoi(bytes.substr(value, bytes.find('"', value) - value).c_str()));
     }
     return ids;

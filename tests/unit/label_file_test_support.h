@@ -7,13 +7,13 @@
 
 namespace velkaris::label_file_testing {
 
-extern const char* const kAppDataFolder;  // the fake user's application-data folder
-extern const char* const kLabelFilePath;  // pg_custom.xml in its Microsoft\Office folder
+extern const char* const APP_DATA_FOLDER;  // the fake user's application-data folder
+extern const char* const LABEL_FILE_PATH;  // pg_custom.xml in its Microsoft\Office folder
 
 // The installer's own first and last lines, written out here a second time so that
 // a change to the catalogue shows up as a failing comparison.
-extern const char* const kHeaderLine;
-extern const char* const kFooterLine;
+extern const char* const HEADER_LINE;
+extern const char* const FOOTER_LINE;
 
 // Every line followed by CR LF.
 std::string Crlf(const std::vector<std::string>& lines);

@@ -21,7 +21,7 @@ bool operator==(const Geometry& a, const Geometry& b) {
            a.across == b.across && a.down == b.down;
 }
 
-const char* const kExpectedNames[kLabelCount] = {
+const char* const EXPECTED_NAMES[LABEL_COUNT] = {
     "Velkaris     L-15", "Velkaris     L-13", "Velkaris     L-14", "Velkaris     L-16",
     "Velkaris     L-17", "Velkaris     L-01", "Velkaris     L-02", "Velkaris     L-03",
     "Velkaris     L-05", "Velkaris     L-04", "Velkaris     L-06", "Velkaris     L-07",
@@ -30,7 +30,7 @@ const char* const kExpectedNames[kLabelCount] = {
 };
 
 // Word 8.0 / 9.0 geometry, row by row in name order.
-const Geometry kExpected80[kLabelCount] = {
+const Geometry EXPECTED80[LABEL_COUNT] = {
     {5954, 8392, 0, 0, 5954, 8392, 2, 2},
     {5954, 2398, 0, 0, 5954, 2398, 2, 7},
     {5954, 4196, 0, 0, 5954, 4196, 2, 4},
@@ -55,7 +55,7 @@ struct Override {
     int index;
     Geometry geometry;
 };
-const Override kOverrides100[] = {
+const Override OVERRIDES100[] = {
     {3, {10773, 7853, 567, 567, 11907, 7853, 1, 2}},
     {4, {11850, 16834, 0, 0, 11907, 16834, 1, 1}},
     {8, {2963, 1673, 0, 0, 2965, 1673, 4, 10}},
@@ -67,8 +67,8 @@ const Override kOverrides100[] = {
 };
 
 std::vector<Geometry> Expected100() {
-    std::vector<Geometry> rows(std::begin(kExpected80), std::end(kExpected80));
-    for (const Override& o : kOverrides100) rows[o.index] = o.geometry;
+    std::vector<Geometry> rows(std::begin(EXPECTED80), std::end(EXPECTED80));
+    for (const Override& o : OVERRIDES100) rows[o.index] = o.geometry;
     return rows;
 }
 
@@ -95,21 +95,21 @@ std::vector<std::uint32_t> DecodeWords(const std::string& bytes, std::size_t at,
 }
 
 std::string Hex(const std::string& bytes) {
-    static const char kDigits[] = "0123456789abcdef";
+    static const char DIGITS[] = "0123456789abcdef";
     std::string text;
     for (char c : bytes) {
         const auto b = static_cast<std::uint8_t>(c);
         if (!text.empty()) text += ' ';
-        text += kDigits[b >> 4];
-        text += kDigits[b & 0xF];
+        text += DIGITS[b >> 4];
+        text += DIGITS[b & 0xF];
     }
     return text;
 }
 
 TEST(LabelNames, AreTheSeventeenPackNamesInTableOrder) {
     ASSERT_EQ(LABEL_NAMES.size(), 17u);
-    for (int i = 0; i < kLabelCount; ++i) {
-        EXPECT_EQ(LABEL_NAMES[i], kExpectedNames[i]) << "index " << i;
+    for (int i = 0; i < LABEL_COUNT; ++i) {
+        EXPECT_EQ(LABEL_NAMES[i], EXPECTED_NAMES[i]) << "index " << i;
     }
 }
 
@@ -137,7 +137,7 @@ TEST(LabelRecords, ByteTextAndByteArrayAgree) {
 TEST(LabelRecords, EverySetHasSeventeenRecordsOf44Bytes) {
     ASSERT_EQ(RECORDS_80.size(), 17u);
     ASSERT_EQ(RECORDS_100.size(), 17u);
-    for (int i = 0; i < kLabelCount; ++i) {
+    for (int i = 0; i < LABEL_COUNT; ++i) {
         EXPECT_EQ(RecordBytes(RECORDS_80[i]).size(), 44u);
         EXPECT_EQ(RecordBytes(RECORDS_100[i]).size(), 44u);
     }
@@ -153,18 +153,18 @@ TEST(LabelRecords, L16DiffersBetweenTheSetsInHeaderAndWidth) {
 }
 
 TEST(LabelRecords, Word80SetHoldsItsTableExactly) {
-    for (int i = 0; i < kLabelCount; ++i) {
+    for (int i = 0; i < LABEL_COUNT; ++i) {
         const std::string bytes = RecordBytes(RECORDS_80[i]);
         EXPECT_EQ(DecodeWords(bytes, 0, 5), (std::vector<std::uint32_t>{941, 83, 0, 33, 83}))
             << "index " << i;
-        EXPECT_TRUE(DecodeGeometry(bytes) == kExpected80[i]) << "index " << i;
+        EXPECT_TRUE(DecodeGeometry(bytes) == EXPECTED80[i]) << "index " << i;
         EXPECT_EQ(DecodeWords(bytes, 38, 3), (std::vector<std::uint32_t>{1, 2, 0})) << "index " << i;
     }
 }
 
 TEST(LabelRecords, Word100SetHoldsItsTableExactly) {
     const std::vector<Geometry> expected = Expected100();
-    for (int i = 0; i < kLabelCount; ++i) {
+    for (int i = 0; i < LABEL_COUNT; ++i) {
         const std::string bytes = RecordBytes(RECORDS_100[i]);
         EXPECT_EQ(DecodeWords(bytes, 0, 5), (std::vector<std::uint32_t>{844, 92, 0, 108, 93}))
             << "index " << i;
@@ -175,7 +175,7 @@ TEST(LabelRecords, Word100SetHoldsItsTableExactly) {
 
 TEST(LabelRecords, SetsDifferInGeometryOnlyInTheKnownRows) {
     std::set<int> differing;
-    for (int i = 0; i < kLabelCount; ++i) {
+    for (int i = 0; i < LABEL_COUNT; ++i) {
         if (!(DecodeGeometry(RecordBytes(RECORDS_80[i])) ==
               DecodeGeometry(RecordBytes(RECORDS_100[i])))) {
             differing.insert(i);

@@ -1,11 +1,12 @@
-#include "labelfile/product_extraction.h"
+#include "label_file/product_extraction.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "fake/fake_platform.h"
-#include "support/exception.h"
+#include "text/errors.h"
 #include "unit/label_file_test_support.h"
 
 namespace velkaris {
@@ -13,25 +14,28 @@ namespace {
 
 using namespace std::string_literals;
 using label_file_testing::Crlf;
-using label_file_testing::kLabelFilePath;
+using label_file_testing::LABEL_FILE_PATH;
 using label_file_testing::OwnProducts;
 using label_file_testing::Utf16Le;
 using label_file_testing::WordFile;
 
-// The one item of the result; fails the test when there is not exactly one.
-std::string Extracted(const std::string& fileText) {
-    const LineList list = ExtractProductsFromText(fileText);
-    EXPECT_EQ(list.ItemCount(), 1);
-    return list.ItemCount() == 1 ? list.Item(0) : "<no item>";
+// The products cut from a label file of these bytes; "<nothing>" when its text is empty.
+std::string Extracted(const std::string& fileBytes) {
+    fake::FakePlatform platform;
+    platform.files.WriteFileBytes(LABEL_FILE_PATH, fileBytes);
+    const std::optional<std::string> products =
+        ExtractExistingProducts(platform, LABEL_FILE_PATH);
+    EXPECT_EQ(platform.files.OpenFileCount(), 0u);
+    return products.value_or("<nothing>");
 }
 
 // --- the cut ----------------------------------------------------------------------
 
-TEST(ExtractProductsFromText, CutsFromTheFirstProductUpToTheVendorSetEndTag) {
+TEST(ExtractExistingProducts, CutsFromTheFirstProductUpToTheVendorSetEndTag) {
     EXPECT_EQ(Extracted(WordFile(OwnProducts(5))), Crlf(OwnProducts(5)));
 }
 
-TEST(ExtractProductsFromText, KeepsTheFileLetterCaseOfMarkersItMatchedWithoutCase) {
+TEST(ExtractExistingProducts, KeepsTheFileLetterCaseOfMarkersItMatchedWithoutCase) {
     const std::string text =
         "<VPS><vendorProductSet>\r\n"
         "<PRODUCT UNITS=\"EMU\" productID=\"1\"><prodName>A</prodName></PRODUCT>\r\n"
@@ -42,97 +46,68 @@ TEST(ExtractProductsFromText, KeepsTheFileLetterCaseOfMarkersItMatchedWithoutCas
               "<Product Units=\"Emu\" productID=\"2\"></Product>\r\n");
 }
 
-TEST(ExtractProductsFromText, TurnsLfAndCrLineBreaksIntoCrLf) {
+TEST(ExtractExistingProducts, TurnsLfAndCrLineBreaksIntoCrLf) {
     EXPECT_EQ(Extracted(WordFile(OwnProducts(3), "\n")), Crlf(OwnProducts(3)));
     EXPECT_EQ(Extracted(WordFile(OwnProducts(3), "\r")), Crlf(OwnProducts(3)));
     EXPECT_EQ(Extracted("<vps>\r<product units=\"emu\" a>\n\r<x/>\r\n</vendorProductSet>"),
               "<product units=\"emu\" a>\r\n\r\n<x/>\r\n");
 }
 
-TEST(ExtractProductsFromText, KeepsAStretchWithNoLineBreakBeforeTheEndTag) {
+TEST(ExtractExistingProducts, KeepsAStretchWithNoLineBreakBeforeTheEndTag) {
     EXPECT_EQ(Extracted("<vps><product units=\"emu\"/></vendorProductSet></vps>"),
               "<product units=\"emu\"/>");
 }
 
-TEST(ExtractProductsFromText, KeepsOnlyTheFirstVendorSetsProducts) {
+TEST(ExtractExistingProducts, EndsTheCutAtTheFirstVendorSet) {
     const std::string text = "<vps><vendorProductSets>\r\n<vendorProductSet vendor=\"A\">\r\n" +
                              Crlf(OwnProducts(2)) +
                              "</vendorProductSet>\r\n<vendorProductSet vendor=\"B\">\r\n"
-                             "<product units=\"emu\" productID=\"9\"></product>\r\n"
                              "</vendorProductSet></vendorProductSets></vps>\r\n";
     EXPECT_EQ(Extracted(text), Crlf(OwnProducts(2)));
 }
 
-TEST(ExtractProductsFromText, GivesAnEmptyItemWhenOnlyTheSecondVendorSetHoldsEmuProducts) {
-    const std::string text = "<vps><vendorProductSet vendor=\"A\">\r\n"
-                             "<product units=\"cm\" productID=\"1\"></product>\r\n"
-                             "</vendorProductSet>\r\n<vendorProductSet vendor=\"B\">\r\n"
-                             "<product units=\"emu\" productID=\"2\"></product>\r\n"
-                             "</vendorProductSet></vps>\r\n";
-    EXPECT_EQ(Extracted(text), "");
+TEST(ExtractExistingProducts, GivesNothingForAnEmptyText) {
+    EXPECT_EQ(Extracted(""), "<nothing>");
+    EXPECT_EQ(Extracted("\0"s), "<nothing>");
 }
 
-TEST(ExtractProductsFromText, GivesAnEmptyItemWithoutEmuProducts) {
-    EXPECT_EQ(Extracted("<vps><product units=\"cm\"></product></vendorProductSet></vps>"), "");
-}
-
-TEST(ExtractProductsFromText, GivesAnEmptyItemWithoutTheEndTag) {
-    EXPECT_EQ(Extracted("<vps>\r\n<product units=\"emu\"></product>\r\n</vps>\r\n"), "");
-}
-
-TEST(ExtractProductsFromText, StopsTheTextAtTheFirstNul) {
-    // The NUL hides the end tag, so nothing can be cut.
-    EXPECT_EQ(Extracted("<product units=\"emu\"/>\0</vendorProductSet>"s), "");
-}
-
-TEST(ExtractProductsFromText, GivesNoItemForAnEmptyText) {
-    EXPECT_EQ(ExtractProductsFromText("").ItemCount(), 0);
-    EXPECT_EQ(ExtractProductsFromText("\0"s).ItemCount(), 0);
-    EXPECT_EQ(ExtractProductsFromText("\0<product units=\"emu\"/></vendorProductSet>"s)
-                  .ItemCount(),
-              0);
-}
-
-TEST(ExtractProductsFromText, GivesAnEmptyItemForLineBreaksAlone) {
+TEST(ExtractExistingProducts, GivesAnEmptyCutForLineBreaksAlone) {
     EXPECT_EQ(Extracted("\r\n\r\n"), "");
 }
 
 // --- from the file --------------------------------------------------------------
 
-class ExtractExistingProducts : public ::testing::Test {
+class ExtractExistingProductsTest : public ::testing::Test {
 protected:
-    LineList FromFile(const std::string& bytes) {
-        platform.files.WriteFileBytes(kLabelFilePath, bytes);
-        LineList list = velkaris::ExtractExistingProducts(platform, kLabelFilePath);
+    std::optional<std::string> FromFile(const std::string& bytes) {
+        platform.files.WriteFileBytes(LABEL_FILE_PATH, bytes);
+        std::optional<std::string> products =
+            velkaris::ExtractExistingProducts(platform, LABEL_FILE_PATH);
         EXPECT_EQ(platform.files.OpenFileCount(), 0u);
-        return list;
+        return products;
     }
 
     fake::FakePlatform platform;
 };
 
-TEST_F(ExtractExistingProducts, CutsTheProductsOfAUtf16File) {
-    const LineList list = FromFile(Utf16Le(WordFile(OwnProducts(4))));
-    ASSERT_EQ(list.ItemCount(), 1);
-    EXPECT_EQ(list.Item(0), Crlf(OwnProducts(4)));
+TEST_F(ExtractExistingProductsTest, CutsTheProductsOfAUtf16File) {
+    EXPECT_EQ(FromFile(Utf16Le(WordFile(OwnProducts(4)))), Crlf(OwnProducts(4)));
 }
 
-TEST_F(ExtractExistingProducts, DropsAUtf8ByteOrderMarkWithTheDeclaration) {
-    const LineList list = FromFile("\xEF\xBB\xBF" + WordFile(OwnProducts(2)));
-    ASSERT_EQ(list.ItemCount(), 1);
-    EXPECT_EQ(list.Item(0), Crlf(OwnProducts(2)));
+TEST_F(ExtractExistingProductsTest, DropsAUtf8ByteOrderMarkWithTheDeclaration) {
+    EXPECT_EQ(FromFile("\xEF\xBB\xBF" + WordFile(OwnProducts(2))), Crlf(OwnProducts(2)));
 }
 
-TEST_F(ExtractExistingProducts, GivesNoItemForAnEmptyFile) {
-    EXPECT_EQ(FromFile("").ItemCount(), 0);
+TEST_F(ExtractExistingProductsTest, GivesNothingForAnEmptyFile) {
+    EXPECT_EQ(FromFile(""), std::nullopt);
 }
 
-TEST_F(ExtractExistingProducts, GivesNoItemForAByteOrderMarkAlone) {
-    EXPECT_EQ(FromFile("\xFF\xFE").ItemCount(), 0);
+TEST_F(ExtractExistingProductsTest, GivesNothingForAByteOrderMarkAlone) {
+    EXPECT_EQ(FromFile("\xFF\xFE"), std::nullopt);
 }
 
-TEST_F(ExtractExistingProducts, GivesNoItemForAUtf16FileOfANulCharacter) {
-    EXPECT_EQ(FromFile("\xFF\xFE\x00\x00"s).ItemCount(), 0);
+TEST_F(ExtractExistingProductsTest, GivesNothingForAUtf16FileOfANulCharacter) {
+    EXPECT_EQ(FromFile("\xFF\xFE\x00\x00"s), std::nullopt);
 }
 
 TEST(CountProductElementsTest, CountsProductTagsInAnyCaseAndUnitButNotLongerTagNames) {
@@ -141,10 +116,10 @@ TEST(CountProductElementsTest, CountsProductTagsInAnyCaseAndUnitButNotLongerTagN
     EXPECT_EQ(CountProductElements("<product"), 0);
 }
 
-TEST_F(ExtractExistingProducts, PassesOnTheOpenErrorOfAFileHeldOpen) {
-    platform.files.WriteFileBytes(kLabelFilePath, WordFile(OwnProducts(1)));
-    platform.files.HoldOpen(kLabelFilePath);
-    EXPECT_THROW(velkaris::ExtractExistingProducts(platform, kLabelFilePath), EFOpenError);
+TEST_F(ExtractExistingProductsTest, PassesOnTheOpenErrorOfAFileHeldOpen) {
+    platform.files.WriteFileBytes(LABEL_FILE_PATH, WordFile(OwnProducts(1)));
+    platform.files.HoldOpen(LABEL_FILE_PATH);
+    EXPECT_THROW(velkaris::ExtractExistingProducts(platform, LABEL_FILE_PATH), EFOpenError);
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace velkaris {
 namespace {
 
 // The seven lines of one product, without their surrounding TABs.
-const char* const kTemplates[7] = {
+const char* const TEMPLATES[7] = {
     "<product units=\"emu\" productID=\"{id}\" layoutGroup=\"all\" bindingEdge=\"none\" "
     "dotMatrixLabel=\"false\" fold=\"none\">",
     "<prodName nameGroup=\"custom\"><locName locale=\"all\">{name}</locName></prodName>",
@@ -39,7 +39,7 @@ struct Product {
     const char* posy;
 };
 
-const Product kProducts[17] = {
+const Product PRODUCTS[17] = {
     {"1", "L-01", "763270", "1368425", "5", "13", "0", "0", "342265", "360045"},
     {"2", "L-02", "608330", "1739265", "4", "16", "0", "0", "288290", "431800"},
     {"3", "L-03", "914400", "1746250", "4", "10", "0", "0", "252095", "720090"},
@@ -72,7 +72,7 @@ std::string Fill(std::string text, const std::map<std::string, std::string>& val
 
 std::vector<std::string> ExpectedFragment() {
     std::vector<std::string> lines;
-    for (const Product& p : kProducts) {
+    for (const Product& p : PRODUCTS) {
         const std::map<std::string, std::string> values = {
             {"id", p.id},         {"name", std::string("Velkaris     ") + p.code},
             {"height", p.height}, {"width", p.width},
@@ -80,7 +80,7 @@ std::vector<std::string> ExpectedFragment() {
             {"hgap", p.hgap},     {"vgap", p.vgap},
             {"posx", p.posx},     {"posy", p.posy}};
         std::vector<std::string> body;
-        for (const char* t : kTemplates) body.push_back(Fill(t, values));
+        for (const char* t : TEMPLATES) body.push_back(Fill(t, values));
         const std::string id = p.id;
         if (id == "4") {
             body[4] += body[5];

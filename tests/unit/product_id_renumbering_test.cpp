@@ -1,4 +1,4 @@
-#include "labelfile/product_id_renumbering.h"
+#include "label_file/product_id_renumbering.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "catalogue/product_fragment.h"
-#include "support/line_list.h"
-#include "unit/renumbering_oracle.h"
+#include "oracle/line_list.h"
+#include "oracle/renumbering_oracle.h"
 
 namespace velkaris {
 namespace {
@@ -192,16 +192,16 @@ private:
     std::uint32_t Below(std::uint32_t bound) { return random_() % bound; }
 
     std::string Piece() {
-        static const char* const kValues[] = {"", "1", "7", "12", "345", "123456", "x"};
+        static const char* const VALUES[] = {"", "1", "7", "12", "345", "123456", "x"};
         switch (Below(20)) {
             case 0: case 1: case 2: case 3:
-                return std::string("productID=\"") + kValues[Below(7)] + "\"";
+                return std::string("productID=\"") + VALUES[Below(7)] + "\"";
             case 4: case 5:
                 return "productID=\"";
             case 6: case 7:
                 return "\"";
             case 8:
-                return kValues[Below(7)];
+                return VALUES[Below(7)];
             case 9:
                 return "\r\n";
             case 10:

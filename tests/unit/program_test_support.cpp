@@ -1,6 +1,6 @@
 #include "program_test_support.h"
 
-namespace velkaris::testing {
+namespace velkaris::program_testing {
 
 std::string WordKey(const std::string& version) {
     return "Software\\Microsoft\\Office\\" + version + "\\Word";
@@ -33,4 +33,4 @@ const char* const NO_WORD_UTF8 =
     "Na tym komputerze nie zainstalowano programu MS Word\rInstalacja etykiet nie jest możliwa!";
 const char* const CAPTION_UTF8 = "Velkaris - instalator etykiet";
 
-}  // namespace velkaris::testing
+}  // namespace velkaris::program_testing

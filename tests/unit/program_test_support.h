@@ -5,7 +5,7 @@
 
 #include "fake/fake_platform.h"
 
-namespace velkaris::testing {
+namespace velkaris::program_testing {
 
 std::string WordKey(const std::string& version);            // "Software\\...\\<v>\\Word"
 std::string CustomLabelsKey(const std::string& version);    // WordKey + "\\Custom Labels"
@@ -16,4 +16,4 @@ extern const char* const DONE_UTF8;
 extern const char* const NO_WORD_UTF8;
 extern const char* const CAPTION_UTF8;
 
-}  // namespace velkaris::testing
+}  // namespace velkaris::program_testing

@@ -1,10 +1,11 @@
-#include "support/registry_navigator.h"
+#include "services/registry_navigator.h"
 
 #include <gtest/gtest.h>
 
 #include "fake/fake_platform.h"
+#include "fake/windows_numbers.h"
 #include "platform/win_values.h"
-#include "support/exception.h"
+#include "text/errors.h"
 
 namespace velkaris {
 namespace {
@@ -25,10 +26,8 @@ protected:
 
 TEST_F(RegistryNavigatorTest, StartsAtTheCurrentUserRootWithNoKeyOpenAndTouchesNothing) {
     RegistryNavigator registry(fake);
-    EXPECT_EQ(registry.RootHandle(), win::HKEY_CURRENT_USER);
     EXPECT_EQ(registry.OpenHandle(), 0u);
     EXPECT_EQ(registry.KeyPath(), "");
-    EXPECT_EQ(registry.AccessMask(), win::KEY_ALL_ACCESS);
     EXPECT_TRUE(fake.Calls().empty());
 }
 
@@ -173,25 +172,15 @@ TEST_F(RegistryNavigatorTest, RefusedWriteNamesTheValueAndChangesNothing) {
     EXPECT_EQ(fake.FindValue("Software\\Microsoft\\Office\\11.0\\Word", "Velkaris     L-15"), nullptr);
 }
 
-TEST_F(RegistryNavigatorTest, ReleaseAndSetRootCloseTheCurrentKeyOnce) {
+TEST_F(RegistryNavigatorTest, ReleaseClosesTheCurrentKeyOnce) {
     RegistryNavigator registry(fake);
     ASSERT_TRUE(registry.SelectKey(WORD_11, false));
-    registry.SetRoot(win::HKEY_CURRENT_USER);  // same root: nothing happens
-    EXPECT_EQ(fake.OpenKeyCount(), 1u);
-    registry.SetRoot(0x80000002u);
+    registry.ReleaseCurrentKey();
     EXPECT_EQ(registry.OpenHandle(), 0u);
     EXPECT_EQ(registry.KeyPath(), "");
     registry.ReleaseCurrentKey();
     EXPECT_EQ(fake.CallCount("RegCloseKey"), 1);
     EXPECT_TRUE(fake.misuse.empty());
-}
-
-TEST(ValueKindTest, MapsToThePlatformTypesWithIntegerAndBinarySwapped) {
-    EXPECT_EQ(PlatformValueType(ValueKind::Text), win::REG_SZ);
-    EXPECT_EQ(PlatformValueType(ValueKind::ExpandableText), win::REG_EXPAND_SZ);
-    EXPECT_EQ(PlatformValueType(ValueKind::Integer), win::REG_DWORD);
-    EXPECT_EQ(PlatformValueType(ValueKind::Binary), win::REG_BINARY);
-    EXPECT_EQ(PlatformValueType(static_cast<ValueKind>(0)), win::REG_NONE);
 }
 
 }  // namespace

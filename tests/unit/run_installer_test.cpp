@@ -4,6 +4,7 @@
 
 #include "catalogue/label_records.h"
 #include "fake/fake_platform.h"
+#include "fake/windows_numbers.h"
 #include "installer/failure_report.h"
 #include "installer/messages.h"
 #include "platform/win_values.h"
@@ -12,9 +13,9 @@
 namespace velkaris {
 namespace {
 
-using testing::CustomLabelsKey;
-using testing::Utf16;
-using testing::WordKey;
+using program_testing::CustomLabelsKey;
+using program_testing::Utf16;
+using program_testing::WordKey;
 
 class RunInstallerTest : public ::testing::Test {
 protected:
@@ -25,7 +26,7 @@ protected:
 
     bool HasLabels(const char* version) const {
         const fake::RegKey* key = fake.FindKey(CustomLabelsKey(version));
-        return key != nullptr && key->values.size() == kLabelCount;
+        return key != nullptr && key->values.size() == LABEL_COUNT;
     }
 
     fake::FakePlatform fake;
@@ -44,8 +45,8 @@ TEST_F(RunInstallerTest, NoWordShowsTheWarningAndCreatesNothing) {
     EXPECT_EQ(Run(), 0);
     ASSERT_EQ(fake.boxes.size(), 1u);
     EXPECT_TRUE(fake.boxes[0].wide);
-    EXPECT_EQ(fake.boxes[0].text, Utf16(testing::NO_WORD_UTF8));
-    EXPECT_EQ(fake.boxes[0].caption, Utf16(testing::CAPTION_UTF8));
+    EXPECT_EQ(fake.boxes[0].text, Utf16(program_testing::NO_WORD_UTF8));
+    EXPECT_EQ(fake.boxes[0].caption, Utf16(program_testing::CAPTION_UTF8));
     EXPECT_EQ(fake.boxes[0].style, 0x40030u);
     EXPECT_TRUE(fake.hkcu.subkeys.empty());
     EXPECT_EQ(fake.CallCount("RegOpenKeyExA"), 5);
@@ -54,23 +55,23 @@ TEST_F(RunInstallerTest, NoWordShowsTheWarningAndCreatesNothing) {
 
 TEST_F(RunInstallerTest, DetectionStopsAtTheFirstVersionFound) {
     Have({"9.0", "11.0"});
-    fake.answers = {win::IDNO};
+    fake.answers = {fake::windows::IDNO};
     Run();
     EXPECT_EQ(fake.CallCount("RegOpenKeyExA"), 2);  // 8.0 missing, 9.0 found
 }
 
 TEST_F(RunInstallerTest, QuestionIsAskedOnceWithYesNoAndNotTopmost) {
     Have({"12.0"});
-    fake.answers = {win::IDNO};
+    fake.answers = {fake::windows::IDNO};
     Run();
     ASSERT_EQ(fake.boxes.size(), 1u);
-    EXPECT_EQ(fake.boxes[0].text, Utf16(testing::QUESTION_UTF8));
-    EXPECT_EQ(fake.boxes[0].caption, Utf16(testing::CAPTION_UTF8));
+    EXPECT_EQ(fake.boxes[0].text, Utf16(program_testing::QUESTION_UTF8));
+    EXPECT_EQ(fake.boxes[0].caption, Utf16(program_testing::CAPTION_UTF8));
     EXPECT_EQ(fake.boxes[0].style, 0x24u);
 }
 
 TEST_F(RunInstallerTest, AnyAnswerButYesWritesNothingAndShowsNoFurtherBox) {
-    for (std::int32_t answer : {win::IDNO, 0, win::IDOK, 2}) {
+    for (std::int32_t answer : {fake::windows::IDNO, 0, fake::windows::IDOK, 2}) {
         fake::FakePlatform run;
         run.AddKey(WordKey("8.0"));
         run.AddKey(WordKey("11.0"));
@@ -89,8 +90,8 @@ TEST_F(RunInstallerTest, OnlyWord8GetsItsLabelsAndTheDoneBox) {
     EXPECT_EQ(Run(), 0);
     EXPECT_TRUE(HasLabels("8.0"));
     ASSERT_EQ(fake.boxes.size(), 2u);
-    EXPECT_EQ(fake.boxes[1].text, Utf16(testing::DONE_UTF8));
-    EXPECT_EQ(fake.boxes[1].caption, Utf16(testing::CAPTION_UTF8));
+    EXPECT_EQ(fake.boxes[1].text, Utf16(program_testing::DONE_UTF8));
+    EXPECT_EQ(fake.boxes[1].caption, Utf16(program_testing::CAPTION_UTF8));
     EXPECT_EQ(fake.boxes[1].style, 0x40040u);
     EXPECT_EQ(fake.CallCount("SHGetSpecialFolderPathA"), 0);
 }
@@ -183,12 +184,12 @@ TEST_F(RunInstallerTest, UnopenableCustomLabelsStopsWithoutWritingIntoTheWordKey
 TEST_F(RunInstallerTest, SecondRunOverwritesTheSameValuesAndKeepsOthers) {
     Have({"11.0"});
     fake.AddKey(CustomLabelsKey("11.0")).values["My own label"] = fake::RegValue{3, "mine"};
-    fake.answers = {win::IDYES, win::IDOK, win::IDYES};
+    fake.answers = {win::IDYES, fake::windows::IDOK, win::IDYES};
     Run();
     const fake::RegKey first = *fake.FindKey(CustomLabelsKey("11.0"));
     Run();
     const fake::RegKey* second = fake.FindKey(CustomLabelsKey("11.0"));
-    EXPECT_EQ(second->values.size(), static_cast<std::size_t>(kLabelCount) + 1);
+    EXPECT_EQ(second->values.size(), static_cast<std::size_t>(LABEL_COUNT) + 1);
     for (const auto& [name, value] : first.values) {
         EXPECT_EQ(second->values.at(name).data, value.data) << name;
     }

@@ -1,4 +1,4 @@
-#include "support/system_error_text.h"
+#include "services/system_error_text.h"
 
 #include <gtest/gtest.h>
 

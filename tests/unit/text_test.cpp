@@ -1,4 +1,4 @@
-#include "support/text.h"
+#include "text/text.h"
 
 #include <gtest/gtest.h>
 
@@ -66,16 +66,6 @@ TEST(LowerAscii, KeepsAccentedCapitalsAndNulAndLength) {
     EXPECT_EQ(lowered, "x\0y"s + accented);
 }
 
-TEST(TrimControls, RemovesControlsAndSpacesAtBothEnds) {
-    EXPECT_EQ(TrimControls("\t\r\nx \0"s), "x");
-}
-
-TEST(TrimControls, KeepsNoBreakSpaceAndInnerSpaces) {
-    EXPECT_EQ(TrimControls("\xA0" "a b\xA0"), "\xA0" "a b\xA0");
-}
-
-TEST(TrimControls, TextOfControlsOnlyBecomesEmpty) { EXPECT_EQ(TrimControls(" \0\x1F"s), ""); }
-
 TEST(DecimalText, WritesSignedDecimals) {
     EXPECT_EQ(DecimalText(0), "0");
     EXPECT_EQ(DecimalText(17), "17");
@@ -86,30 +76,6 @@ TEST(DecimalText, WritesSignedDecimals) {
 
 TEST(ConcatTexts, JoinsInArgumentOrder) {
     EXPECT_EQ(ConcatTexts({"a", "", "b\0"s, "c"}), "ab\0c"s);
-}
-
-TEST(AppendText, AddsAtTheEnd) {
-    std::string variable;
-    AppendText(variable, "ab");
-    AppendText(variable, "");
-    AppendText(variable, "\0"s);
-    EXPECT_EQ(variable, "ab\0"s);
-}
-
-TEST(CharToText, ZeroByteGivesOneNulCharacter) {
-    EXPECT_EQ(CharToText(0), "\0"s);
-    EXPECT_EQ(CharToText(0), std::string(1, '\0'));
-    EXPECT_EQ(CharToText(0xFF), "\xFF");
-}
-
-TEST(RaiseOutOfMemoryAsError, TurnsExhaustedMemoryIntoEOutOfMemory) {
-    try {
-        RaiseOutOfMemoryAsError([]() -> int { throw std::bad_alloc(); });
-        FAIL() << "nothing raised";
-    } catch (const EOutOfMemory& error) {
-        EXPECT_EQ(error.KindName(), "EOutOfMemory");
-        EXPECT_EQ(error.Message(), "Out of memory");
-    }
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "support/xml_well_formed.h"
+#include "text/xml_well_formed.h"
 
 #include <gtest/gtest.h>
 

@@ -11,10 +11,6 @@ namespace {
 
 HANDLE Handle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
 
-FileTime FromFileTime(const FILETIME& ft) {
-    return (static_cast<FileTime>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
-}
-
 }  // namespace
 
 FileHandle Win32Platform::CreateFileA(const std::string& path, std::uint32_t access,
@@ -55,7 +51,6 @@ FindHandle Win32Platform::FindFirstFileA(const std::string& path, FindData& foun
     WIN32_FIND_DATAA data;
     const HANDLE search = ::FindFirstFileA(path.c_str(), &data);
     found.attributes = data.dwFileAttributes;
-    found.lastWriteTime = FromFileTime(data.ftLastWriteTime);
     return reinterpret_cast<FindHandle>(search);
 }
 

@@ -21,11 +21,11 @@
 
 namespace {
 
-const DWORD kDefaultTimeoutMs = 15000;
-const DWORD kPollMs = 50;
+const DWORD DEFAULT_TIMEOUT_MS = 15000;
+const DWORD POLL_MS = 50;
 // The box sets its texts while it initialises; reading right after it shows is
 // early enough for a person and late enough for the texts.
-const DWORD kSettleMs = 200;
+const DWORD SETTLE_MS = 200;
 
 std::wstring ClassOf(HWND window) {
     wchar_t name[256] = {};
@@ -46,11 +46,11 @@ HWND WaitForWindow(const std::wstring& caption, DWORD timeoutMs) {
     for (;;) {
         const HWND window = FindWindowW(nullptr, caption.c_str());
         if (window != nullptr && IsWindowVisible(window)) {
-            Sleep(kSettleMs);
+            Sleep(SETTLE_MS);
             if (IsWindow(window)) return window;
         }
         if (GetTickCount() - start >= timeoutMs) return nullptr;
-        Sleep(kPollMs);
+        Sleep(POLL_MS);
     }
 }
 
@@ -105,7 +105,7 @@ int Click(const std::wstring& caption, int id, DWORD timeoutMs) {
             helper::Err("boxreader: the window stayed open");
             return 4;
         }
-        Sleep(kPollMs);
+        Sleep(POLL_MS);
     }
     return 0;
 }
@@ -130,7 +130,7 @@ int Usage() {
 int main() {
     const std::vector<std::wstring> args = helper::Arguments();
     if (args.empty()) return Usage();
-    unsigned long timeout = kDefaultTimeoutMs;
+    unsigned long timeout = DEFAULT_TIMEOUT_MS;
     unsigned long id = 0;
     if (args[0] == L"read" && (args.size() == 2 || args.size() == 3)) {
         if (args.size() == 3 && !helper::ParseNumber(args[2], timeout)) return Usage();

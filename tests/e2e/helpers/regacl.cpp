@@ -16,7 +16,7 @@
 
 namespace {
 
-const wchar_t kReadOnlyForEveryone[] = L"D:(A;;KR;;;WD)";
+const wchar_t READ_ONLY_FOR_EVERYONE[] = L"D:(A;;KR;;;WD)";
 
 int Fail(const std::string& what, LONG error) {
     helper::Err("regacl: " + what + ": error " + std::to_string(error));
@@ -32,7 +32,7 @@ int main() {
         return 64;
     }
     const std::wstring path = args[0];
-    const std::wstring sddl = args.size() == 2 ? args[1] : kReadOnlyForEveryone;
+    const std::wstring sddl = args.size() == 2 ? args[1] : READ_ONLY_FOR_EVERYONE;
 
     PSECURITY_DESCRIPTOR converted = nullptr;
     if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl.c_str(), SDDL_REVISION_1,

@@ -1,0 +1,53 @@
+# The one list of the system's sources, read by the program's build, the unit tests,
+# the fuzzers and the benchmark. Paths are relative to the repository root; layers
+# from the bottom up, as src/ is laid out.
+set(VELKARIS_CORE_SOURCES
+  src/text/bounded_text.cpp
+  src/text/errors.cpp
+  src/text/text.cpp
+  src/text/utf16_text.cpp
+  src/text/xml_well_formed.cpp
+  src/services/file_reading.cpp
+  src/services/message_boxes.cpp
+  src/services/registry_navigator.cpp
+  src/services/safe_save.cpp
+  src/services/system_error_text.cpp
+  src/services/transient_retry.cpp
+  src/services/user_folder.cpp
+  src/catalogue/label_records.cpp
+  src/catalogue/product_fragment.cpp
+  src/catalogue/word_versions.cpp
+  src/registry_labels/custom_labels_writer.cpp
+  src/label_file/label_file_install.cpp
+  src/label_file/label_file_reader.cpp
+  src/label_file/product_extraction.cpp
+  src/label_file/product_id_renumbering.cpp
+  src/installer/failure_report.cpp
+  src/installer/messages.cpp
+  src/installer/run_installer.cpp)
+
+set(VELKARIS_WIN32_SOURCES
+  src/platform/win32/win32_files.cpp
+  src/platform/win32/win32_registry.cpp
+  src/platform/win32/win32_shell.cpp)
+
+# What the host-built tests and fuzzers run the system against: the in-memory
+# platform, the slow literal oracles and a real XML parser's verdict.
+set(VELKARIS_TEST_SUPPORT_SOURCES
+  tests/fake/fake_file_system.cpp
+  tests/fake/fake_platform.cpp
+  tests/fake/fake_platform_files.cpp
+  tests/oracle/line_list.cpp
+  tests/oracle/renumbering_oracle.cpp
+  tests/xml/xml_parser.cpp)
+
+# The same lists with absolute paths, for builds whose source folder is not the root.
+function(velkaris_sources out root)
+  set(result)
+  foreach(list_name ${ARGN})
+    foreach(file ${${list_name}})
+      list(APPEND result "${root}/${file}")
+    endforeach()
+  endforeach()
+  set(${out} ${result} PARENT_SCOPE)
+endfunction()

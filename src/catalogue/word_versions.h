@@ -1,0 +1,25 @@
+#pragma once
+// The Word versions the installer knows: the registry key that says each is there,
+// where its labels go, and for the registry the record set it reads.
+
+#include <array>
+
+#include "catalogue/label_records.h"
+
+namespace velkaris {
+
+enum class LabelDestination {
+    RegistryLabels,  // Word 8.0 to 11.0: values under the Word key's "Custom Labels"
+    LabelFile,       // Word 12.0: pg_custom.xml in the user's application-data folder
+};
+
+struct WordVersion {
+    const char* keyPath;  // absolute under the current user's root
+    LabelDestination destination;
+    const std::array<LegacyLabelRecord, LABEL_COUNT>* records;  // registry labels only
+};
+
+// Ascending, as detection probes them; installation walks it backwards.
+extern const std::array<WordVersion, 5> WORD_VERSIONS;
+
+}  // namespace velkaris

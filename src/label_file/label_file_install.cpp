@@ -1,0 +1,92 @@
+#include "label_file/label_file_install.h"
+
+#include <optional>
+
+#include "catalogue/label_records.h"
+#include "catalogue/product_fragment.h"
+#include "label_file/label_file_reader.h"
+#include "label_file/product_extraction.h"
+#include "label_file/product_id_renumbering.h"
+#include "text/errors.h"
+#include "services/file_reading.h"
+#include "services/safe_save.h"
+#include "text/text.h"
+#include "text/xml_well_formed.h"
+
+namespace velkaris {
+
+namespace {
+
+// Word creates Microsoft\Office on its first start; a user who never started it
+// still gets the labels.
+void EnsureOfficeFolder(Platform& platform, const std::string& folder) {
+    platform.CreateDirectoryA(folder + "\\Microsoft");
+    platform.CreateDirectoryA(folder + "\\Microsoft\\Office");
+}
+
+// The pack's first name anywhere in the products carried over, in any letter case.
+bool HoldsThePack(const std::string& products) {
+    return FindTextIgnoringCase(LowerAscii(std::string(LABEL_NAMES[0])), products) != 0;
+}
+
+// The label file: its header line; when there was a file, the products cut from it
+// followed by two line breaks (one ends their last line, one leaves an empty line;
+// a file with empty text gives one line break alone); the pack's lines unless those
+// products hold it; the footer line. Every line ends in CR LF. One count numbers
+// the products carried over and then the pack, but a value is never looked for past
+// the user's products: an unclosed one there would swallow the start of the pack.
+std::string LabelFileText(const std::optional<std::string>* carried) {
+    const std::string lineBreak = "\r\n";
+    const bool held = carried != nullptr && carried->has_value() && HoldsThePack(**carried);
+    std::string added;
+    if (!held) {
+        for (const char* line : PRODUCT_FRAGMENT) added += line + lineBreak;
+    }
+    added += LABEL_FILE_FOOTER + lineBreak;
+
+    const bool hasProducts = carried != nullptr && carried->has_value();
+    std::string text;
+    text.reserve(64 + added.size() + (hasProducts ? (*carried)->size() : 0));
+    std::int32_t lastId = 0;
+    text += LABEL_FILE_HEADER + lineBreak;
+    if (carried != nullptr) {
+        if (hasProducts) {
+            AppendRenumberedProductIds(**carried, text, lastId);
+            text += lineBreak;
+        }
+        text += lineBreak;
+    }
+    AppendRenumberedProductIds(added, text, lastId);
+    return text;
+}
+
+}  // namespace
+
+std::string MergedLabelFileText() { return LabelFileText(nullptr); }
+
+std::string MergedLabelFileText(const std::optional<std::string>& products) {
+    return LabelFileText(&products);
+}
+
+void InstallLabelFile(Platform& platform, const std::string& folder) {
+    // Without the folder the path would point at the root of the current drive.
+    if (folder.empty()) {
+        throw EFCreateError(
+            "Cannot create file \"pg_custom.xml\". The application data folder of the "
+            "current user could not be found");
+    }
+    const std::string path = LabelFilePath(platform, folder);
+    const bool present = FileIsPresent(platform, path);
+    const std::string text = present ? MergedLabelFileText(ExtractExistingProducts(platform, path))
+                                     : MergedLabelFileText();
+    // Word reads none of the labels of a file that is not well-formed, so such a
+    // file is never written; the one there is kept.
+    if (!IsWellFormedXml(text)) {
+        RaiseOpenError(platform, path, "Its labels could not be carried over as well-formed XML");
+    }
+    if (!present) EnsureOfficeFolder(platform, folder);
+    // A file that was not read is never replaced: its labels would be lost.
+    SaveFileSafely(platform, path, text, present);
+}
+
+}  // namespace velkaris

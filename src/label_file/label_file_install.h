@@ -1,0 +1,20 @@
+#pragma once
+// Word 12.0 keeps custom labels in pg_custom.xml in the user's application-data folder.
+
+#include <optional>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace velkaris {
+
+// Rewrites the label file under the folder with the pack merged in.
+void InstallLabelFile(Platform& platform, const std::string& folder);
+
+// The new label file when there was none: header, the pack, footer.
+std::string MergedLabelFileText();
+// The new label file over an old one: header, the products cut from it (nothing when
+// its text was empty), the pack unless they hold it, footer, ids renumbered.
+std::string MergedLabelFileText(const std::optional<std::string>& products);
+
+}  // namespace velkaris

@@ -1,0 +1,115 @@
+#include "label_file/label_file_reader.h"
+
+#include <cstddef>
+#include <limits>
+#include <optional>
+#include <string_view>
+#include <utility>
+
+#include "platform/win_values.h"
+#include "text/bounded_text.h"
+#include "text/errors.h"
+#include "services/file_reading.h"
+#include "services/system_error_text.h"
+#include "text/text.h"
+#include "services/transient_retry.h"
+#include "text/utf16_text.h"
+
+namespace velkaris {
+
+namespace {
+
+constexpr std::uint32_t ERROR_HANDLE_EOF = 38;
+constexpr std::uint32_t ERROR_ARITHMETIC_OVERFLOW = 534;
+
+// Closes the read handle on every way out.
+class ReadHandle {
+public:
+    ReadHandle(Platform& platform, FileHandle handle) : platform_(platform), handle_(handle) {}
+    ~ReadHandle() { CloseFileHandle(platform_, handle_); }
+    ReadHandle(const ReadHandle&) = delete;
+    ReadHandle& operator=(const ReadHandle&) = delete;
+    FileHandle Get() const { return handle_; }
+
+private:
+    Platform& platform_;
+    FileHandle handle_;
+};
+
+[[noreturn]] void RaiseSystemOpenError(Platform& platform, const std::string& path,
+                                       std::uint32_t errorCode) {
+    RaiseOpenError(platform, path, SystemErrorText(platform, errorCode));
+}
+
+std::string ReadAll(Platform& platform, const std::string& path) {
+    // A scanner or backup agent may hold the file for a moment after Word wrote it.
+    FileHandle opened = win::INVALID_HANDLE_VALUE;
+    if (!RetryTransient(platform, [&] {
+            opened = OpenForReading(platform, path);
+            return opened != win::INVALID_HANDLE_VALUE;
+        })) {
+        RaiseSystemOpenError(platform, path, platform.GetLastError());
+    }
+    ReadHandle file(platform, opened);
+
+    const std::int32_t size = SetFilePosition(platform, file.Get(), 0, win::FILE_END);
+    if (size < 0 || SetFilePosition(platform, file.Get(), 0, win::FILE_BEGIN) < 0) {
+        // A file past 2 GiB leaves no error code: name the reason ourselves.
+        const std::uint32_t error = platform.GetLastError();
+        RaiseSystemOpenError(platform, path, error != 0 ? error : ERROR_ARITHMETIC_OVERFLOW);
+    }
+    // The buffer holds the file and one zero after it; a count past the largest read
+    // would wrap round to a small buffer that the read then overruns.
+    const auto bytes = static_cast<std::size_t>(size);
+    if (bytes >= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()) ||
+        bytes >= std::string().max_size()) {
+        RaiseOpenError(platform, path, "It is too large to be read");
+    }
+    std::string buffer = AllocateZeroed(static_cast<std::int32_t>(bytes + 1));
+    const std::int32_t read = ReadBytes(platform, file.Get(), &buffer[0], size);
+    // Taking a short or failed read as the whole file would drop the user's labels.
+    if (read < 0) RaiseSystemOpenError(platform, path, platform.GetLastError());
+    if (read != size) RaiseSystemOpenError(platform, path, ERROR_HANDLE_EOF);
+    buffer.resize(static_cast<std::size_t>(read) + 1);  // the terminating zero stays
+    return buffer;
+}
+
+}  // namespace
+
+std::string LabelFilePath(Platform& platform, const std::string& folder) {
+    const std::string path = ConcatTexts({folder, "\\Microsoft\\Office\\", "pg_custom.xml"});
+    if (path.size() > static_cast<std::size_t>(BOUNDED_TEXT_LIMIT)) {
+        throw EFCreateError(InsertTexts(
+            "Cannot create file \"%s\". %s",
+            {path, SystemErrorText(platform, win::ERROR_FILENAME_EXCED_RANGE)}));
+    }
+    return BoundedFromText(path, BOUNDED_TEXT_LIMIT);
+}
+
+std::string ReadLabelFileText(Platform& platform, const std::string& path) {
+    std::string bytes = ReadAll(platform, path);
+    const std::size_t n = bytes.size() - 1;  // bytes read; one zero follows them
+    std::string text;
+    if (n >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
+        // UTF-16 little-endian, carried as UTF-8 so that every character survives. An
+        // even count ends with the zero that follows the bytes, as any other file does.
+        std::optional<std::string> decoded =
+            Utf16LeToUtf8(std::string_view(bytes).substr(2, n - 2));
+        if (!decoded) {
+            RaiseOpenError(platform, path,
+                           "It holds a broken UTF-16 character (a surrogate without its pair)");
+        }
+        text = std::move(*decoded);
+        if (n % 2 == 0) text += '\0';
+    } else {
+        text = std::move(bytes);  // the file may be tens of megabytes: no second copy
+    }
+    return text;
+}
+
+void RaiseOpenError(Platform& platform, const std::string& path, const std::string& reason) {
+    throw EFOpenError(InsertTexts("Cannot open file \"%s\". %s",
+                                        {AbsolutePath(platform, path), reason}));
+}
+
+}  // namespace velkaris

@@ -1,0 +1,23 @@
+#pragma once
+// Where Word 12.0 keeps the user's custom labels, and how its bytes become text.
+
+#include <string>
+
+#include "platform/platform.h"
+
+namespace velkaris {
+
+// folder\Microsoft\Office\pg_custom.xml. Raises EFCreateError when the path would
+// not fit in 255 characters, since a cut path names another file.
+std::string LabelFilePath(Platform& platform, const std::string& folder);
+
+// The file's bytes as text, with a final NUL; a UTF-16 little-endian file
+// (byte-order mark FF FE) as UTF-8. Raises EFOpenError when the file cannot be opened
+// or read whole, is too large to hold, or holds a broken UTF-16 character.
+std::string ReadLabelFileText(Platform& platform, const std::string& path);
+
+// Raises EFOpenError for the path, with the reason after it.
+[[noreturn]] void RaiseOpenError(Platform& platform, const std::string& path,
+                                 const std::string& reason);
+
+}  // namespace velkaris

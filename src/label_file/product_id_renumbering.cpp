@@ -1,0 +1,56 @@
+#include "label_file/product_id_renumbering.h"
+
+#include <cstdint>
+#include <string>
+
+#include "text/text.h"
+
+namespace velkaris {
+
+namespace {
+
+const char MARKER[] = "productID=\"";
+constexpr std::int32_t MARKER_LENGTH = sizeof(MARKER) - 1;
+
+// One pass over the joined text: the label file may hold thousands of products, and
+// rebuilding the whole text per id would make the pass quadratic. Appends the
+// renumbered text to out; false, with nothing appended, when the text holds no marker.
+bool Renumber(const std::string& text, std::string& out, std::int32_t& count) {
+    const std::string marker = MARKER;
+    const std::string quote = "\"";
+    std::int32_t copied = 1;  // first position of the text not yet copied
+    bool markerFound = false;
+    for (;;) {
+        const std::int32_t at = FindTextFrom(marker, text, copied);
+        if (at == 0) {
+            break;
+        }
+        markerFound = true;
+        const std::int32_t valueStart = at + MARKER_LENGTH;
+        const std::int32_t close = FindTextFrom(quote, text, valueStart);
+        if (close == 0) {
+            // A malformed file: an unterminated value has no end to replace up to.
+            break;
+        }
+        ++count;
+        out.append(text, static_cast<std::size_t>(copied - 1),
+                   static_cast<std::size_t>(valueStart - copied));
+        out += DecimalText(count);
+        // The search resumes at the closing quote, so a marker inside a replaced value
+        // is not one, and the marker right after it is the next one.
+        copied = close;
+    }
+    if (!markerFound) {
+        return false;
+    }
+    out.append(text, static_cast<std::size_t>(copied - 1), std::string::npos);
+    return true;
+}
+
+}  // namespace
+
+void AppendRenumberedProductIds(const std::string& text, std::string& out, std::int32_t& lastId) {
+    if (!Renumber(text, out, lastId)) out += text;
+}
+
+}  // namespace velkaris

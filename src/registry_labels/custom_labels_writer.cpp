@@ -1,0 +1,31 @@
+#include "registry_labels/custom_labels_writer.h"
+
+#include <string>
+
+#include "text/errors.h"
+
+namespace velkaris {
+
+namespace {
+
+const char* const CUSTOM_LABELS_KEY = "Custom Labels";
+
+}  // namespace
+
+void InstallRegistryLabels(RegistryNavigator& registry,
+                           const std::array<LegacyLabelRecord, LABEL_COUNT>& records) {
+    const std::string versionKey = registry.KeyPath();  // ends in a backslash
+    // Without the subkey the values would land in the Word key itself.
+    if (!registry.SelectKey(CUSTOM_LABELS_KEY, true)) {
+        throw ERegistryException(InsertTexts("Cannot open or create key 'HKEY_CURRENT_USER\\%s%s'",
+                                             {versionKey, CUSTOM_LABELS_KEY}));
+    }
+    for (int i = 0; i < LABEL_COUNT; ++i) {
+        const std::string data = RecordBytes(records[i]);
+        registry.WriteBinaryValue(std::string(LABEL_NAMES[i]),
+                                  reinterpret_cast<const std::uint8_t*>(data.data()),
+                                  static_cast<std::int32_t>(data.size()));
+    }
+}
+
+}  // namespace velkaris

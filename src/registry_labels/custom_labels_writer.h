@@ -1,0 +1,16 @@
+#pragma once
+// Word 8.0 to 11.0 read custom labels as binary values under "Custom Labels".
+
+#include <array>
+
+#include "catalogue/label_records.h"
+#include "services/registry_navigator.h"
+
+namespace velkaris {
+
+// Precondition: the navigator stands at the version's Word key. Afterwards it stands
+// at "Custom Labels" under it, which holds the 17 records, each named by its label.
+void InstallRegistryLabels(RegistryNavigator& registry,
+                           const std::array<LegacyLabelRecord, LABEL_COUNT>& records);
+
+}  // namespace velkaris

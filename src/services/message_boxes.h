@@ -1,0 +1,21 @@
+#pragma once
+// Message boxes: the installer's own Polish texts, and texts in the system's code page.
+
+#include <cstdint>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace velkaris {
+
+// Shows Windows-1250 text in a modal box with no owner, whatever the system's code
+// page; returns the button pressed, 0 when the box cannot be shown.
+std::int32_t ShowMessageBox(Platform& platform, const std::string& text,
+                            const std::string& caption, std::uint32_t style);
+
+// Shows text in the system's own code page, for texts that carry paths and system
+// messages.
+std::int32_t ShowSystemMessageBox(Platform& platform, const std::string& text,
+                                  const std::string& caption, std::uint32_t style);
+
+}  // namespace velkaris

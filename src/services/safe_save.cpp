@@ -1,0 +1,104 @@
+#include "services/safe_save.h"
+
+#include <cstdint>
+#include <limits>
+#include <utility>
+
+#include "platform/win_values.h"
+#include "services/file_reading.h"
+#include "services/system_error_text.h"
+#include "services/transient_retry.h"
+#include "text/errors.h"
+
+namespace velkaris {
+
+namespace {
+
+// The error code is taken by the caller right after the call that failed: the
+// calls made here to build the message may change the thread's last error.
+[[noreturn]] void RaiseCreateError(Platform& platform, const std::string& path,
+                                   std::uint32_t errorCode) {
+    throw EFCreateError(InsertTexts("Cannot create file \"%s\". %s",
+                                    {AbsolutePath(platform, path),
+                                     SystemErrorText(platform, errorCode)}));
+}
+
+[[noreturn]] void RaiseWriteError() { throw EWriteError("Stream write error"); }
+
+// The temporary file of one save: closed when still open, and removed unless it
+// has replaced the target.
+class TemporaryFile {
+public:
+    TemporaryFile(Platform& platform, std::string path)
+        : platform_(platform), path_(std::move(path)) {}
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile() {
+        if (handle_ != win::INVALID_HANDLE_VALUE) platform_.CloseHandle(handle_);
+        // A scanner may be looking at the file just closed: wait for it, a little.
+        if (created_ && !moved_) {
+            RetryTransient(platform_, [this] { return platform_.DeleteFileA(path_); });
+        }
+    }
+
+    const std::string& Path() const { return path_; }
+    FileHandle Handle() const { return handle_; }
+
+    // Opened with no sharing, so nothing else writes into it meanwhile. A leftover
+    // of an earlier run may still be held by a scanner for a moment.
+    bool Create() {
+        created_ = RetryTransient(platform_, [this] {
+            handle_ = platform_.CreateFileA(path_, win::GENERIC_READ | win::GENERIC_WRITE, 0,
+                                            win::CREATE_ALWAYS, win::FILE_ATTRIBUTE_NORMAL);
+            return handle_ != win::INVALID_HANDLE_VALUE;
+        });
+        return created_;
+    }
+    // A close that fails may have lost written data; the handle is gone either way.
+    bool Close() {
+        const FileHandle handle = handle_;
+        handle_ = win::INVALID_HANDLE_VALUE;
+        return platform_.CloseHandle(handle);
+    }
+    void MarkMoved() { moved_ = true; }
+
+private:
+    Platform& platform_;
+    std::string path_;
+    FileHandle handle_ = win::INVALID_HANDLE_VALUE;
+    bool created_ = false;
+    bool moved_ = false;
+};
+
+}  // namespace
+
+void SaveFileSafely(Platform& platform, const std::string& path, const std::string& text,
+                    bool replaceExisting) {
+    TemporaryFile temporary(platform, path + ".new");
+
+    if (!temporary.Create()) RaiseCreateError(platform, path, platform.GetLastError());
+    if (!text.empty()) {
+        if (text.size() > std::numeric_limits<std::uint32_t>::max()) RaiseWriteError();
+        const auto size = static_cast<std::uint32_t>(text.size());
+        std::uint32_t written = 0;
+        if (!platform.WriteFile(temporary.Handle(), text.data(), size, written) ||
+            written != size) {
+            RaiseWriteError();
+        }
+    }
+    if (!platform.FlushFileBuffers(temporary.Handle())) RaiseWriteError();
+    if (!temporary.Close()) RaiseWriteError();
+
+    // The rename is the one step that touches the target: it either takes the whole
+    // new file or leaves the old one. A scanner may hold either file just now.
+    const std::uint32_t flags =
+        (replaceExisting ? win::MOVEFILE_REPLACE_EXISTING : 0) | win::MOVEFILE_WRITE_THROUGH;
+    if (!RetryTransient(platform, [&] {
+            return platform.MoveFileExA(temporary.Path(), path, flags);
+        })) {
+        RaiseCreateError(platform, path, platform.GetLastError());
+    }
+    temporary.MarkMoved();
+}
+
+}  // namespace velkaris

@@ -1,0 +1,44 @@
+#pragma once
+// The documented Windows numbers the fake decodes the program's arguments with,
+// written out here on their own: a wrong constant in the program must show up as a
+// failing test on the host, not only under Wine.
+
+#include <cstdint>
+
+#include "platform/platform.h"
+
+namespace velkaris::fake::windows {
+
+constexpr KeyHandle HKEY_CURRENT_USER = 0x80000001u;
+constexpr std::uint32_t KEY_ALL_ACCESS = 0xF003Fu;
+constexpr std::uint32_t REG_OPTION_NON_VOLATILE = 0;
+constexpr std::int32_t ERROR_SUCCESS = 0;
+constexpr std::int32_t CSIDL_APPDATA = 0x1A;
+constexpr std::uint32_t MAX_PATH = 260;
+constexpr std::uint32_t CP_WINDOWS_1250 = 1250;
+constexpr std::int32_t IDOK = 1;
+constexpr std::int32_t IDYES = 6;
+constexpr std::int32_t IDNO = 7;
+
+constexpr FileHandle INVALID_HANDLE_VALUE = -1;
+constexpr std::uint32_t GENERIC_READ = 0x80000000u;
+constexpr std::uint32_t GENERIC_WRITE = 0x40000000u;
+constexpr std::uint32_t CREATE_ALWAYS = 2;
+constexpr std::uint32_t OPEN_EXISTING = 3;
+constexpr std::uint32_t FILE_ATTRIBUTE_DIRECTORY = 0x10;
+constexpr std::uint32_t FILE_BEGIN = 0;
+constexpr std::uint32_t FILE_CURRENT = 1;
+constexpr std::uint32_t FILE_END = 2;
+constexpr std::uint32_t INVALID_SET_FILE_POINTER = 0xFFFFFFFFu;
+constexpr std::uint32_t MOVEFILE_REPLACE_EXISTING = 0x1;
+
+constexpr std::uint32_t ERROR_FILE_NOT_FOUND = 2;
+constexpr std::uint32_t ERROR_PATH_NOT_FOUND = 3;
+constexpr std::uint32_t ERROR_ACCESS_DENIED = 5;
+constexpr std::uint32_t ERROR_SHARING_VIOLATION = 32;
+constexpr std::uint32_t ERROR_INVALID_PARAMETER = 87;
+constexpr std::uint32_t ERROR_DISK_FULL = 112;
+constexpr std::uint32_t ERROR_ALREADY_EXISTS = 183;
+constexpr std::uint32_t ERROR_FILENAME_EXCED_RANGE = 206;
+
+}  // namespace velkaris::fake::windows

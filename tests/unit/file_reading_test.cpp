@@ -1,0 +1,140 @@
+#include "services/file_reading.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+
+#include "fake/fake_platform.h"
+#include "platform/win_values.h"
+
+namespace velkaris {
+namespace {
+
+using namespace std::string_literals;
+
+const std::string FOLDER = "C:\\Users\\anna\\AppData\\Roaming\\Microsoft\\Office";
+const std::string PATH = FOLDER + "\\pg_custom.xml";
+
+class FilePrimitives : public ::testing::Test {
+protected:
+    fake::FakePlatform fake;
+};
+
+// --- FileIsPresent ---------------------------------------------------------------
+
+TEST_F(FilePrimitives, EmptyFileIsPresent) {
+    fake.files.WriteFileBytes(PATH, "");
+    EXPECT_TRUE(FileIsPresent(fake, PATH));
+    EXPECT_EQ(fake.files.OpenFileCount(), 0u);
+}
+
+TEST_F(FilePrimitives, FolderIsNotPresent) {
+    fake.files.AddFolder(FOLDER);
+    EXPECT_FALSE(FileIsPresent(fake, FOLDER));
+    EXPECT_EQ(fake.files.OpenFileCount(), 0u);
+}
+
+TEST_F(FilePrimitives, MissingPathIsNotPresent) {
+    EXPECT_FALSE(FileIsPresent(fake, PATH));
+    EXPECT_FALSE(FileIsPresent(fake, "C:\\Users\\anna\\nothing.xml"));
+}
+
+TEST_F(FilePrimitives, FileOfAnyDateIsPresent) {
+    // Taking an oddly dated file as absent would overwrite the user's labels.
+    fake.files.WriteFileBytes(PATH, "x", fake::MakeFileTime(1979, 12, 31, 12));
+    EXPECT_TRUE(FileIsPresent(fake, PATH));
+    fake.files.WriteFileBytes(PATH, "x", fake::MakeFileTime(2108, 1, 1, 12));
+    EXPECT_TRUE(FileIsPresent(fake, PATH));
+    EXPECT_EQ(fake.files.OpenFileCount(), 0u);
+}
+
+// --- opening, positioning, reading -------------------------------------------------
+
+TEST_F(FilePrimitives, OpenForReadingOfAFileHeldOpenElsewhereGivesTheInvalidHandle) {
+    fake.files.WriteFileBytes(PATH, "x");
+    fake.files.HoldOpen(PATH);
+    EXPECT_EQ(OpenForReading(fake, PATH), win::INVALID_HANDLE_VALUE);
+    EXPECT_EQ(fake.GetLastError(), win::ERROR_SHARING_VIOLATION);
+}
+
+TEST_F(FilePrimitives, OpenForReadingOfAMissingFileGivesTheInvalidHandle) {
+    EXPECT_EQ(OpenForReading(fake, PATH), win::INVALID_HANDLE_VALUE);
+}
+
+TEST_F(FilePrimitives, OpenForReadingKeepsOtherOpenersOutUntilClosed) {
+    fake.files.WriteFileBytes(PATH, "x");
+    const FileHandle file = OpenForReading(fake, PATH);
+    ASSERT_GE(file, 0);
+    EXPECT_EQ(OpenForReading(fake, PATH), win::INVALID_HANDLE_VALUE);
+    CloseFileHandle(fake, file);
+    EXPECT_EQ(fake.files.OpenFileCount(), 0u);
+    const FileHandle again = OpenForReading(fake, PATH);
+    EXPECT_GE(again, 0);
+    CloseFileHandle(fake, again);
+}
+
+TEST_F(FilePrimitives, ReadsTheWholeFileAfterLearningItsSize) {
+    fake.files.WriteFileBytes(PATH, "\xFF\xFE" "A\0"s);
+    const FileHandle file = OpenForReading(fake, PATH);
+    EXPECT_EQ(SetFilePosition(fake, file, 0, 2), 4);
+    EXPECT_EQ(SetFilePosition(fake, file, 0, 0), 0);
+    std::string buffer = AllocateZeroed(5);
+    EXPECT_EQ(ReadBytes(fake, file, buffer.data(), 4), 4);
+    EXPECT_EQ(buffer, "\xFF\xFE" "A\0\0"s);
+    EXPECT_EQ(ReadBytes(fake, file, buffer.data(), 4), 0);
+    CloseFileHandle(fake, file);
+}
+
+TEST_F(FilePrimitives, FailedPositioningGivesMinusOne) {
+    fake.files.WriteFileBytes(PATH, "abc");
+    const FileHandle file = OpenForReading(fake, PATH);
+    EXPECT_EQ(SetFilePosition(fake, file, -1, 0), -1);
+    EXPECT_EQ(SetFilePosition(fake, file, 0, 7), -1);
+    CloseFileHandle(fake, file);
+}
+
+TEST_F(FilePrimitives, PositionBeyondTheSigned32BitRangeGivesMinusOne) {
+    fake.files.WriteFileBytes(PATH, "abc");
+    const FileHandle file = OpenForReading(fake, PATH);
+    const std::int32_t largest = std::numeric_limits<std::int32_t>::max();
+    EXPECT_EQ(SetFilePosition(fake, file, largest, 0), largest);
+    EXPECT_EQ(SetFilePosition(fake, file, 1, 1), -1);
+    CloseFileHandle(fake, file);
+}
+
+TEST_F(FilePrimitives, FailedReadGivesMinusOne) {
+    fake.files.WriteFileBytes(PATH, "abc");
+    const FileHandle file = OpenForReading(fake, PATH);
+    std::string buffer = AllocateZeroed(3);
+    fake.FailCall("ReadFile");
+    EXPECT_EQ(ReadBytes(fake, file, buffer.data(), 3), -1);
+    CloseFileHandle(fake, file);
+}
+
+TEST_F(FilePrimitives, NegativeReadCountGivesMinusOneWithoutReading) {
+    fake.files.WriteFileBytes(PATH, "abc");
+    const FileHandle file = OpenForReading(fake, PATH);
+    char byte = 0;
+    EXPECT_EQ(ReadBytes(fake, file, &byte, -1), -1);
+    EXPECT_EQ(fake.CallCount("ReadFile"), 0);
+    CloseFileHandle(fake, file);
+}
+
+TEST_F(FilePrimitives, ReadingTheInvalidHandleGivesMinusOne) {
+    char byte = 0;
+    EXPECT_EQ(ReadBytes(fake, win::INVALID_HANDLE_VALUE, &byte, 1), -1);
+    EXPECT_EQ(SetFilePosition(fake, win::INVALID_HANDLE_VALUE, 0, 2), -1);
+}
+
+// --- memory -----------------------------------------------------------------------
+
+TEST(AllocateZeroed, GivesExactlySizeZeroBytes) { EXPECT_EQ(AllocateZeroed(3), "\0\0\0"s); }
+
+TEST(AllocateZeroed, GivesNoBufferForZeroOrLess) {
+    EXPECT_TRUE(AllocateZeroed(0).empty());
+    EXPECT_TRUE(AllocateZeroed(-1).empty());
+}
+
+}  // namespace
+}  // namespace velkaris

@@ -1,0 +1,159 @@
+#include "services/safe_save.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fake/fake_platform.h"
+#include "fake/windows_numbers.h"
+#include "platform/win_values.h"
+#include "text/errors.h"
+
+namespace velkaris {
+namespace {
+
+// Every line followed by CR LF, as the label file is written.
+std::string Lines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}
+
+const std::string FOLDER = "C:\\Users\\anna\\AppData\\Roaming\\Microsoft\\Office";
+const std::string PATH = FOLDER + "\\pg_custom.xml";
+
+class SaveFileSafelyTest : public ::testing::Test {
+protected:
+    void SetUp() override { fake.files.AddFolder(FOLDER); }
+
+    // Runs the save expecting an error of type E and returns its message.
+    template <typename E>
+    std::string FailingSave(const std::string& text, const std::string& path = PATH) {
+        try {
+            SaveFileSafely(fake, path, text, true);
+        } catch (const E& error) {
+            return error.Message();
+        }
+        ADD_FAILURE() << "the save did not raise the expected error";
+        return {};
+    }
+
+    void ExpectOldFileKeptAndNothingLeft() {
+        EXPECT_EQ(fake.files.ReadFileBytes(PATH), "old bytes");
+        EXPECT_EQ(fake.files.ListFolder(FOLDER), (std::vector<std::string>{"pg_custom.xml"}));
+        EXPECT_EQ(fake.files.OpenFileCount(), 0u);
+        EXPECT_TRUE(fake.misuse.empty());
+    }
+
+    fake::FakePlatform fake;
+};
+
+TEST_F(SaveFileSafelyTest, WritesExactlyTheWholeText) {
+    SaveFileSafely(fake, PATH, Lines({"<a>", "", "\tb"}), true);
+    EXPECT_EQ(fake.files.ReadFileBytes(PATH), "<a>\r\n\r\n\tb\r\n");
+    EXPECT_EQ(fake.files.ListFolder(FOLDER), (std::vector<std::string>{"pg_custom.xml"}));
+    EXPECT_EQ(fake.files.OpenFileCount(), 0u);
+}
+
+TEST_F(SaveFileSafelyTest, EmptyListCreatesAnEmptyFile) {
+    SaveFileSafely(fake, PATH, "", true);
+    EXPECT_EQ(fake.files.ReadFileBytes(PATH), "");
+}
+
+TEST_F(SaveFileSafelyTest, EmptyListEmptiesAnExistingFile) {
+    fake.files.WriteFileBytes(PATH, "old bytes");
+    SaveFileSafely(fake, PATH, "", true);
+    EXPECT_EQ(fake.files.ReadFileBytes(PATH), "");
+}
+
+TEST_F(SaveFileSafelyTest, ReplacesAnExistingFileWithNothingLeftBeside) {
+    fake.files.WriteFileBytes(PATH, "a much longer old content than the new one");
+    SaveFileSafely(fake, PATH, Lines({"new"}), true);
+    EXPECT_EQ(fake.files.ReadFileBytes(PATH), "new\r\n");
+    EXPECT_EQ(fake.files.ListFolder(FOLDER), (std::vector<std::string>{"pg_custom.xml"}));
+}
+
+TEST_F(SaveFileSafelyTest, MissingFolderRaisesEFCreateErrorWithTheAbsolutePath) {
+    const std::string path = "C:\\Users\\anna\\AppData\\Roaming\\Nowhere\\pg_custom.xml";
+    EXPECT_EQ(FailingSave<EFCreateError>(Lines({"x"}), path),
+              "Cannot create file \"" + path +
+                  "\". The system cannot find the path specified");
+    EXPECT_FALSE(fake.files.Exists(path + ".new"));
+}
+
+TEST_F(SaveFileSafelyTest, RelativePathIsShownMadeAbsolute) {
+    EXPECT_EQ(FailingSave<EFCreateError>(Lines({"x"}), "Missing\\pg_custom.xml"),
+              "Cannot create file \"C:\\Users\\anna\\Missing\\pg_custom.xml\". "
+              "The system cannot find the path specified");
+}
+
+TEST_F(SaveFileSafelyTest, FileHeldOpenElsewhereRaisesEFCreateErrorAndStaysIntact) {
+    fake.files.WriteFileBytes(PATH, "old bytes");
+    fake.files.HoldOpen(PATH);
+    EXPECT_EQ(FailingSave<EFCreateError>(Lines({"new"})),
+              "Cannot create file \"" + PATH + "\". Access is denied");
+    fake.files.Release(PATH);
+    ExpectOldFileKeptAndNothingLeft();
+}
+
+TEST_F(SaveFileSafelyTest, ReadOnlyFileRaisesEFCreateErrorAndStaysIntact) {
+    fake.files.WriteFileBytes(PATH, "old bytes");
+    fake.files.SetReadOnly(PATH);
+    EXPECT_EQ(FailingSave<EFCreateError>(Lines({"new"})),
+              "Cannot create file \"" + PATH + "\". Access is denied");
+    ExpectOldFileKeptAndNothingLeft();
+}
+
+TEST_F(SaveFileSafelyTest, QuotesTheErrorOfTheFailedCallNotOfLaterOnes) {
+    fake.FailCall("CreateFileA", 1, fake::windows::ERROR_DISK_FULL);
+    fake.FailCall("GetFullPathNameA", 1, fake::windows::ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(FailingSave<EFCreateError>(Lines({"x"})),
+              "Cannot create file \"" + PATH + "\". There is not enough space on the disk");
+}
+
+TEST_F(SaveFileSafelyTest, FailedWriteRaisesEWriteErrorAndKeepsTheOldFile) {
+    fake.files.WriteFileBytes(PATH, "old bytes");
+    fake.FailCall("WriteFile", 1, win::ERROR_ACCESS_DENIED);
+    EXPECT_EQ(FailingSave<EWriteError>(Lines({"new"})), "Stream write error");
+    ExpectOldFileKeptAndNothingLeft();
+}
+
+TEST_F(SaveFileSafelyTest, ShortWriteRaisesEWriteErrorAndKeepsTheOldFile) {
+    fake.files.WriteFileBytes(PATH, "old bytes");
+    fake.AddFault(fake::Fault{"WriteFile", 1, 0, true});
+    EXPECT_EQ(FailingSave<EWriteError>(Lines({"new content"})), "Stream write error");
+    ExpectOldFileKeptAndNothingLeft();
+}
+
+TEST_F(SaveFileSafelyTest, FullDiskRaisesEWriteErrorAndKeepsTheOldFile) {
+    fake.files.WriteFileBytes(PATH, "old bytes");
+    fake.files.diskCapacity = 12;
+    EXPECT_EQ(FailingSave<EWriteError>(Lines({"new content"})), "Stream write error");
+    ExpectOldFileKeptAndNothingLeft();
+}
+
+TEST_F(SaveFileSafelyTest, FailedFlushRaisesEWriteErrorAndKeepsTheOldFile) {
+    fake.files.WriteFileBytes(PATH, "old bytes");
+    fake.FailCall("FlushFileBuffers", 1, fake::windows::ERROR_DISK_FULL);
+    EXPECT_EQ(FailingSave<EWriteError>(Lines({"new"})), "Stream write error");
+    ExpectOldFileKeptAndNothingLeft();
+}
+
+TEST_F(SaveFileSafelyTest, FailedCloseRaisesEWriteErrorAndKeepsTheOldFile) {
+    fake.files.WriteFileBytes(PATH, "old bytes");
+    fake.FailCall("CloseHandle", 1, fake::windows::ERROR_DISK_FULL);
+    EXPECT_EQ(FailingSave<EWriteError>(Lines({"new"})), "Stream write error");
+    ExpectOldFileKeptAndNothingLeft();
+}
+
+TEST_F(SaveFileSafelyTest, FailedReplaceRaisesEFCreateErrorAndKeepsTheOldFile) {
+    fake.files.WriteFileBytes(PATH, "old bytes");
+    fake.FailCall("MoveFileExA", 1, fake::windows::ERROR_DISK_FULL);
+    EXPECT_EQ(FailingSave<EFCreateError>(Lines({"new"})),
+              "Cannot create file \"" + PATH + "\". There is not enough space on the disk");
+    ExpectOldFileKeptAndNothingLeft();
+}
+
+}  // namespace
+}  // namespace velkaris
