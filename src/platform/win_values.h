@@ -35,6 +35,9 @@ constexpr std::int32_t IDOK = 1;
 constexpr std::int32_t IDYES = 6;
 constexpr std::int32_t IDNO = 7;
 
+// DLL search
+constexpr std::uint32_t LOAD_LIBRARY_SEARCH_SYSTEM32 = 0x800;
+
 // Files
 constexpr FileHandle INVALID_HANDLE_VALUE = -1;
 constexpr std::uint32_t GENERIC_READ = 0x80000000u;

@@ -88,6 +88,9 @@ public:
     std::optional<std::uint32_t> exitCode;
     std::size_t openKeysAtExit = 0;
     std::size_t openFilesAtExit = 0;
+    // What the DLL search calls were given, when they succeeded.
+    std::optional<std::uint32_t> defaultDllDirectories;
+    std::optional<std::u16string> dllDirectory;
 
     FakeFileSystem files;
 
@@ -110,6 +113,8 @@ public:
 
     std::uint32_t GetModuleFileNameA(char* buffer, std::uint32_t size) override;
     void ExitProcess(std::uint32_t exitCode) override;
+    bool SetDefaultDllDirectories(std::uint32_t directoryFlags) override;
+    bool SetDllDirectoryW(const std::u16string& path) override;
 
     FileHandle CreateFileA(const std::string& path, std::uint32_t access, std::uint32_t shareMode,
                            std::uint32_t disposition, std::uint32_t attributes) override;
