@@ -7,6 +7,7 @@ set(VELKARIS_CORE_SOURCES
   src/text/text.cpp
   src/text/utf16_text.cpp
   src/text/xml_well_formed.cpp
+  src/services/dll_search.cpp
   src/services/file_reading.cpp
   src/services/message_boxes.cpp
   src/services/registry_navigator.cpp
@@ -27,6 +28,7 @@ set(VELKARIS_CORE_SOURCES
   src/installer/run_installer.cpp)
 
 set(VELKARIS_WIN32_SOURCES
+  src/platform/win32/win32_dll_search.cpp
   src/platform/win32/win32_files.cpp
   src/platform/win32/win32_registry.cpp
   src/platform/win32/win32_shell.cpp)

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "services/dll_search.h"
 #include "installer/run_installer.h"
 #include "platform/win_values.h"
 #include "text/errors.h"
@@ -49,6 +50,8 @@ std::string FailureReportText(const std::string& kindName, const std::string& mo
 }
 
 int RunWithFailureReport(Platform& platform) {
+    // First of all, before a message box or the shell can load a DLL from the program's folder.
+    RestrictDllSearch(platform);
     // Declared here, not inside the flow, so nothing is freed before the report ends the process.
     Program program(platform);
     try {

@@ -47,6 +47,11 @@ public:
     virtual std::uint32_t GetModuleFileNameA(char* buffer, std::uint32_t size) = 0;
     virtual void ExitProcess(std::uint32_t exitCode) = 0;
 
+    // DLL search (kernel32). Looked up when called, since older Windows lacks them:
+    // false where the call does not exist, as where it fails.
+    virtual bool SetDefaultDllDirectories(std::uint32_t directoryFlags) = 0;
+    virtual bool SetDllDirectoryW(const std::u16string& path) = 0;
+
     // Files (kernel32).
     virtual FileHandle CreateFileA(const std::string& path, std::uint32_t access,
                                    std::uint32_t shareMode, std::uint32_t disposition,

@@ -29,6 +29,9 @@ constexpr std::uint32_t MB_TASKMODAL = 0x2000;
 constexpr std::uint32_t MB_TOPMOST = 0x40000;
 constexpr std::int32_t IDYES = 6;
 
+// DLL search
+constexpr std::uint32_t LOAD_LIBRARY_SEARCH_SYSTEM32 = 0x800;
+
 // Files
 constexpr FileHandle INVALID_HANDLE_VALUE = -1;
 constexpr std::uint32_t GENERIC_READ = 0x80000000u;

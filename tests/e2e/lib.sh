@@ -239,6 +239,9 @@ e2e_begin() {
     E2E_PROGRAM_PID=
     E2E_HOLD_PID=
     E2E_END_HOOKS=()
+    E2E_RUN_DIR=
+    E2E_RUN_ENV=()
+    E2E_DEBUG_CHANNELS=
     e2e_ensure_template "$E2E_WORK"
     E2E_START=$(e2e_now)
     trap e2e_end EXIT
@@ -332,12 +335,17 @@ e2e_snapshot() {
 # ---------------------------------------------------------------------------
 # Running the program and answering its boxes
 
+# A scenario may set, for the program's runs only (not the helpers'):
+# E2E_RUN_DIR, the folder it starts in; E2E_RUN_ENV, NAME=VALUE settings; and
+# E2E_DEBUG_CHANNELS, Wine debug channels traced into E2E_RELAY beside the relay.
 e2e_start_program() {
     [[ -z ${E2E_PROGRAM_PID-} ]] || e2e_fail "the program is already running"
     E2E_RUN_COUNT=$((E2E_RUN_COUNT + 1))
     E2E_RELAY="$E2E_RUN/relay-$E2E_RUN_COUNT.log"
     e2e_log "run $E2E_RUN_COUNT: wine ${E2E_PROGRAM##*/}"
-    WINEDEBUG=-all,+relay wine "$E2E_PROGRAM" >"$E2E_RUN/program-$E2E_RUN_COUNT.out" 2>"$E2E_RELAY" &
+    env -C "${E2E_RUN_DIR:-$PWD}" ${E2E_RUN_ENV[@]+"${E2E_RUN_ENV[@]}"} \
+        WINEDEBUG="-all,+relay${E2E_DEBUG_CHANNELS:+,$E2E_DEBUG_CHANNELS}" \
+        wine "$E2E_PROGRAM" >"$E2E_RUN/program-$E2E_RUN_COUNT.out" 2>"$E2E_RELAY" &
     E2E_PROGRAM_PID=$!
 }
 

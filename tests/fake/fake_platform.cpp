@@ -281,6 +281,21 @@ void FakePlatform::Sleep(std::uint32_t milliseconds) {
     if (onSleep) onSleep();
 }
 
+// A fault stands for a Windows that lacks the call, or refuses it.
+bool FakePlatform::SetDefaultDllDirectories(std::uint32_t directoryFlags) {
+    const PlatformCallScope scope;
+    if (Enter("SetDefaultDllDirectories")) return false;
+    defaultDllDirectories = directoryFlags;
+    return true;
+}
+
+bool FakePlatform::SetDllDirectoryW(const std::u16string& path) {
+    const PlatformCallScope scope;
+    if (Enter("SetDllDirectoryW")) return false;
+    dllDirectory = path;
+    return true;
+}
+
 std::uint32_t FakePlatform::GetLastError() {
     const PlatformCallScope scope;
     calls_.push_back("GetLastError");

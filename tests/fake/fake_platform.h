@@ -93,6 +93,9 @@ public:
     // set, runs at each one, so a test can end another process's hold meanwhile.
     std::vector<std::uint32_t> sleeps;
     std::function<void()> onSleep;
+    // What the DLL search calls were given, when they succeeded.
+    std::optional<std::uint32_t> defaultDllDirectories;
+    std::optional<std::u16string> dllDirectory;
 
     FakeFileSystem files;
 
@@ -115,6 +118,8 @@ public:
 
     std::uint32_t GetModuleFileNameA(char* buffer, std::uint32_t size) override;
     void ExitProcess(std::uint32_t exitCode) override;
+    bool SetDefaultDllDirectories(std::uint32_t directoryFlags) override;
+    bool SetDllDirectoryW(const std::u16string& path) override;
 
     FileHandle CreateFileA(const std::string& path, std::uint32_t access, std::uint32_t shareMode,
                            std::uint32_t disposition, std::uint32_t attributes) override;

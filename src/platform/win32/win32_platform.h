@@ -26,6 +26,9 @@ public:
     std::uint32_t GetModuleFileNameA(char* buffer, std::uint32_t size) override;
     void ExitProcess(std::uint32_t exitCode) override;
 
+    bool SetDefaultDllDirectories(std::uint32_t directoryFlags) override;
+    bool SetDllDirectoryW(const std::u16string& path) override;
+
     FileHandle CreateFileA(const std::string& path, std::uint32_t access, std::uint32_t shareMode,
                            std::uint32_t disposition, std::uint32_t attributes) override;
     bool ReadFile(FileHandle file, char* buffer, std::uint32_t count, std::uint32_t& read) override;
