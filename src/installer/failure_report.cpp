@@ -50,11 +50,11 @@ std::string FailureReportText(const std::string& kindName, const std::string& mo
 }
 
 int RunWithFailureReport(Platform& platform) {
-    // First of all, before a message box or the shell can load a DLL from the program's folder.
-    RestrictDllSearch(platform);
     // Declared here, not inside the flow, so nothing is freed before the report ends the process.
     Program program(platform);
     try {
+        // First of all, before a message box or the shell can load a DLL from the program's folder.
+        RestrictDllSearch(platform);
         RunInstaller(program);
         return 0;
     } catch (const Exception& error) {

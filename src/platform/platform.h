@@ -51,6 +51,8 @@ public:
     // false where the call does not exist, as where it fails.
     virtual bool SetDefaultDllDirectories(std::uint32_t directoryFlags) = 0;
     virtual bool SetDllDirectoryW(const std::u16string& path) = 0;
+    // Loads a DLL for the rest of the process; false when it cannot.
+    virtual bool LoadLibraryExW(const std::u16string& name, std::uint32_t flags) = 0;
 
     // Files (kernel32).
     virtual FileHandle CreateFileA(const std::string& path, std::uint32_t access,

@@ -14,6 +14,9 @@ KNOWN_DLLS=' kernel32 kernelbase ntdll user32 gdi32 gdi32full win32u advapi32 se
     shell32 shlwapi shcore msvcrt ucrtbase msvcp_win ole32 oleaut32 combase imm32 comdlg32
     clbcatq coml2 difxapi gdiplus imagehlp msctf normaliz nsi psapi setupapi wldap32 ws2_32
     bcryptprimitives wow64 wow64win wow64cpu '
+# Wine's own libraries, which Windows does not have.
+KNOWN_DLLS+=' zlib1 '
+KNOWN_DLLS=" $(tr -s ' \n' ' ' <<<"$KNOWN_DLLS") "
 
 profile=$(dirname "$(dirname "$E2E_APPDATA")")
 [[ ${profile%/*} == "$WINEPREFIX/drive_c/users" ]] || e2e_fail "no user profile above $E2E_APPDATA"

@@ -289,6 +289,14 @@ bool FakePlatform::SetDefaultDllDirectories(std::uint32_t directoryFlags) {
     return true;
 }
 
+bool FakePlatform::LoadLibraryExW(const std::u16string& name, std::uint32_t flags) {
+    const PlatformCallScope scope;
+    if (Enter("LoadLibraryExW")) return false;
+    if (flags != windows::LOAD_LIBRARY_SEARCH_SYSTEM32) misuse.push_back("library loaded by search");
+    loadedLibraries.push_back(name);
+    return true;
+}
+
 bool FakePlatform::SetDllDirectoryW(const std::u16string& path) {
     const PlatformCallScope scope;
     if (Enter("SetDllDirectoryW")) return false;

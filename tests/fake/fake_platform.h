@@ -96,6 +96,7 @@ public:
     // What the DLL search calls were given, when they succeeded.
     std::optional<std::uint32_t> defaultDllDirectories;
     std::optional<std::u16string> dllDirectory;
+    std::vector<std::u16string> loadedLibraries;  // by LoadLibraryExW, in order
 
     FakeFileSystem files;
 
@@ -120,6 +121,7 @@ public:
     void ExitProcess(std::uint32_t exitCode) override;
     bool SetDefaultDllDirectories(std::uint32_t directoryFlags) override;
     bool SetDllDirectoryW(const std::u16string& path) override;
+    bool LoadLibraryExW(const std::u16string& name, std::uint32_t flags) override;
 
     FileHandle CreateFileA(const std::string& path, std::uint32_t access, std::uint32_t shareMode,
                            std::uint32_t disposition, std::uint32_t attributes) override;

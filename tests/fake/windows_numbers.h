@@ -16,6 +16,7 @@ constexpr std::int32_t ERROR_SUCCESS = 0;
 constexpr std::int32_t CSIDL_APPDATA = 0x1A;
 constexpr std::uint32_t MAX_PATH = 260;
 constexpr std::uint32_t CP_WINDOWS_1250 = 1250;
+constexpr std::uint32_t LOAD_LIBRARY_SEARCH_SYSTEM32 = 0x800;
 constexpr std::int32_t IDOK = 1;
 constexpr std::int32_t IDYES = 6;
 constexpr std::int32_t IDNO = 7;

@@ -29,7 +29,7 @@ struct RunKind {
     std::size_t boxCount;
 };
 
-const RunKind kRunKinds[] = {
+const RunKind RUN_KINDS[] = {
     {"Yes", "11.0", false, fake::windows::IDYES, 0, 2},
     {"No", "11.0", false, fake::windows::IDNO, 0, 1},
     {"no Word", nullptr, false, fake::windows::IDOK, 0, 1},
@@ -59,11 +59,14 @@ std::vector<std::string> Tail(const fake::FakePlatform& fake, std::size_t from) 
     return {calls.begin() + static_cast<std::ptrdiff_t>(std::min(from, calls.size())), calls.end()};
 }
 
+// The restriction, then the three libraries loaded from the system folder.
+constexpr std::size_t USUAL_SEARCH_CALLS = 4;
+
 // The rest of the run is the same call for call, box for box, whatever the DLL
 // search calls did.
 void ExpectSameRun(const fake::FakePlatform& run, std::size_t searchCalls,
                    const fake::FakePlatform& usual) {
-    EXPECT_EQ(Tail(run, searchCalls), Tail(usual, 1));
+    EXPECT_EQ(Tail(run, searchCalls), Tail(usual, USUAL_SEARCH_CALLS));
     ASSERT_EQ(run.boxes.size(), usual.boxes.size());
     for (std::size_t i = 0; i < run.boxes.size(); ++i) {
         EXPECT_EQ(run.boxes[i].text, usual.boxes[i].text);
@@ -74,7 +77,7 @@ void ExpectSameRun(const fake::FakePlatform& run, std::size_t searchCalls,
 }
 
 TEST(DllSearchTest, IsLimitedToTheSystemFolderByTheFirstCallOfEveryRun) {
-    for (const RunKind& kind : kRunKinds) {
+    for (const RunKind& kind : RUN_KINDS) {
         SCOPED_TRACE(kind.name);
         const auto fake = RunProgram(kind, {});
         ASSERT_FALSE(fake->Calls().empty());
@@ -85,8 +88,24 @@ TEST(DllSearchTest, IsLimitedToTheSystemFolderByTheFirstCallOfEveryRun) {
     }
 }
 
+TEST(DllSearchTest, LoadsWhatWindowsLoadsByNameLaterFromTheSystemFolderRightAfter) {
+    for (const RunKind& kind : RUN_KINDS) {
+        SCOPED_TRACE(kind.name);
+        const auto fake = RunProgram(kind, {});
+        EXPECT_EQ(Head(*fake, USUAL_SEARCH_CALLS),
+                  (std::vector<std::string>{"SetDefaultDllDirectories", "LoadLibraryExW",
+                                            "LoadLibraryExW", "LoadLibraryExW"}));
+        EXPECT_EQ(fake->loadedLibraries,
+                  (std::vector<std::u16string>{u"version.dll", u"uxtheme.dll", u"msimg32.dll"}));
+        EXPECT_TRUE(fake->misuse.empty());  // the fake refuses any load that searches
+        // A library that cannot be loaded changes nothing else.
+        const auto missing = RunProgram(kind, {"LoadLibraryExW"});
+        ExpectSameRun(*missing, USUAL_SEARCH_CALLS, *fake);
+    }
+}
+
 TEST(DllSearchTest, WithoutSetDefaultDllDirectoriesTheCurrentFolderIsTakenOutNext) {
-    for (const RunKind& kind : kRunKinds) {
+    for (const RunKind& kind : RUN_KINDS) {
         SCOPED_TRACE(kind.name);
         const auto usual = RunProgram(kind, {});
         const auto fake = RunProgram(kind, {"SetDefaultDllDirectories"});
@@ -94,12 +113,14 @@ TEST(DllSearchTest, WithoutSetDefaultDllDirectoriesTheCurrentFolderIsTakenOutNex
                   (std::vector<std::string>{"SetDefaultDllDirectories", "SetDllDirectoryW"}));
         EXPECT_EQ(fake->dllDirectory, std::u16string());
         EXPECT_EQ(fake->CallCount("SetDllDirectoryW"), 1);
+        // Without the restriction, the flag that loads from the system folder is unknown.
+        EXPECT_EQ(fake->CallCount("LoadLibraryExW"), 0);
         ExpectSameRun(*fake, 2, *usual);
     }
 }
 
 TEST(DllSearchTest, AWindowsWithNeitherCallStillInstalls) {
-    for (const RunKind& kind : kRunKinds) {
+    for (const RunKind& kind : RUN_KINDS) {
         SCOPED_TRACE(kind.name);
         const auto usual = RunProgram(kind, {});
         const auto fake = RunProgram(kind, {"SetDefaultDllDirectories", "SetDllDirectoryW"});

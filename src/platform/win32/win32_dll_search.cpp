@@ -1,4 +1,4 @@
-// DLL search calls: SetDefaultDllDirectories, SetDllDirectoryW. Both are found in
+// DLL search calls: SetDefaultDllDirectories, SetDllDirectoryW, LoadLibraryExW. Both are found in
 // kernel32 at run time, so the program still starts on Windows versions without them.
 #include <windows.h>
 
@@ -31,6 +31,11 @@ bool Win32Platform::SetDefaultDllDirectories(std::uint32_t directoryFlags) {
 bool Win32Platform::SetDllDirectoryW(const std::u16string& path) {
     const auto call = Kernel32Function<SetDllDirectoryWCall>("SetDllDirectoryW");
     return call != nullptr && call(reinterpret_cast<const wchar_t*>(path.c_str())) != FALSE;
+}
+
+bool Win32Platform::LoadLibraryExW(const std::u16string& name, std::uint32_t flags) {
+    return ::LoadLibraryExW(reinterpret_cast<const wchar_t*>(name.c_str()), nullptr, flags) !=
+           nullptr;
 }
 
 }  // namespace velkaris

@@ -28,6 +28,7 @@ public:
 
     bool SetDefaultDllDirectories(std::uint32_t directoryFlags) override;
     bool SetDllDirectoryW(const std::u16string& path) override;
+    bool LoadLibraryExW(const std::u16string& name, std::uint32_t flags) override;
 
     FileHandle CreateFileA(const std::string& path, std::uint32_t access, std::uint32_t shareMode,
                            std::uint32_t disposition, std::uint32_t attributes) override;

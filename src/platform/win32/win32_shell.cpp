@@ -1,14 +1,24 @@
 // Shell, user interface and process calls: SHGetSpecialFolderPathA,
 // MultiByteToWideChar, MessageBoxW, MessageBoxA, GetModuleFileNameA, ExitProcess.
 #include <windows.h>
-#include <shlobj.h>
 
+#include "platform/win32/system_function.h"
 #include "platform/win32/win32_platform.h"
 
 namespace velkaris {
 
+namespace {
+
+using SHGetSpecialFolderPathACall = BOOL(WINAPI*)(HWND, LPSTR, int, BOOL);
+using MessageBoxWCall = int(WINAPI*)(HWND, LPCWSTR, LPCWSTR, UINT);
+using MessageBoxACall = int(WINAPI*)(HWND, LPCSTR, LPCSTR, UINT);
+
+}  // namespace
+
 bool Win32Platform::SHGetSpecialFolderPathA(char* buffer, std::int32_t folder, bool create) {
-    return ::SHGetSpecialFolderPathA(nullptr, buffer, folder, create ? TRUE : FALSE) != FALSE;
+    static const auto call =
+        SystemFunction<SHGetSpecialFolderPathACall>(L"shell32.dll", "SHGetSpecialFolderPathA");
+    return call != nullptr && call(nullptr, buffer, folder, create ? TRUE : FALSE) != FALSE;
 }
 
 std::int32_t Win32Platform::MultiByteToWideChar(std::uint32_t codePage, const char* text,
@@ -20,13 +30,17 @@ std::int32_t Win32Platform::MultiByteToWideChar(std::uint32_t codePage, const ch
 
 std::int32_t Win32Platform::MessageBoxW(const std::u16string& text, const std::u16string& caption,
                                         std::uint32_t style) {
-    return ::MessageBoxW(nullptr, reinterpret_cast<const wchar_t*>(text.c_str()),
-                         reinterpret_cast<const wchar_t*>(caption.c_str()), style);
+    static const auto call = SystemFunction<MessageBoxWCall>(L"user32.dll", "MessageBoxW");
+    if (call == nullptr) return 0;
+    return call(nullptr, reinterpret_cast<const wchar_t*>(text.c_str()),
+                reinterpret_cast<const wchar_t*>(caption.c_str()), style);
 }
 
 std::int32_t Win32Platform::MessageBoxA(const std::string& text, const std::string& caption,
                                         std::uint32_t style) {
-    return ::MessageBoxA(nullptr, text.c_str(), caption.c_str(), style);
+    static const auto call = SystemFunction<MessageBoxACall>(L"user32.dll", "MessageBoxA");
+    if (call == nullptr) return 0;
+    return call(nullptr, text.c_str(), caption.c_str(), style);
 }
 
 std::uint32_t Win32Platform::GetModuleFileNameA(char* buffer, std::uint32_t size) {
