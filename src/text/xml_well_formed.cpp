@@ -1,6 +1,7 @@
 #include "text/xml_well_formed.h"
 
 #include <cstddef>
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -18,9 +19,12 @@ bool IsXmlCharacterText(std::string_view text) {
     const auto* p = reinterpret_cast<const Byte*>(text.data());
     const Byte* const end = p + text.size();
     while (p < end) {
+        // Label files are nearly all ASCII: a tight loop over it, then one sequence.
+        while (p < end && *p >= 0x20 && *p < 0x80) ++p;
+        if (p == end) break;
         const Byte b = *p;
         if (b < 0x80) {
-            if (b < 0x20 && b != '\t' && b != '\n' && b != '\r') return false;
+            if (b != '\t' && b != '\n' && b != '\r') return false;
             ++p;
             continue;
         }
@@ -96,8 +100,10 @@ private:
     }
 
     bool Text() {
-        std::size_t end = d_.find_first_of("<&", at_);
+        // Two byte searches rather than one for either byte: text runs are long.
+        std::size_t end = d_.find('<', at_);
         if (end == std::string_view::npos) end = d_.size();
+        end = std::min(end, d_.substr(0, end).find('&', at_));
         const std::string_view run = d_.substr(at_, end - at_);
         at_ = end;
         if (open_.empty()) {
@@ -195,7 +201,7 @@ private:
         if (open_.empty() && rootSeen_) return false;
         const std::string_view name = Name();
         if (name.empty()) return false;
-        std::vector<std::string_view> attributes;
+        attributes_.clear();
         for (;;) {
             const std::size_t before = at_;
             SkipSpace();
@@ -203,10 +209,10 @@ private:
             if (at_ == before) return false;  // attributes stand apart
             const std::string_view attribute = Name();
             if (attribute.empty()) return false;
-            for (std::string_view seen : attributes) {
+            for (std::string_view seen : attributes_) {
                 if (seen == attribute) return false;
             }
-            attributes.push_back(attribute);
+            attributes_.push_back(attribute);
             SkipSpace();
             if (!Next("=")) return false;
             ++at_;
@@ -242,6 +248,7 @@ private:
     std::string_view d_;
     std::size_t at_ = 0;
     std::vector<std::string_view> open_;
+    std::vector<std::string_view> attributes_;  // of the current start tag, kept to spare allocations
     bool rootSeen_ = false;
 };
 
