@@ -1,6 +1,7 @@
 #include "label_file/label_file_install.h"
 
 #include <optional>
+#include <utility>
 
 #include "catalogue/label_records.h"
 #include "catalogue/product_fragment.h"
@@ -25,9 +26,22 @@ void EnsureOfficeFolder(Platform& platform, const std::string& folder) {
 }
 
 // The pack's first name anywhere in the products carried over, in any letter case.
+const std::string LINE_BREAK = "\r\n";
+
 bool HoldsThePack(const std::string& products) {
     return FindTextIgnoringCase(LowerAscii(std::string(LABEL_NAMES[0])), products) != 0;
 }
+
+// The pack's lines unless the products carried over hold it, then the footer line.
+std::string AddedText(bool held) {
+    std::string added;
+    if (!held) {
+        for (const char* line : PRODUCT_FRAGMENT) added += line + LINE_BREAK;
+    }
+    return added + LABEL_FILE_FOOTER + LINE_BREAK;
+}
+
+}  // namespace
 
 // The label file: its header line; when there was a file, the products cut from it
 // followed by two line breaks (one ends their last line, one leaves an empty line;
@@ -35,37 +49,34 @@ bool HoldsThePack(const std::string& products) {
 // products hold it; the footer line. Every line ends in CR LF. One count numbers
 // the products carried over and then the pack, but a value is never looked for past
 // the user's products: an unclosed one there would swallow the start of the pack.
-std::string LabelFileText(const std::optional<std::string>* carried) {
-    const std::string lineBreak = "\r\n";
-    const bool held = carried != nullptr && carried->has_value() && HoldsThePack(**carried);
-    std::string added;
-    if (!held) {
-        for (const char* line : PRODUCT_FRAGMENT) added += line + lineBreak;
-    }
-    added += LABEL_FILE_FOOTER + lineBreak;
-
-    const bool hasProducts = carried != nullptr && carried->has_value();
-    std::string text;
-    text.reserve(64 + added.size() + (hasProducts ? (*carried)->size() : 0));
+std::string MergedLabelFileText() {
+    std::string text = LABEL_FILE_HEADER + LINE_BREAK;
     std::int32_t lastId = 0;
-    text += LABEL_FILE_HEADER + lineBreak;
-    if (carried != nullptr) {
-        if (hasProducts) {
-            AppendRenumberedProductIds(**carried, text, lastId);
-            text += lineBreak;
-        }
-        text += lineBreak;
-    }
-    AppendRenumberedProductIds(added, text, lastId);
+    AppendRenumberedProductIds(AddedText(false), text, lastId);
     return text;
 }
 
-}  // namespace
-
-std::string MergedLabelFileText() { return LabelFileText(nullptr); }
-
-std::string MergedLabelFileText(const std::optional<std::string>& products) {
-    return LabelFileText(&products);
+std::string MergedLabelFileText(std::optional<std::string> products) {
+    std::int32_t lastId = 0;
+    if (!products) {
+        std::string text = LABEL_FILE_HEADER + LINE_BREAK + LINE_BREAK;
+        AppendRenumberedProductIds(AddedText(false), text, lastId);
+        return text;
+    }
+    const std::string added = AddedText(HoldsThePack(*products));
+    // The products' own buffer becomes the file: a second copy of a large file costs
+    // more than all the scans of it.
+    std::string& text = *products;
+    if (!RenumberProductIdsInPlace(text, lastId)) {
+        std::string renumbered;
+        renumbered.reserve(text.size() + 64);
+        AppendRenumberedProductIds(text, renumbered, lastId);
+        text = std::move(renumbered);
+    }
+    text.insert(0, LABEL_FILE_HEADER + LINE_BREAK);
+    text += LINE_BREAK + LINE_BREAK;
+    AppendRenumberedProductIds(added, text, lastId);
+    return std::move(text);
 }
 
 void InstallLabelFile(Platform& platform, const std::string& folder) {

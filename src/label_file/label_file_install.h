@@ -15,6 +15,6 @@ void InstallLabelFile(Platform& platform, const std::string& folder);
 std::string MergedLabelFileText();
 // The new label file over an old one: header, the products cut from it (nothing when
 // its text was empty), the pack unless they hold it, footer, ids renumbered.
-std::string MergedLabelFileText(const std::optional<std::string>& products);
+std::string MergedLabelFileText(std::optional<std::string> products);
 
 }  // namespace velkaris

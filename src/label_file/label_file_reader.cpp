@@ -20,6 +20,7 @@ namespace velkaris {
 namespace {
 
 constexpr std::uint32_t ERROR_HANDLE_EOF = 38;
+constexpr std::size_t ROOM_FOR_THE_PACK = 64 * 1024;
 constexpr std::uint32_t ERROR_ARITHMETIC_OVERFLOW = 534;
 
 // Closes the read handle on every way out.
@@ -65,7 +66,11 @@ std::string ReadAll(Platform& platform, const std::string& path) {
         bytes >= std::string().max_size()) {
         RaiseOpenError(platform, path, "It is too large to be read");
     }
-    std::string buffer = AllocateZeroed(static_cast<std::int32_t>(bytes + 1));
+    // Room past the file for what the install adds around the products it keeps, so
+    // the new file is made in this one buffer.
+    std::string buffer;
+    buffer.reserve(bytes + 1 + ROOM_FOR_THE_PACK);
+    buffer.resize(bytes + 1);
     const std::int32_t read = ReadBytes(platform, file.Get(), &buffer[0], size);
     // Taking a short or failed read as the whole file would drop the user's labels.
     if (read < 0) RaiseSystemOpenError(platform, path, platform.GetLastError());

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <utility>
 
 #include "label_file/label_file_reader.h"
 #include "text/text.h"
@@ -71,10 +72,14 @@ Cut FindCut(const std::string& text) {
     return Cut{FindTextIgnoringCase(START_MARKER, text), FindTextIgnoringCase(END_MARKER, text)};
 }
 
-std::optional<std::string> CutProducts(const std::string& text, const Cut& cut) {
+// Cut in the text's own buffer: the file may be tens of megabytes, and a fresh copy
+// of it costs more than the scans.
+std::optional<std::string> CutProducts(std::string&& text, const Cut& cut) {
     if (text.empty()) return std::nullopt;
-    if (cut.start == 0 || cut.end == 0) return std::string();
-    return CopyRange(text, cut.start, cut.end - cut.start);
+    if (cut.start == 0 || cut.end == 0 || cut.end <= cut.start) return std::string();
+    text.erase(static_cast<std::size_t>(cut.end - 1));
+    text.erase(0, static_cast<std::size_t>(cut.start - 1));
+    return std::move(text);
 }
 
 std::int32_t CountProductElementsIn(const std::string& text, std::size_t from, std::size_t to) {
@@ -98,14 +103,13 @@ std::int32_t CountProductElements(const std::string& text) {
 // Products after a NUL, outside the first vendor set, in other units or without an
 // end tag would be dropped by the rewrite: such a file is left as it is.
 std::optional<std::string> ExtractExistingProducts(Platform& platform, const std::string& path) {
-    const std::string text = ReadLabelFileText(platform, path);
+    std::string text = ReadLabelFileText(platform, path);
     const std::size_t nul = std::min(text.find('\0'), text.size());
 
     if (nul + 1 == text.size() && HasOnlyCrLfBreaks(text, nul)) {
         // Already in the written form up to the final NUL, which no marker holds: cut
         // from the text as read, and count only what lies outside the cut.
         const Cut cut = FindCut(text);
-        std::optional<std::string> products = CutProducts(nul == 0 ? std::string() : text, cut);
         const bool cutHolds = cut.start != 0 && cut.end > cut.start;
         const std::int32_t dropped =
             cutHolds ? CountProductElementsIn(text, 0, static_cast<std::size_t>(cut.start - 1)) +
@@ -113,11 +117,13 @@ std::optional<std::string> ExtractExistingProducts(Platform& platform, const std
                                                   text.size())
                      : CountProductElements(text);
         if (dropped > 0) RaiseDroppedProducts(platform, path);
-        return products;
+        if (nul == 0) return std::nullopt;
+        return CutProducts(std::move(text), cut);
     }
 
-    const std::string normalized = NormalizeLineBreaks(text);
-    std::optional<std::string> products = CutProducts(normalized, FindCut(normalized));
+    std::string normalized = NormalizeLineBreaks(text);
+    const Cut cut = FindCut(normalized);
+    std::optional<std::string> products = CutProducts(std::move(normalized), cut);
     const std::int32_t kept = products ? CountProductElements(*products) : 0;
     if (kept < CountProductElements(text)) RaiseDroppedProducts(platform, path);
     return products;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "text/text.h"
 
@@ -48,6 +49,39 @@ bool Renumber(const std::string& text, std::string& out, std::int32_t& count) {
 }
 
 }  // namespace
+
+bool RenumberProductIdsInPlace(std::string& text, std::int32_t& lastId) {
+    const std::string_view marker(MARKER, MARKER_LENGTH);
+    // First only look: a value that would grow makes the text longer, which this
+    // buffer has no room for.
+    std::int32_t id = lastId;
+    for (std::size_t at = text.find(marker); at != std::string::npos;
+         at = text.find(marker, at + 1)) {
+        const std::size_t value = at + MARKER_LENGTH;
+        const std::size_t close = text.find('"', value);
+        if (close == std::string::npos) break;
+        if (DecimalText(++id).size() > close - value) return false;
+        at = close - 1;  // the next search starts at the closing quote
+    }
+    // Then write each value over the old one, moving the text between them forward
+    // by what the values shrank.
+    std::size_t read = 0;
+    std::size_t write = 0;
+    for (std::size_t at = text.find(marker); at != std::string::npos;
+         at = text.find(marker, read)) {
+        const std::size_t value = at + MARKER_LENGTH;
+        const std::size_t close = text.find('"', value);
+        if (close == std::string::npos) break;
+        const std::string digits = DecimalText(++lastId);
+        text.replace(write, value - read, text, read, value - read);  // a forward move
+        write += value - read;
+        text.replace(write, digits.size(), digits);
+        write += digits.size();
+        read = close;
+    }
+    text.erase(write, read - write);
+    return true;
+}
 
 void AppendRenumberedProductIds(const std::string& text, std::string& out, std::int32_t& lastId) {
     if (!Renumber(text, out, lastId)) out += text;

@@ -13,4 +13,9 @@ namespace velkaris {
 // the rest of the text is kept unchanged.
 void AppendRenumberedProductIds(const std::string& text, std::string& out, std::int32_t& lastId);
 
+// The same in the text's own buffer, when no new value is longer than the one it
+// replaces (as in a file whose ids already run 1, 2, 3, ...); false, with the text
+// and lastId unchanged, when one would be.
+bool RenumberProductIdsInPlace(std::string& text, std::int32_t& lastId);
+
 }  // namespace velkaris

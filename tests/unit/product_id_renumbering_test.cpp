@@ -257,3 +257,47 @@ TEST(RenumberProductIds, MatchesTheStepByStepRenumberingOnRandomLists) {
 
 }  // namespace
 }  // namespace velkaris
+
+namespace velkaris {
+namespace {
+
+// The in-place renumbering gives the appended one's bytes whenever it takes the text,
+// and leaves the text alone when a value would grow.
+TEST(RenumberProductIdsInPlace, GivesTheSameTextAsAppendingWheneverNoValueGrows) {
+    RandomListMaker maker(20261208u);
+    int inPlace = 0;
+    for (int round = 0; round < 20000; ++round) {
+        const std::string text = ListOf(maker.Make()).WholeText();
+        for (std::int32_t firstId : {0, 7}) {
+            std::string appended;
+            std::int32_t appendedLastId = firstId;
+            AppendRenumberedProductIds(text, appended, appendedLastId);
+            std::string rewritten = text;
+            std::int32_t lastId = firstId;
+            if (RenumberProductIdsInPlace(rewritten, lastId)) {
+                ++inPlace;
+                ASSERT_EQ(rewritten, appended) << "round " << round;
+                ASSERT_EQ(lastId, appendedLastId);
+            } else {
+                ASSERT_EQ(rewritten, text) << "round " << round;
+                ASSERT_EQ(lastId, firstId);
+            }
+        }
+    }
+    EXPECT_GT(inPlace, 10000);
+}
+
+TEST(RenumberProductIdsInPlace, RewritesIdsThatAlreadyRunInOrderAndRefusesOnesThatGrow) {
+    std::string text = "<p productID=\"1\"/><p productID=\"22\"/><p productID=\"x";
+    std::int32_t lastId = 0;
+    ASSERT_TRUE(RenumberProductIdsInPlace(text, lastId));
+    EXPECT_EQ(text, "<p productID=\"1\"/><p productID=\"2\"/><p productID=\"x");
+    EXPECT_EQ(lastId, 2);
+    std::string growing = "<p productID=\"\"/>";
+    lastId = 0;
+    EXPECT_FALSE(RenumberProductIdsInPlace(growing, lastId));
+    EXPECT_EQ(growing, "<p productID=\"\"/>");
+}
+
+}  // namespace
+}  // namespace velkaris
