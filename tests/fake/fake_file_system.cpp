@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <stdexcept>
-#include <utility>
 
 #include "fake/windows_numbers.h"
 
@@ -54,14 +53,10 @@ const FakeFileSystem::Entry* FakeFileSystem::Find(const std::string& path) const
     return found == entries_.end() ? nullptr : &found->second;
 }
 
-FakeFileSystem::Entry* FakeFileSystem::Find(const std::string& path) {
-    return const_cast<Entry*>(std::as_const(*this).Find(path));
-}
-
 FakeFileSystem::Entry& FakeFileSystem::FileAt(const std::string& path) {
-    Entry* entry = Find(path);
-    if (entry == nullptr || entry->folder) Refuse("no file at", path);
-    return *entry;
+    const auto found = entries_.find(Key(path));
+    if (found == entries_.end() || found->second.folder) Refuse("no file at", path);
+    return found->second;
 }
 
 bool FakeFileSystem::HasFolder(const std::string& path) const {
@@ -75,12 +70,7 @@ std::uint32_t FakeFileSystem::Missing(const std::string& path) const {
 }
 
 bool FakeFileSystem::InUse(const std::string& path) const {
-    const std::string key = Key(path);
-    const Entry* entry = Find(key);
-    return (entry != nullptr && entry->heldOpen > 0) ||
-           std::any_of(opened_.begin(), opened_.end(), [&](const auto& open) {
-               return !open.second.search && open.second.key == key;
-           });
+    return SharingRefuses(path, windows::GENERIC_READ | windows::GENERIC_WRITE, 0);
 }
 
 bool FakeFileSystem::SharingRefuses(const std::string& path, std::uint32_t access,

@@ -61,7 +61,6 @@ private:
     std::string Full(const std::string& path) const;
     std::string Key(const std::string& path) const;  // Full in lower case
     const Entry* Find(const std::string& path) const;
-    Entry* Find(const std::string& path);
     Entry& FileAt(const std::string& path);  // throws when no such file
     bool HasFolder(const std::string& path) const;  // the folder to hold path is there
     std::uint32_t Missing(const std::string& path) const;  // the error for a path not there

@@ -169,8 +169,9 @@ std::int32_t FakePlatform::RegCloseKey(KeyHandle key) {
 
 bool FakePlatform::SHGetSpecialFolderPathA(char* buffer, std::int32_t folder, bool create) {
     return Forward<bool>("SHGetSpecialFolderPathA", false, [&](std::uint32_t&) {
-        if (folder != windows::CSIDL_APPDATA || create) return false;
-        if (appDataFolder.size() >= windows::MAX_PATH) return false;
+        if (folder != windows::CSIDL_APPDATA || create || appDataFolder.size() >= windows::MAX_PATH) {
+            return false;
+        }
         std::memcpy(buffer, appDataFolder.c_str(), appDataFolder.size() + 1);
         return true;
     });
@@ -181,25 +182,17 @@ std::int32_t FakePlatform::MultiByteToWideChar(std::uint32_t codePage, const cha
                                                std::int32_t wideLength) {
     return Forward<std::int32_t>("MultiByteToWideChar", 0, [&](std::uint32_t&) -> std::int32_t {
         if (codePage != windows::CP_WINDOWS_1250 || length <= 0) return 0;
-        iconv_t cd = iconv_open("UTF-16LE", "CP1250");
+        iconv_t cd = iconv_open("UTF-16LE", "CP1250");  // the host is little-endian
         if (cd == reinterpret_cast<iconv_t>(-1)) return 0;
         std::string in(text, static_cast<std::size_t>(length));
-        std::string out(in.size() * 4, '\0');
         char* inPtr = &in[0];
-        char* outPtr = &out[0];
+        char* outPtr = reinterpret_cast<char*>(wide);
         std::size_t inLeft = in.size();
-        std::size_t outLeft = out.size();
+        std::size_t outLeft = static_cast<std::size_t>(std::max(wideLength, 0)) * 2;
         const std::size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
         iconv_close(cd);
-        const std::size_t units = (out.size() - outLeft) / 2;
-        if (rc == static_cast<std::size_t>(-1) || units > static_cast<std::size_t>(wideLength)) {
-            return 0;
-        }
-        for (std::size_t i = 0; i < units; ++i) {
-            wide[i] = static_cast<char16_t>(static_cast<unsigned char>(out[2 * i]) |
-                                            (static_cast<unsigned char>(out[2 * i + 1]) << 8));
-        }
-        return static_cast<std::int32_t>(units);
+        if (rc == static_cast<std::size_t>(-1)) return 0;  // also when it does not fit
+        return static_cast<std::int32_t>((outPtr - reinterpret_cast<char*>(wide)) / 2);
     });
 }
 
@@ -246,6 +239,227 @@ void FakePlatform::Sleep(std::uint32_t milliseconds) {
         sleeps.push_back(milliseconds);
         if (onSleep) onSleep();
         return true;
+    });
+}
+
+// --- files ---------------------------------------------------------------------
+
+FakeFileSystem::Open* FakePlatform::Opened(std::intptr_t handle, bool search, const char* call,
+                                           std::uint32_t& error) {
+    const auto open = files.opened_.find(handle);
+    if (open != files.opened_.end() && open->second.search == search) return &open->second;
+    Misuse(call, handle);
+    error = windows::ERROR_INVALID_HANDLE;
+    return nullptr;
+}
+
+bool FakePlatform::Close(std::intptr_t handle, bool search, const char* call,
+                         std::uint32_t& error) {
+    if (Opened(handle, search, call, error) == nullptr) return false;
+    files.opened_.erase(handle);
+    closed_.insert(handle);
+    return true;
+}
+
+FileHandle FakePlatform::CreateFileA(const std::string& path, std::uint32_t access,
+                                     std::uint32_t shareMode, std::uint32_t disposition,
+                                     std::uint32_t /*attributes*/) {
+    return Forward<FileHandle>("CreateFileA", windows::INVALID_HANDLE_VALUE, [&](std::uint32_t& error) {
+        const bool create = disposition == windows::CREATE_ALWAYS;
+        const bool writes = create || (access & windows::GENERIC_WRITE);
+        const FakeFileSystem::Entry* entry = files.Find(path);
+        error = !create && disposition != windows::OPEN_EXISTING ? windows::ERROR_INVALID_PARAMETER
+                : !entry && (!create || !files.HasFolder(path))  ? files.Missing(path)
+                : !entry                                          ? 0
+                : entry->folder || (entry->readOnly && writes)    ? windows::ERROR_ACCESS_DENIED
+                : files.SharingRefuses(path, access, shareMode)   ? windows::ERROR_SHARING_VIOLATION
+                                                                  : 0;
+        if (error != 0) return windows::INVALID_HANDLE_VALUE;
+        if (create) {
+            // Windows reports the replaced file through the last error of a success.
+            error = entry != nullptr ? windows::ERROR_ALREADY_EXISTS : 0;
+            FakeFileSystem::Entry& created = files.entries_[files.Key(path)];
+            if (entry == nullptr) created.name = files.Full(path);
+            created.bytes.clear();
+        }
+        const FileHandle handle = NewHandle();
+        files.opened_[handle] = FakeFileSystem::Open{files.Key(path), access, shareMode, 0, false};
+        return handle;
+    });
+}
+
+bool FakePlatform::ReadFile(FileHandle file, char* buffer, std::uint32_t count,
+                            std::uint32_t& read) {
+    read = 0;
+    return Forward<bool>("ReadFile", false, [&](std::uint32_t& error, const Fault* fault) {
+        // A planned short read is a success that read only half.
+        if (fault != nullptr && !fault->partial) return false;
+        FakeFileSystem::Open* open = Opened(file, false, "ReadFile", error);
+        if (open != nullptr && !(open->access & windows::GENERIC_READ)) {
+            error = windows::ERROR_ACCESS_DENIED;
+        }
+        if (error != 0) return false;
+        const std::string& bytes = files.entries_.at(open->key).bytes;
+        if (open->position >= bytes.size()) return true;
+        read = static_cast<std::uint32_t>(std::min<std::uint64_t>(
+            fault != nullptr ? count / 2 : count, bytes.size() - open->position));
+        std::memcpy(buffer, bytes.data() + open->position, read);
+        open->position += read;
+        return true;
+    });
+}
+
+bool FakePlatform::WriteFile(FileHandle file, const char* buffer, std::uint32_t count,
+                             std::uint32_t& written) {
+    written = 0;
+    return Forward<bool>("WriteFile", false, [&](std::uint32_t& error, const Fault* fault) {
+        // A planned short write is a success that wrote only half.
+        if (fault != nullptr && !fault->partial) return false;
+        FakeFileSystem::Open* open = Opened(file, false, "WriteFile", error);
+        if (open != nullptr && !(open->access & windows::GENERIC_WRITE)) {
+            error = windows::ERROR_ACCESS_DENIED;
+        }
+        if (error != 0) return false;
+        std::string& bytes = files.entries_.at(open->key).bytes;
+        const std::uint32_t wanted = fault != nullptr ? count / 2 : count;
+        std::uint64_t fits = wanted;
+        if (files.diskCapacity) {  // a full disk takes what fits
+            const std::uint64_t end = bytes.size() + files.FreeBytes();
+            fits = std::min<std::uint64_t>(wanted, end > open->position ? end - open->position : 0);
+        }
+        if (open->position > bytes.size()) bytes.resize(open->position, '\0');
+        bytes.replace(open->position, fits, buffer, fits);
+        open->position += fits;
+        written = static_cast<std::uint32_t>(fits);
+        if (written < wanted) error = windows::ERROR_DISK_FULL;
+        return written == wanted;
+    });
+}
+
+std::uint32_t FakePlatform::SetFilePointer(FileHandle file, std::int32_t distance,
+                                           std::uint32_t moveMethod) {
+    return Forward<std::uint32_t>("SetFilePointer", windows::INVALID_SET_FILE_POINTER,
+                                  [&](std::uint32_t& error) {
+        FakeFileSystem::Open* open = Opened(file, false, "SetFilePointer", error);
+        if (open == nullptr) return windows::INVALID_SET_FILE_POINTER;
+        const FakeFileSystem::Entry& entry = files.entries_.at(open->key);
+        const std::uint64_t base = moveMethod == windows::FILE_CURRENT ? open->position
+                                   : moveMethod == windows::FILE_END
+                                       ? entry.apparentSize.value_or(entry.bytes.size())
+                                       : 0;
+        const std::int64_t position = static_cast<std::int64_t>(base) + distance;
+        // Without a high part the new position must fit in 32 bits.
+        error = moveMethod > windows::FILE_END ? windows::ERROR_INVALID_PARAMETER
+                : position < 0                 ? windows::ERROR_NEGATIVE_SEEK
+                : position >= windows::INVALID_SET_FILE_POINTER ? windows::ERROR_INVALID_PARAMETER
+                                                                : 0;
+        if (error != 0) return windows::INVALID_SET_FILE_POINTER;
+        open->position = static_cast<std::uint64_t>(position);
+        return static_cast<std::uint32_t>(position);
+    });
+}
+
+bool FakePlatform::FlushFileBuffers(FileHandle file) {
+    return Forward<bool>("FlushFileBuffers", false, [&](std::uint32_t& error) {
+        return Opened(file, false, "FlushFileBuffers", error) != nullptr;
+    });
+}
+
+bool FakePlatform::CloseHandle(FileHandle handle) {
+    return Forward<bool>("CloseHandle", false, [&](std::uint32_t& error, const Fault* fault) {
+        return Close(handle, false, "CloseHandle", error) && fault == nullptr;
+    });
+}
+
+FindHandle FakePlatform::FindFirstFileA(const std::string& path, FindData& found) {
+    return Forward<FindHandle>("FindFirstFileA", windows::INVALID_HANDLE_VALUE, [&](std::uint32_t& error) {
+        const FakeFileSystem::Entry* entry = files.Find(path);
+        if (entry == nullptr) error = files.Missing(path);
+        if (error != 0) return windows::INVALID_HANDLE_VALUE;
+        found.attributes = entry->folder ? windows::FILE_ATTRIBUTE_DIRECTORY
+                                         : windows::FILE_ATTRIBUTE_ARCHIVE;
+        const FindHandle search = NewHandle();
+        files.opened_[search] = FakeFileSystem::Open{files.Key(path), 0, 0, 0, true};
+        return search;
+    });
+}
+
+bool FakePlatform::FindClose(FindHandle search) {
+    return Forward<bool>("FindClose", false, [&](std::uint32_t& error, const Fault* fault) {
+        return Close(search, true, "FindClose", error) && fault == nullptr;
+    });
+}
+
+std::uint32_t FakePlatform::GetFullPathNameA(const std::string& path, std::uint32_t size,
+                                             char* buffer) {
+    return Forward<std::uint32_t>("GetFullPathNameA", 0, [&](std::uint32_t&) {
+        const std::string full = files.Full(path);
+        const auto length = static_cast<std::uint32_t>(full.size());
+        if (buffer == nullptr || length >= size) return length + 1;  // the size it needs
+        std::memcpy(buffer, full.c_str(), length + 1);
+        return length;
+    });
+}
+
+bool FakePlatform::CreateDirectoryA(const std::string& path) {
+    return Forward<bool>("CreateDirectoryA", false, [&](std::uint32_t& error) {
+        error = files.Exists(path)       ? windows::ERROR_ALREADY_EXISTS
+                : !files.HasFolder(path) ? windows::ERROR_PATH_NOT_FOUND
+                                         : 0;
+        if (error == 0) files.AddFolder(path);
+        return error == 0;
+    });
+}
+
+bool FakePlatform::MoveFileExA(const std::string& from, const std::string& to,
+                               std::uint32_t flags) {
+    return Forward<bool>("MoveFileExA", false, [&](std::uint32_t& error) {
+        const FakeFileSystem::Entry* moving = files.Find(from);
+        const FakeFileSystem::Entry* replaced = files.Find(to);
+        // Windows refuses to rename over a folder, a read-only file or an open one,
+        // with "Access is denied".
+        error = !moving                 ? files.Missing(from)
+                : files.InUse(from)     ? windows::ERROR_SHARING_VIOLATION
+                : !files.HasFolder(to)  ? windows::ERROR_PATH_NOT_FOUND
+                : !replaced             ? 0
+                : !(flags & windows::MOVEFILE_REPLACE_EXISTING) ? windows::ERROR_ALREADY_EXISTS
+                : replaced->folder || replaced->readOnly || files.InUse(to)
+                    ? windows::ERROR_ACCESS_DENIED
+                    : 0;
+        if (error != 0) return false;
+        FakeFileSystem::Entry entry = *moving;
+        entry.name = files.Full(to);
+        files.entries_.erase(files.Key(from));
+        files.entries_[files.Key(to)] = entry;
+        return true;
+    });
+}
+
+bool FakePlatform::DeleteFileA(const std::string& path) {
+    return Forward<bool>("DeleteFileA", false, [&](std::uint32_t& error) {
+        const FakeFileSystem::Entry* entry = files.Find(path);
+        error = !entry                               ? files.Missing(path)
+                : entry->folder || entry->readOnly   ? windows::ERROR_ACCESS_DENIED
+                : files.InUse(path)                  ? windows::ERROR_SHARING_VIOLATION
+                                                     : 0;
+        if (error == 0) files.entries_.erase(files.Key(path));
+        return error == 0;
+    });
+}
+
+std::uint32_t FakePlatform::FormatMessageA(std::uint32_t flags, std::uint32_t messageId,
+                                           std::uint32_t /*languageId*/, char* buffer,
+                                           std::uint32_t size) {
+    return Forward<std::uint32_t>("FormatMessageA", 0, [&](std::uint32_t& error) -> std::uint32_t {
+        const auto found = files.messageTexts.find(messageId);
+        const std::string text = found == files.messageTexts.end() ? "" : found->second + "\r\n";
+        error = !(flags & windows::FORMAT_MESSAGE_FROM_SYSTEM) ? windows::ERROR_INVALID_PARAMETER
+                : text.empty()                                 ? windows::ERROR_MESSAGE_NOT_FOUND
+                : buffer == nullptr || text.size() >= size     ? windows::ERROR_INSUFFICIENT_BUFFER
+                                                               : 0;
+        if (error != 0) return 0;
+        std::memcpy(buffer, text.c_str(), text.size() + 1);  // ended as Windows ends its texts
+        return static_cast<std::uint32_t>(text.size());
     });
 }
 

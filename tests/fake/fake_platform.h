@@ -62,8 +62,8 @@ struct ShownBox {
 struct Fault {
     std::string call;
     int occurrence = 1;
-    std::uint32_t error = 5;       // what the call reports (result or GetLastError)
-    bool partial = false;          // ReadFile, WriteFile: succeed with half the bytes
+    std::uint32_t error = 5;  // what the call reports (result or GetLastError)
+    bool partial = false;     // ReadFile, WriteFile: succeed with half the bytes
 };
 
 class FakePlatform : public Platform {
@@ -105,7 +105,6 @@ public:
     std::int32_t RegSetValueExA(KeyHandle key, const std::string& valueName, std::uint32_t type,
                                 const std::uint8_t* data, std::uint32_t size) override;
     std::int32_t RegCloseKey(KeyHandle key) override;
-
     bool SHGetSpecialFolderPathA(char* buffer, std::int32_t folder, bool create) override;
     std::int32_t MultiByteToWideChar(std::uint32_t codePage, const char* text, std::int32_t length,
                                      char16_t* wide, std::int32_t wideLength) override;
@@ -113,10 +112,8 @@ public:
                              std::uint32_t style) override;
     std::int32_t MessageBoxA(const std::string& text, const std::string& caption,
                              std::uint32_t style) override;
-
     std::uint32_t GetModuleFileNameA(char* buffer, std::uint32_t size) override;
     void ExitProcess(std::uint32_t exitCode) override;
-
     FileHandle CreateFileA(const std::string& path, std::uint32_t access, std::uint32_t shareMode,
                            std::uint32_t disposition, std::uint32_t attributes) override;
     bool ReadFile(FileHandle file, char* buffer, std::uint32_t count, std::uint32_t& read) override;

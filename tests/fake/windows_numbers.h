@@ -47,7 +47,6 @@ constexpr std::uint32_t ERROR_INSUFFICIENT_BUFFER = 122;
 constexpr std::uint32_t ERROR_NEGATIVE_SEEK = 131;
 constexpr std::uint32_t ERROR_BAD_PATHNAME = 161;
 constexpr std::uint32_t ERROR_ALREADY_EXISTS = 183;
-constexpr std::uint32_t ERROR_FILENAME_EXCED_RANGE = 206;
 constexpr std::uint32_t ERROR_MESSAGE_NOT_FOUND = 317;
 
 }  // namespace velkaris::fake::windows
