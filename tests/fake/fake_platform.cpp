@@ -97,18 +97,16 @@ const RegValue* FakePlatform::FindValue(const std::string& keyPath, const std::s
     return it == key->values.end() ? nullptr : &it->second;
 }
 
-RegKey* FakePlatform::OpenedKey(KeyHandle key, const char* call) {
+RegKey* FakePlatform::OpenedKey(KeyHandle key) {
     const auto open = openKeys_.find(key);
-    if (open != openKeys_.end()) return open->second;
-    Misuse(call, static_cast<std::intptr_t>(key));
-    return nullptr;
+    return open == openKeys_.end() ? nullptr : open->second;
 }
 
 std::int32_t FakePlatform::OpenKey(const char* call, KeyHandle base, const std::string& subKey,
                                    bool create, bool expectedArguments, KeyHandle& result) {
     return Forward<std::int32_t>(call, std::nullopt, [&](std::uint32_t&) -> std::int32_t {
         if (!expectedArguments) Misuse(call, std::nullopt);
-        RegKey* key = base == windows::HKEY_CURRENT_USER ? &hkcu : OpenedKey(base, call);
+        RegKey* key = base == windows::HKEY_CURRENT_USER ? &hkcu : OpenedKey(base);
         std::vector<std::string> parts;
         if (key == nullptr) return windows::ERROR_INVALID_HANDLE;
         if (!SplitKeyPath(subKey, parts)) return windows::ERROR_BAD_PATHNAME;
@@ -147,7 +145,7 @@ std::int32_t FakePlatform::RegSetValueExA(KeyHandle key, const std::string& valu
                                           std::uint32_t type, const std::uint8_t* data,
                                           std::uint32_t size) {
     return Forward<std::int32_t>("RegSetValueExA", std::nullopt, [&](std::uint32_t&) -> std::int32_t {
-        RegKey* open = OpenedKey(key, "RegSetValueExA");
+        RegKey* open = OpenedKey(key);
         if (open == nullptr) return windows::ERROR_INVALID_HANDLE;
         open->values[valueName] = RegValue{type, std::string(reinterpret_cast<const char*>(data), size)};
         return windows::ERROR_SUCCESS;
@@ -157,7 +155,10 @@ std::int32_t FakePlatform::RegSetValueExA(KeyHandle key, const std::string& valu
 std::int32_t FakePlatform::RegCloseKey(KeyHandle key) {
     return Forward<std::int32_t>("RegCloseKey", std::nullopt,
                                  [&](std::uint32_t&, const Fault* fault) -> std::int32_t {
-        if (OpenedKey(key, "RegCloseKey") == nullptr) return windows::ERROR_INVALID_HANDLE;
+        if (OpenedKey(key) == nullptr) {
+            Misuse("RegCloseKey", static_cast<std::intptr_t>(key));
+            return windows::ERROR_INVALID_HANDLE;
+        }
         // A failing close still releases the handle, as on Windows.
         openKeys_.erase(key);
         closed_.insert(static_cast<std::intptr_t>(key));

@@ -166,7 +166,9 @@ private:
     FakeFileSystem::Open* Opened(std::intptr_t handle, bool search, const char* call,
                                  std::uint32_t& error);
     bool Close(std::intptr_t handle, bool search, const char* call, std::uint32_t& error);
-    RegKey* OpenedKey(KeyHandle key, const char* call);  // a misuse when not open
+    // The key behind a handle. The program may pass a key it failed to open: the
+    // call then fails as on Windows; only closing it is a misuse.
+    RegKey* OpenedKey(KeyHandle key);
     std::int32_t OpenKey(const char* call, KeyHandle base, const std::string& subKey,
                          bool create, bool expectedArguments, KeyHandle& result);
     std::int32_t ShowBox(const char* call, ShownBox box);
