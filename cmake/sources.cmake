@@ -38,7 +38,6 @@ set(VELKARIS_WIN32_SOURCES
 set(VELKARIS_TEST_SUPPORT_SOURCES
   tests/fake/fake_file_system.cpp
   tests/fake/fake_platform.cpp
-  tests/fake/fake_platform_files.cpp
   tests/oracle/line_list.cpp
   tests/oracle/renumbering_oracle.cpp
   tests/xml/xml_parser.cpp)

@@ -27,26 +27,13 @@ bool SplitKeyPath(const std::string& path, std::vector<std::string>& parts) {
     return std::none_of(parts.begin(), parts.end(), [](const std::string& p) { return p.empty(); });
 }
 
-namespace {
-
-constexpr std::int32_t ERROR_INVALID_HANDLE = 6;
-constexpr std::int32_t ERROR_BAD_PATHNAME = 161;
-
-char LowerChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
-
-}  // namespace
-
 bool CaseInsensitiveLess::operator()(const std::string& a, const std::string& b) const {
-    return std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(),
-        [](char x, char y) { return LowerChar(x) < LowerChar(y); });
+    const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [&](char x, char y) { return lower(x) < lower(y); });
 }
 
-FakePlatform::FakePlatform() = default;
-
-void FakePlatform::FailCall(const std::string& call, int occurrence, std::uint32_t error) {
-    faults_.push_back(Fault{call, occurrence, error, false});
-}
+// --- the machinery of every call -----------------------------------------------
 
 int FakePlatform::CallCount(const std::string& call) const {
     const auto it = callCounts_.find(call);
@@ -58,9 +45,8 @@ const Fault* FakePlatform::Enter(const char* call) {
     const int nth = ++callCounts_[call];
     const int overall = static_cast<int>(calls_.size());
     for (const Fault& fault : faults_) {
-        const bool hit = fault.call.empty() ? fault.occurrence == overall
-                                            : (fault.call == call && fault.occurrence == nth);
-        if (hit) {
+        if (fault.call.empty() ? fault.occurrence == overall
+                               : (fault.call == call && fault.occurrence == nth)) {
             lastError_ = fault.error;
             return &fault;
         }
@@ -68,7 +54,21 @@ const Fault* FakePlatform::Enter(const char* call) {
     return nullptr;
 }
 
-// --- registry ---------------------------------------------------------------
+void FakePlatform::Misuse(const char* call, std::optional<std::intptr_t> handle) {
+    std::string what = "unexpected options or access";
+    if (handle) {
+        what = "handle " + std::to_string(*handle) +
+               (closed_.count(*handle) != 0 ? " closed before" : " not open");
+    }
+    misuse.push_back(std::string(call) + ": " + what);
+}
+
+std::intptr_t FakePlatform::NewHandle() {
+    nextHandle_ += 4;
+    return nextHandle_;
+}
+
+// --- registry ----------------------------------------------------------------
 
 RegKey& FakePlatform::AddKey(const std::string& path) {
     std::vector<std::string> parts;
@@ -97,214 +97,398 @@ const RegValue* FakePlatform::FindValue(const std::string& keyPath, const std::s
     return it == key->values.end() ? nullptr : &it->second;
 }
 
-RegKey* FakePlatform::Resolve(KeyHandle base, const std::string& subKey, bool create,
-                              std::int32_t& error) {
-    RegKey* key = nullptr;
-    if (base == windows::HKEY_CURRENT_USER) {
-        key = &hkcu;
-    } else if (const auto it = openKeys_.find(base); it != openKeys_.end()) {
-        key = it->second;
-    } else {
-        error = ERROR_INVALID_HANDLE;
-        return nullptr;
-    }
-    std::vector<std::string> parts;
-    if (!SplitKeyPath(subKey, parts)) {
-        error = ERROR_BAD_PATHNAME;
-        return nullptr;
-    }
-    for (const std::string& part : parts) {
-        auto it = key->subkeys.find(part);
-        if (it == key->subkeys.end()) {
-            if (!create) {
-                error = static_cast<std::int32_t>(windows::ERROR_FILE_NOT_FOUND);
-                return nullptr;
-            }
-            if (key->readOnly) {
-                error = static_cast<std::int32_t>(windows::ERROR_ACCESS_DENIED);
-                return nullptr;
-            }
-            it = key->subkeys.emplace(part, RegKey{}).first;
-        }
-        key = &it->second;
-    }
-    if (key->readOnly) {
-        error = static_cast<std::int32_t>(windows::ERROR_ACCESS_DENIED);
-        return nullptr;
-    }
-    return key;
+RegKey* FakePlatform::OpenedKey(KeyHandle key) {
+    const auto open = openKeys_.find(key);
+    return open == openKeys_.end() ? nullptr : open->second;
 }
 
-KeyHandle FakePlatform::NewKeyHandle(RegKey* key) {
-    const KeyHandle handle = nextKeyHandle_;
-    nextKeyHandle_ += 4;
-    openKeys_[handle] = key;
-    return handle;
+std::int32_t FakePlatform::OpenKey(const char* call, KeyHandle base, const std::string& subKey,
+                                   bool create, bool expectedArguments, KeyHandle& result) {
+    return Forward<std::int32_t>(call, std::nullopt, [&](std::uint32_t&) -> std::int32_t {
+        if (!expectedArguments) Misuse(call, std::nullopt);
+        RegKey* key = base == windows::HKEY_CURRENT_USER ? &hkcu : OpenedKey(base);
+        std::vector<std::string> parts;
+        if (key == nullptr) return windows::ERROR_INVALID_HANDLE;
+        if (!SplitKeyPath(subKey, parts)) return windows::ERROR_BAD_PATHNAME;
+        for (const std::string& part : parts) {
+            auto it = key->subkeys.find(part);
+            if (it == key->subkeys.end()) {
+                if (!create) return windows::ERROR_FILE_NOT_FOUND;
+                if (key->readOnly) return windows::ERROR_ACCESS_DENIED;
+                it = key->subkeys.emplace(part, RegKey{}).first;
+            }
+            key = &it->second;
+        }
+        if (key->readOnly) return windows::ERROR_ACCESS_DENIED;
+        result = static_cast<KeyHandle>(NewHandle());
+        openKeys_[result] = key;
+        return windows::ERROR_SUCCESS;
+    });
 }
 
 std::int32_t FakePlatform::RegOpenKeyExA(KeyHandle base, const std::string& subKey,
                                          std::uint32_t options, std::uint32_t access,
                                          KeyHandle& result) {
-    const PlatformCallScope scope;
-    if (const Fault* fault = Enter("RegOpenKeyExA")) return static_cast<std::int32_t>(fault->error);
-    if (options != 0 || access != windows::KEY_ALL_ACCESS) misuse.push_back("RegOpenKeyExA: unexpected options or access");
-    std::int32_t error = 0;
-    RegKey* key = Resolve(base, subKey, false, error);
-    if (key == nullptr) return error;
-    result = NewKeyHandle(key);
-    return windows::ERROR_SUCCESS;
+    return OpenKey("RegOpenKeyExA", base, subKey, false,
+                   options == 0 && access == windows::KEY_ALL_ACCESS, result);
 }
 
 std::int32_t FakePlatform::RegCreateKeyExA(KeyHandle base, const std::string& subKey,
                                            std::uint32_t options, std::uint32_t access,
                                            KeyHandle& result) {
-    const PlatformCallScope scope;
-    if (const Fault* fault = Enter("RegCreateKeyExA")) return static_cast<std::int32_t>(fault->error);
-    if (options != windows::REG_OPTION_NON_VOLATILE || access != windows::KEY_ALL_ACCESS) misuse.push_back("RegCreateKeyExA: unexpected options or access");
-    std::int32_t error = 0;
-    RegKey* key = Resolve(base, subKey, true, error);
-    if (key == nullptr) return error;
-    result = NewKeyHandle(key);
-    return windows::ERROR_SUCCESS;
+    return OpenKey("RegCreateKeyExA", base, subKey, true,
+                   options == windows::REG_OPTION_NON_VOLATILE && access == windows::KEY_ALL_ACCESS,
+                   result);
 }
 
 std::int32_t FakePlatform::RegSetValueExA(KeyHandle key, const std::string& valueName,
                                           std::uint32_t type, const std::uint8_t* data,
                                           std::uint32_t size) {
-    const PlatformCallScope scope;
-    if (const Fault* fault = Enter("RegSetValueExA")) return static_cast<std::int32_t>(fault->error);
-    const auto it = openKeys_.find(key);
-    if (it == openKeys_.end()) return ERROR_INVALID_HANDLE;
-    RegValue& value = it->second->values[valueName];
-    value.type = type;
-    value.data.assign(reinterpret_cast<const char*>(data), size);
-    return windows::ERROR_SUCCESS;
+    return Forward<std::int32_t>("RegSetValueExA", std::nullopt, [&](std::uint32_t&) -> std::int32_t {
+        RegKey* open = OpenedKey(key);
+        if (open == nullptr) return windows::ERROR_INVALID_HANDLE;
+        open->values[valueName] = RegValue{type, std::string(reinterpret_cast<const char*>(data), size)};
+        return windows::ERROR_SUCCESS;
+    });
 }
 
 std::int32_t FakePlatform::RegCloseKey(KeyHandle key) {
-    const PlatformCallScope scope;
-    const Fault* fault = Enter("RegCloseKey");
-    const auto it = openKeys_.find(key);
-    if (it == openKeys_.end()) {
-        misuse.push_back(closedKeys_.count(key) ? "RegCloseKey: handle closed twice"
-                                                : "RegCloseKey: unknown handle");
-        return ERROR_INVALID_HANDLE;
-    }
-    // A failing close still releases the handle, as on Windows.
-    openKeys_.erase(it);
-    closedKeys_.insert(key);
-    return fault ? static_cast<std::int32_t>(fault->error) : windows::ERROR_SUCCESS;
+    return Forward<std::int32_t>("RegCloseKey", std::nullopt,
+                                 [&](std::uint32_t&, const Fault* fault) -> std::int32_t {
+        if (OpenedKey(key) == nullptr) {
+            Misuse("RegCloseKey", static_cast<std::intptr_t>(key));
+            return windows::ERROR_INVALID_HANDLE;
+        }
+        // A failing close still releases the handle, as on Windows.
+        openKeys_.erase(key);
+        closed_.insert(static_cast<std::intptr_t>(key));
+        return fault != nullptr ? static_cast<std::int32_t>(fault->error) : windows::ERROR_SUCCESS;
+    });
 }
 
-// --- shell and user interface -------------------------------------------------
+// --- shell, user interface, process --------------------------------------------
 
 bool FakePlatform::SHGetSpecialFolderPathA(char* buffer, std::int32_t folder, bool create) {
-    const PlatformCallScope scope;
-    if (Enter("SHGetSpecialFolderPathA")) return false;
-    if (folder != windows::CSIDL_APPDATA || create) return false;
-    if (appDataFolder.size() >= windows::MAX_PATH) return false;
-    std::memcpy(buffer, appDataFolder.c_str(), appDataFolder.size() + 1);
-    return true;
+    return Forward<bool>("SHGetSpecialFolderPathA", false, [&](std::uint32_t&) {
+        if (folder != windows::CSIDL_APPDATA || create || appDataFolder.size() >= windows::MAX_PATH) {
+            return false;
+        }
+        std::memcpy(buffer, appDataFolder.c_str(), appDataFolder.size() + 1);
+        return true;
+    });
 }
 
 std::int32_t FakePlatform::MultiByteToWideChar(std::uint32_t codePage, const char* text,
                                                std::int32_t length, char16_t* wide,
                                                std::int32_t wideLength) {
-    const PlatformCallScope scope;
-    if (Enter("MultiByteToWideChar")) return 0;
-    if (codePage != windows::CP_WINDOWS_1250 || length <= 0) return 0;
-    iconv_t cd = iconv_open("UTF-16LE", "CP1250");
-    if (cd == reinterpret_cast<iconv_t>(-1)) return 0;
-    std::string in(text, static_cast<std::size_t>(length));
-    std::string out(static_cast<std::size_t>(length) * 4, '\0');
-    char* inPtr = &in[0];
-    char* outPtr = &out[0];
-    std::size_t inLeft = in.size();
-    std::size_t outLeft = out.size();
-    const std::size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    iconv_close(cd);
-    if (rc == static_cast<std::size_t>(-1)) return 0;
-    const std::size_t units = (out.size() - outLeft) / 2;
-    if (units > static_cast<std::size_t>(wideLength)) return 0;
-    for (std::size_t i = 0; i < units; ++i) {
-        wide[i] = static_cast<char16_t>(static_cast<unsigned char>(out[2 * i]) |
-                                        (static_cast<unsigned char>(out[2 * i + 1]) << 8));
-    }
-    return static_cast<std::int32_t>(units);
+    return Forward<std::int32_t>("MultiByteToWideChar", 0, [&](std::uint32_t&) -> std::int32_t {
+        if (codePage != windows::CP_WINDOWS_1250 || length <= 0) return 0;
+        iconv_t cd = iconv_open("UTF-16LE", "CP1250");  // the host is little-endian
+        if (cd == reinterpret_cast<iconv_t>(-1)) return 0;
+        std::string in(text, static_cast<std::size_t>(length));
+        char* inPtr = &in[0];
+        char* outPtr = reinterpret_cast<char*>(wide);
+        std::size_t inLeft = in.size();
+        std::size_t outLeft = static_cast<std::size_t>(std::max(wideLength, 0)) * 2;
+        const std::size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+        iconv_close(cd);
+        if (rc == static_cast<std::size_t>(-1)) return 0;  // also when it does not fit
+        return static_cast<std::int32_t>((outPtr - reinterpret_cast<char*>(wide)) / 2);
+    });
+}
+
+std::int32_t FakePlatform::ShowBox(const char* call, ShownBox box) {
+    return Forward<std::int32_t>(call, 0, [&](std::uint32_t&) {
+        boxes.push_back(std::move(box));
+        const std::int32_t answer = answers.empty() ? windows::IDOK : answers.front();
+        if (!answers.empty()) answers.pop_front();
+        return answer;
+    });
 }
 
 std::int32_t FakePlatform::MessageBoxW(const std::u16string& text, const std::u16string& caption,
                                        std::uint32_t style) {
-    const PlatformCallScope scope;
-    if (Enter("MessageBoxW")) return 0;
-    boxes.push_back(ShownBox{text, caption, std::string(), std::string(), true, style});
-    if (answers.empty()) return windows::IDOK;
-    const std::int32_t answer = answers.front();
-    answers.pop_front();
-    return answer;
+    return ShowBox("MessageBoxW", ShownBox{text, caption, {}, {}, true, style});
 }
 
 std::int32_t FakePlatform::MessageBoxA(const std::string& text, const std::string& caption,
                                        std::uint32_t style) {
-    const PlatformCallScope scope;
-    if (Enter("MessageBoxA")) return 0;
-    boxes.push_back(ShownBox{std::u16string(), std::u16string(), text, caption, false, style});
-    if (answers.empty()) return windows::IDOK;
-    const std::int32_t answer = answers.front();
-    answers.pop_front();
-    return answer;
+    return ShowBox("MessageBoxA", ShownBox{{}, {}, text, caption, false, style});
 }
 
-// --- process -----------------------------------------------------------------
-
 std::uint32_t FakePlatform::GetModuleFileNameA(char* buffer, std::uint32_t size) {
-    const PlatformCallScope scope;
-    if (Enter("GetModuleFileNameA") || size == 0) return 0;
-    const std::size_t length = std::min<std::size_t>(moduleFileName.size(), size - 1);
-    std::memcpy(buffer, moduleFileName.data(), length);
-    buffer[length] = '\0';
-    return static_cast<std::uint32_t>(length);
+    return Forward<std::uint32_t>("GetModuleFileNameA", 0, [&](std::uint32_t&) -> std::uint32_t {
+        if (size == 0) return 0;
+        const std::size_t length = std::min<std::size_t>(moduleFileName.size(), size - 1);
+        std::memcpy(buffer, moduleFileName.data(), length);
+        buffer[length] = '\0';
+        return static_cast<std::uint32_t>(length);
+    });
 }
 
 void FakePlatform::ExitProcess(std::uint32_t code) {
-    const PlatformCallScope scope;
-    Enter("ExitProcess");
-    exitCode = code;
-    openKeysAtExit = openKeys_.size();
-    openFilesAtExit = files.OpenFileCount();
+    Forward<bool>("ExitProcess", false, [&](std::uint32_t&, const Fault*) {
+        exitCode = code;
+        openKeysAtExit = openKeys_.size();
+        openFilesAtExit = files.OpenFileCount();
+        return true;
+    });
 }
 
 void FakePlatform::Sleep(std::uint32_t milliseconds) {
-    const PlatformCallScope scope;
-    Enter("Sleep");
-    sleeps.push_back(milliseconds);
-    if (onSleep) onSleep();
+    Forward<bool>("Sleep", false, [&](std::uint32_t&, const Fault*) {
+        sleeps.push_back(milliseconds);
+        if (onSleep) onSleep();
+        return true;
+    });
+}
+
+// --- files ---------------------------------------------------------------------
+
+FakeFileSystem::Open* FakePlatform::Opened(std::intptr_t handle, bool search, const char* call,
+                                           std::uint32_t& error) {
+    const auto open = files.opened_.find(handle);
+    if (open != files.opened_.end() && open->second.search == search) return &open->second;
+    Misuse(call, handle);
+    error = windows::ERROR_INVALID_HANDLE;
+    return nullptr;
+}
+
+bool FakePlatform::Close(std::intptr_t handle, bool search, const char* call,
+                         std::uint32_t& error) {
+    if (Opened(handle, search, call, error) == nullptr) return false;
+    files.opened_.erase(handle);
+    closed_.insert(handle);
+    return true;
+}
+
+FileHandle FakePlatform::CreateFileA(const std::string& path, std::uint32_t access,
+                                     std::uint32_t shareMode, std::uint32_t disposition,
+                                     std::uint32_t /*attributes*/) {
+    return Forward<FileHandle>("CreateFileA", windows::INVALID_HANDLE_VALUE, [&](std::uint32_t& error) {
+        const bool create = disposition == windows::CREATE_ALWAYS;
+        const bool writes = create || (access & windows::GENERIC_WRITE);
+        const FakeFileSystem::Entry* entry = files.Find(path);
+        error = !create && disposition != windows::OPEN_EXISTING ? windows::ERROR_INVALID_PARAMETER
+                : !entry && (!create || !files.HasFolder(path))  ? files.Missing(path)
+                : !entry                                          ? 0
+                : entry->folder || (entry->readOnly && writes)    ? windows::ERROR_ACCESS_DENIED
+                : files.SharingRefuses(path, access, shareMode)   ? windows::ERROR_SHARING_VIOLATION
+                                                                  : 0;
+        if (error != 0) return windows::INVALID_HANDLE_VALUE;
+        if (create) {
+            // Windows reports the replaced file through the last error of a success.
+            error = entry != nullptr ? windows::ERROR_ALREADY_EXISTS : 0;
+            FakeFileSystem::Entry& created = files.entries_[files.Key(path)];
+            if (entry == nullptr) created.name = files.Full(path);
+            created.bytes.clear();
+        }
+        const FileHandle handle = NewHandle();
+        files.opened_[handle] = FakeFileSystem::Open{files.Key(path), access, shareMode, 0, false};
+        return handle;
+    });
+}
+
+bool FakePlatform::ReadFile(FileHandle file, char* buffer, std::uint32_t count,
+                            std::uint32_t& read) {
+    read = 0;
+    return Forward<bool>("ReadFile", false, [&](std::uint32_t& error, const Fault* fault) {
+        // A planned short read is a success that read only half.
+        if (fault != nullptr && !fault->partial) return false;
+        FakeFileSystem::Open* open = Opened(file, false, "ReadFile", error);
+        if (open != nullptr && !(open->access & windows::GENERIC_READ)) {
+            error = windows::ERROR_ACCESS_DENIED;
+        }
+        if (error != 0) return false;
+        const std::string& bytes = files.entries_.at(open->key).bytes;
+        if (open->position >= bytes.size()) return true;
+        read = static_cast<std::uint32_t>(std::min<std::uint64_t>(
+            fault != nullptr ? count / 2 : count, bytes.size() - open->position));
+        std::memcpy(buffer, bytes.data() + open->position, read);
+        open->position += read;
+        return true;
+    });
+}
+
+bool FakePlatform::WriteFile(FileHandle file, const char* buffer, std::uint32_t count,
+                             std::uint32_t& written) {
+    written = 0;
+    return Forward<bool>("WriteFile", false, [&](std::uint32_t& error, const Fault* fault) {
+        // A planned short write is a success that wrote only half.
+        if (fault != nullptr && !fault->partial) return false;
+        FakeFileSystem::Open* open = Opened(file, false, "WriteFile", error);
+        if (open != nullptr && !(open->access & windows::GENERIC_WRITE)) {
+            error = windows::ERROR_ACCESS_DENIED;
+        }
+        if (error != 0) return false;
+        std::string& bytes = files.entries_.at(open->key).bytes;
+        const std::uint32_t wanted = fault != nullptr ? count / 2 : count;
+        std::uint64_t fits = wanted;
+        if (files.diskCapacity) {  // a full disk takes what fits
+            const std::uint64_t end = bytes.size() + files.FreeBytes();
+            fits = std::min<std::uint64_t>(wanted, end > open->position ? end - open->position : 0);
+        }
+        if (open->position > bytes.size()) bytes.resize(open->position, '\0');
+        bytes.replace(open->position, fits, buffer, fits);
+        open->position += fits;
+        written = static_cast<std::uint32_t>(fits);
+        if (written < wanted) error = windows::ERROR_DISK_FULL;
+        return written == wanted;
+    });
+}
+
+std::uint32_t FakePlatform::SetFilePointer(FileHandle file, std::int32_t distance,
+                                           std::uint32_t moveMethod) {
+    return Forward<std::uint32_t>("SetFilePointer", windows::INVALID_SET_FILE_POINTER,
+                                  [&](std::uint32_t& error) {
+        FakeFileSystem::Open* open = Opened(file, false, "SetFilePointer", error);
+        if (open == nullptr) return windows::INVALID_SET_FILE_POINTER;
+        const FakeFileSystem::Entry& entry = files.entries_.at(open->key);
+        const std::uint64_t base = moveMethod == windows::FILE_CURRENT ? open->position
+                                   : moveMethod == windows::FILE_END
+                                       ? entry.apparentSize.value_or(entry.bytes.size())
+                                       : 0;
+        const std::int64_t position = static_cast<std::int64_t>(base) + distance;
+        // Without a high part the new position must fit in 32 bits.
+        error = moveMethod > windows::FILE_END ? windows::ERROR_INVALID_PARAMETER
+                : position < 0                 ? windows::ERROR_NEGATIVE_SEEK
+                : position >= windows::INVALID_SET_FILE_POINTER ? windows::ERROR_INVALID_PARAMETER
+                                                                : 0;
+        if (error != 0) return windows::INVALID_SET_FILE_POINTER;
+        open->position = static_cast<std::uint64_t>(position);
+        return static_cast<std::uint32_t>(position);
+    });
+}
+
+bool FakePlatform::FlushFileBuffers(FileHandle file) {
+    return Forward<bool>("FlushFileBuffers", false, [&](std::uint32_t& error) {
+        return Opened(file, false, "FlushFileBuffers", error) != nullptr;
+    });
+}
+
+bool FakePlatform::CloseHandle(FileHandle handle) {
+    return Forward<bool>("CloseHandle", false, [&](std::uint32_t& error, const Fault* fault) {
+        return Close(handle, false, "CloseHandle", error) && fault == nullptr;
+    });
+}
+
+FindHandle FakePlatform::FindFirstFileA(const std::string& path, FindData& found) {
+    return Forward<FindHandle>("FindFirstFileA", windows::INVALID_HANDLE_VALUE, [&](std::uint32_t& error) {
+        const FakeFileSystem::Entry* entry = files.Find(path);
+        if (entry == nullptr) error = files.Missing(path);
+        if (error != 0) return windows::INVALID_HANDLE_VALUE;
+        found.attributes = entry->folder ? windows::FILE_ATTRIBUTE_DIRECTORY
+                                         : windows::FILE_ATTRIBUTE_ARCHIVE;
+        const FindHandle search = NewHandle();
+        files.opened_[search] = FakeFileSystem::Open{files.Key(path), 0, 0, 0, true};
+        return search;
+    });
+}
+
+bool FakePlatform::FindClose(FindHandle search) {
+    return Forward<bool>("FindClose", false, [&](std::uint32_t& error, const Fault* fault) {
+        return Close(search, true, "FindClose", error) && fault == nullptr;
+    });
+}
+
+std::uint32_t FakePlatform::GetFullPathNameA(const std::string& path, std::uint32_t size,
+                                             char* buffer) {
+    return Forward<std::uint32_t>("GetFullPathNameA", 0, [&](std::uint32_t&) {
+        const std::string full = files.Full(path);
+        const auto length = static_cast<std::uint32_t>(full.size());
+        if (buffer == nullptr || length >= size) return length + 1;  // the size it needs
+        std::memcpy(buffer, full.c_str(), length + 1);
+        return length;
+    });
+}
+
+bool FakePlatform::CreateDirectoryA(const std::string& path) {
+    return Forward<bool>("CreateDirectoryA", false, [&](std::uint32_t& error) {
+        error = files.Exists(path)       ? windows::ERROR_ALREADY_EXISTS
+                : !files.HasFolder(path) ? windows::ERROR_PATH_NOT_FOUND
+                                         : 0;
+        if (error == 0) files.AddFolder(path);
+        return error == 0;
+    });
+}
+
+bool FakePlatform::MoveFileExA(const std::string& from, const std::string& to,
+                               std::uint32_t flags) {
+    return Forward<bool>("MoveFileExA", false, [&](std::uint32_t& error) {
+        const FakeFileSystem::Entry* moving = files.Find(from);
+        const FakeFileSystem::Entry* replaced = files.Find(to);
+        // Windows refuses to rename over a folder, a read-only file or an open one,
+        // with "Access is denied".
+        error = !moving                 ? files.Missing(from)
+                : files.InUse(from)     ? windows::ERROR_SHARING_VIOLATION
+                : !files.HasFolder(to)  ? windows::ERROR_PATH_NOT_FOUND
+                : !replaced             ? 0
+                : !(flags & windows::MOVEFILE_REPLACE_EXISTING) ? windows::ERROR_ALREADY_EXISTS
+                : replaced->folder || replaced->readOnly || files.InUse(to)
+                    ? windows::ERROR_ACCESS_DENIED
+                    : 0;
+        if (error != 0) return false;
+        FakeFileSystem::Entry entry = *moving;
+        entry.name = files.Full(to);
+        files.entries_.erase(files.Key(from));
+        files.entries_[files.Key(to)] = entry;
+        return true;
+    });
+}
+
+bool FakePlatform::DeleteFileA(const std::string& path) {
+    return Forward<bool>("DeleteFileA", false, [&](std::uint32_t& error) {
+        const FakeFileSystem::Entry* entry = files.Find(path);
+        error = !entry                               ? files.Missing(path)
+                : entry->folder || entry->readOnly   ? windows::ERROR_ACCESS_DENIED
+                : files.InUse(path)                  ? windows::ERROR_SHARING_VIOLATION
+                                                     : 0;
+        if (error == 0) files.entries_.erase(files.Key(path));
+        return error == 0;
+    });
+}
+
+std::uint32_t FakePlatform::FormatMessageA(std::uint32_t flags, std::uint32_t messageId,
+                                           std::uint32_t /*languageId*/, char* buffer,
+                                           std::uint32_t size) {
+    return Forward<std::uint32_t>("FormatMessageA", 0, [&](std::uint32_t& error) -> std::uint32_t {
+        const auto found = files.messageTexts.find(messageId);
+        const std::string text = found == files.messageTexts.end() ? "" : found->second + "\r\n";
+        error = !(flags & windows::FORMAT_MESSAGE_FROM_SYSTEM) ? windows::ERROR_INVALID_PARAMETER
+                : text.empty()                                 ? windows::ERROR_MESSAGE_NOT_FOUND
+                : buffer == nullptr || text.size() >= size     ? windows::ERROR_INSUFFICIENT_BUFFER
+                                                               : 0;
+        if (error != 0) return 0;
+        std::memcpy(buffer, text.c_str(), text.size() + 1);  // ended as Windows ends its texts
+        return static_cast<std::uint32_t>(text.size());
+    });
 }
 
 // A fault stands for a Windows that lacks the call, or refuses it.
 bool FakePlatform::SetDefaultDllDirectories(std::uint32_t directoryFlags) {
-    const PlatformCallScope scope;
-    if (Enter("SetDefaultDllDirectories")) return false;
-    defaultDllDirectories = directoryFlags;
-    return true;
-}
-
-bool FakePlatform::LoadLibraryExW(const std::u16string& name, std::uint32_t flags) {
-    const PlatformCallScope scope;
-    if (Enter("LoadLibraryExW")) return false;
-    if (flags != windows::LOAD_LIBRARY_SEARCH_SYSTEM32) misuse.push_back("library loaded by search");
-    loadedLibraries.push_back(name);
-    return true;
+    return Forward<bool>("SetDefaultDllDirectories", false, [&](std::uint32_t&) {
+        defaultDllDirectories = directoryFlags;
+        return true;
+    });
 }
 
 bool FakePlatform::SetDllDirectoryW(const std::u16string& path) {
-    const PlatformCallScope scope;
-    if (Enter("SetDllDirectoryW")) return false;
-    dllDirectory = path;
-    return true;
+    return Forward<bool>("SetDllDirectoryW", false, [&](std::uint32_t&) {
+        dllDirectory = path;
+        return true;
+    });
+}
+
+bool FakePlatform::LoadLibraryExW(const std::u16string& name, std::uint32_t flags) {
+    return Forward<bool>("LoadLibraryExW", false, [&](std::uint32_t&) {
+        if (flags != windows::LOAD_LIBRARY_SEARCH_SYSTEM32) Misuse("LoadLibraryExW", std::nullopt);
+        loadedLibraries.push_back(name);
+        return true;
+    });
 }
 
 std::uint32_t FakePlatform::GetLastError() {
+    // Recorded, but never counted or failed: it only reports the last call.
     const PlatformCallScope scope;
     calls_.push_back("GetLastError");
     return lastError_;

@@ -10,6 +10,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "fake/fake_file_system.h"
@@ -61,16 +62,16 @@ struct ShownBox {
 struct Fault {
     std::string call;
     int occurrence = 1;
-    std::uint32_t error = 5;       // what the call reports (result or GetLastError)
-    bool partial = false;          // ReadFile, WriteFile: succeed with half the bytes
+    std::uint32_t error = 5;  // what the call reports (result or GetLastError)
+    bool partial = false;     // ReadFile, WriteFile: succeed with half the bytes
 };
 
 class FakePlatform : public Platform {
 public:
-    FakePlatform();
-
     // --- scripting and inspection -------------------------------------------
-    void FailCall(const std::string& call, int occurrence = 1, std::uint32_t error = 5);
+    void FailCall(const std::string& call, int occurrence = 1, std::uint32_t error = 5) {
+        faults_.push_back(Fault{call, occurrence, error, false});
+    }
     void AddFault(const Fault& fault) { faults_.push_back(fault); }
     const std::vector<std::string>& Calls() const { return calls_; }
     int CallCount(const std::string& call) const;
@@ -108,7 +109,6 @@ public:
     std::int32_t RegSetValueExA(KeyHandle key, const std::string& valueName, std::uint32_t type,
                                 const std::uint8_t* data, std::uint32_t size) override;
     std::int32_t RegCloseKey(KeyHandle key) override;
-
     bool SHGetSpecialFolderPathA(char* buffer, std::int32_t folder, bool create) override;
     std::int32_t MultiByteToWideChar(std::uint32_t codePage, const char* text, std::int32_t length,
                                      char16_t* wide, std::int32_t wideLength) override;
@@ -116,7 +116,6 @@ public:
                              std::uint32_t style) override;
     std::int32_t MessageBoxA(const std::string& text, const std::string& caption,
                              std::uint32_t style) override;
-
     std::uint32_t GetModuleFileNameA(char* buffer, std::uint32_t size) override;
     void ExitProcess(std::uint32_t exitCode) override;
     bool SetDefaultDllDirectories(std::uint32_t directoryFlags) override;
@@ -143,23 +142,52 @@ public:
                                  std::uint32_t languageId, char* buffer, std::uint32_t size) override;
     void Sleep(std::uint32_t milliseconds) override;
 
-    // Records the call and tells whether a planned fault hits it. Sets the
-    // last error to the fault's error when it does.
-    const Fault* Enter(const char* call);
-
 private:
-    RegKey* Resolve(KeyHandle base, const std::string& subKey, bool create, std::int32_t& error);
-    KeyHandle NewKeyHandle(RegKey* key);
+    // Every call goes through here. It records the call and runs body unless a
+    // planned fault stops it first, failing it with `failed` or, when that is
+    // empty, with the fault's error, as the registry calls return theirs. A body
+    // that takes the fault runs under it too and gives the result itself: closes
+    // still give the handle up, short reads and writes do half. The error a body
+    // reports is kept for GetLastError.
+    template <typename Result, typename Body>
+    Result Forward(const char* call, std::optional<Result> failed, Body body) {
+        const PlatformCallScope scope;
+        const Fault* fault = Enter(call);
+        std::uint32_t error = 0;
+        Result result{};
+        if constexpr (std::is_invocable_v<Body, std::uint32_t&, const Fault*>) {
+            result = body(error, fault);
+        } else if (fault == nullptr) {
+            result = body(error);
+        } else {
+            return failed ? *failed : static_cast<Result>(fault->error);
+        }
+        if (error != 0) lastError_ = error;
+        return result;
+    }
+    const Fault* Enter(const char* call);
+    // Notes a misuse: arguments the program never passes (no handle), or a
+    // handle it does not hold. Every misuse text is made here.
+    void Misuse(const char* call, std::optional<std::intptr_t> handle);
+    std::intptr_t NewHandle();
+    // The open file or search behind a handle; a misuse when there is none.
+    FakeFileSystem::Open* Opened(std::intptr_t handle, bool search, const char* call,
+                                 std::uint32_t& error);
+    bool Close(std::intptr_t handle, bool search, const char* call, std::uint32_t& error);
+    // The key behind a handle. The program may pass a key it failed to open: the
+    // call then fails as on Windows; only closing it is a misuse.
+    RegKey* OpenedKey(KeyHandle key);
+    std::int32_t OpenKey(const char* call, KeyHandle base, const std::string& subKey,
+                         bool create, bool expectedArguments, KeyHandle& result);
+    std::int32_t ShowBox(const char* call, ShownBox box);
 
     std::vector<std::string> calls_;
     std::map<std::string, int> callCounts_;
     std::vector<Fault> faults_;
     std::map<KeyHandle, RegKey*> openKeys_;
-    std::set<KeyHandle> closedKeys_;
-    KeyHandle nextKeyHandle_ = 0x1000;
+    std::set<std::intptr_t> closed_;  // handles of every kind once closed
+    std::intptr_t nextHandle_ = 0x100;
     std::uint32_t lastError_ = 0;
-
-    friend class FakeFileSystem;
 };
 
 }  // namespace velkaris::fake

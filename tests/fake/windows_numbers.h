@@ -24,22 +24,30 @@ constexpr std::int32_t IDNO = 7;
 constexpr FileHandle INVALID_HANDLE_VALUE = -1;
 constexpr std::uint32_t GENERIC_READ = 0x80000000u;
 constexpr std::uint32_t GENERIC_WRITE = 0x40000000u;
+constexpr std::uint32_t FILE_SHARE_READ = 0x1;
+constexpr std::uint32_t FILE_SHARE_WRITE = 0x2;
 constexpr std::uint32_t CREATE_ALWAYS = 2;
 constexpr std::uint32_t OPEN_EXISTING = 3;
 constexpr std::uint32_t FILE_ATTRIBUTE_DIRECTORY = 0x10;
+constexpr std::uint32_t FILE_ATTRIBUTE_ARCHIVE = 0x20;
 constexpr std::uint32_t FILE_BEGIN = 0;
 constexpr std::uint32_t FILE_CURRENT = 1;
 constexpr std::uint32_t FILE_END = 2;
 constexpr std::uint32_t INVALID_SET_FILE_POINTER = 0xFFFFFFFFu;
 constexpr std::uint32_t MOVEFILE_REPLACE_EXISTING = 0x1;
+constexpr std::uint32_t FORMAT_MESSAGE_FROM_SYSTEM = 0x1000;
 
 constexpr std::uint32_t ERROR_FILE_NOT_FOUND = 2;
 constexpr std::uint32_t ERROR_PATH_NOT_FOUND = 3;
 constexpr std::uint32_t ERROR_ACCESS_DENIED = 5;
+constexpr std::uint32_t ERROR_INVALID_HANDLE = 6;
 constexpr std::uint32_t ERROR_SHARING_VIOLATION = 32;
 constexpr std::uint32_t ERROR_INVALID_PARAMETER = 87;
 constexpr std::uint32_t ERROR_DISK_FULL = 112;
+constexpr std::uint32_t ERROR_INSUFFICIENT_BUFFER = 122;
+constexpr std::uint32_t ERROR_NEGATIVE_SEEK = 131;
+constexpr std::uint32_t ERROR_BAD_PATHNAME = 161;
 constexpr std::uint32_t ERROR_ALREADY_EXISTS = 183;
-constexpr std::uint32_t ERROR_FILENAME_EXCED_RANGE = 206;
+constexpr std::uint32_t ERROR_MESSAGE_NOT_FOUND = 317;
 
 }  // namespace velkaris::fake::windows

@@ -40,15 +40,6 @@ TEST_F(FilePrimitives, MissingPathIsNotPresent) {
     EXPECT_FALSE(FileIsPresent(fake, "C:\\Users\\anna\\nothing.xml"));
 }
 
-TEST_F(FilePrimitives, FileOfAnyDateIsPresent) {
-    // Taking an oddly dated file as absent would overwrite the user's labels.
-    fake.files.WriteFileBytes(PATH, "x", fake::MakeFileTime(1979, 12, 31, 12));
-    EXPECT_TRUE(FileIsPresent(fake, PATH));
-    fake.files.WriteFileBytes(PATH, "x", fake::MakeFileTime(2108, 1, 1, 12));
-    EXPECT_TRUE(FileIsPresent(fake, PATH));
-    EXPECT_EQ(fake.files.OpenFileCount(), 0u);
-}
-
 // --- opening, positioning, reading -------------------------------------------------
 
 TEST_F(FilePrimitives, OpenForReadingOfAFileHeldOpenElsewhereGivesTheInvalidHandle) {

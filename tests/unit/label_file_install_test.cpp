@@ -388,13 +388,6 @@ TEST_F(InstallLabelFileTest, AddsThePackWhenItsNameStandsOnlyAfterTheFirstEndTag
                                               PackLines(3), {FOOTER_LINE}})));
 }
 
-TEST_F(InstallLabelFileTest, MergesAFileWhoseDateIsOutsideTheDosRange) {
-    platform.files.WriteFileBytes(LABEL_FILE_PATH, WordFile(OwnProducts(1)),
-                                  fake::MakeFileTime(1975, 1, 1));
-    EXPECT_EQ(Install(), Crlf(Concat({{HEADER_LINE}, OwnProducts(1), EmptyLines(2),
-                                      PackLines(2), {FOOTER_LINE}})));
-}
-
 // --- failures ----------------------------------------------------------------------------
 
 TEST_F(InstallLabelFileTest, RaisesOpenErrorAndWritesNothingWhileTheFileIsHeldOpen) {
