@@ -329,6 +329,12 @@ TEST_F(InstallLabelFileTest, RefusesAFileWhoseProductsFollowANul) {
     ExpectRefusedAndKept(file, "Not all of the labels it holds could be read");
 }
 
+TEST_F(InstallLabelFileTest, RefusesAFileThatStartsWithANul) {
+    // The text ends at its first byte, so the one product after it would be lost.
+    ExpectRefusedAndKept("\0"s + WordFile(OwnProducts(1)),
+                         "Not all of the labels it holds could be read");
+}
+
 TEST_F(InstallLabelFileTest, AnUnclosedIdInTheUsersProductsLeavesThePackWhole) {
     const std::string stretch = "<product units=\"emu\" productID=\"7";
     const Lines lines = LinesOf(MergedLabelFileText(stretch + "\r\n"));
