@@ -23,6 +23,11 @@ TEST(BoundedFromText, KeepsNulCharacters) { EXPECT_EQ(BoundedFromText("a\0b"s, 2
 
 TEST(BoundedFromText, EmptyTextGivesEmpty) { EXPECT_EQ(BoundedFromText("", 255), ""); }
 
+TEST(BoundedFromText, LimitZeroGivesEmpty) {
+    EXPECT_EQ(BoundedFromText("abc", 0), "");
+    EXPECT_EQ(BoundedFromText("", 0), "");
+}
+
 TEST(BoundedFromText, NeverExceeds255WhateverTheLimit) {
     EXPECT_EQ(BoundedFromText(std::string(300, 'x'), 1000).size(), 255u);
     EXPECT_EQ(BoundedFromText("abc", -1), "");
@@ -39,6 +44,17 @@ TEST(BoundedFromBuffer, StopsAtTheFirstNul) {
 }
 
 TEST(BoundedFromBuffer, StopsAtASmallerLimit) { EXPECT_EQ(BoundedFromBuffer("abcdef", 3), "abc"); }
+
+TEST(BoundedFromBuffer, LimitZeroReadsNothing) {
+    EXPECT_EQ(BoundedFromBuffer("abc", 0), "");
+    EXPECT_EQ(BoundedFromBuffer("abc", -1), "");
+}
+
+TEST(BoundedFromBuffer, EmptyBufferGivesEmpty) {
+    EXPECT_EQ(BoundedFromBuffer("", 255), "");
+    EXPECT_EQ(BoundedFromBuffer("", 0), "");
+    EXPECT_EQ(BoundedFromBuffer(nullptr, 255), "");
+}
 
 }  // namespace
 }  // namespace velkaris

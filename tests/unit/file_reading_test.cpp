@@ -6,6 +6,7 @@
 #include <string>
 
 #include "fake/fake_platform.h"
+#include "fake/windows_numbers.h"
 #include "platform/win_values.h"
 
 namespace velkaris {
@@ -47,6 +48,30 @@ TEST_F(FilePrimitives, OpenForReadingOfAFileHeldOpenElsewhereGivesTheInvalidHand
     fake.files.HoldOpen(PATH);
     EXPECT_EQ(OpenForReading(fake, PATH), win::INVALID_HANDLE_VALUE);
     EXPECT_EQ(fake.GetLastError(), win::ERROR_SHARING_VIOLATION);
+}
+
+TEST(OpenForReading, OpensAnExistingFileForReadingOnlyWithNoSharing) {
+    // Windows' FILE_ATTRIBUTE_NORMAL, which the fake does not act on.
+    constexpr std::uint32_t FILE_ATTRIBUTE_NORMAL = 0x80;
+    class OpenRecordingPlatform : public fake::FakePlatform {
+    public:
+        std::uint32_t access = 1, shareMode = 1, disposition = 1, attributes = 1;
+        FileHandle CreateFileA(const std::string& path, std::uint32_t a, std::uint32_t s,
+                               std::uint32_t d, std::uint32_t f) override {
+            access = a;
+            shareMode = s;
+            disposition = d;
+            attributes = f;
+            return FakePlatform::CreateFileA(path, a, s, d, f);
+        }
+    } platform;
+    platform.files.WriteFileBytes(PATH, "x");
+    const FileHandle file = OpenForReading(platform, PATH);
+    EXPECT_EQ(platform.access, fake::windows::GENERIC_READ);
+    EXPECT_EQ(platform.shareMode, 0u);
+    EXPECT_EQ(platform.disposition, fake::windows::OPEN_EXISTING);
+    EXPECT_EQ(platform.attributes, FILE_ATTRIBUTE_NORMAL);
+    CloseFileHandle(platform, file);
 }
 
 TEST_F(FilePrimitives, OpenForReadingOfAMissingFileGivesTheInvalidHandle) {

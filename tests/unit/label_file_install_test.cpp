@@ -329,6 +329,12 @@ TEST_F(InstallLabelFileTest, RefusesAFileWhoseProductsFollowANul) {
     ExpectRefusedAndKept(file, "Not all of the labels it holds could be read");
 }
 
+TEST_F(InstallLabelFileTest, RefusesAFileThatStartsWithANul) {
+    // The text ends at its first byte, so the one product after it would be lost.
+    ExpectRefusedAndKept("\0"s + WordFile(OwnProducts(1)),
+                         "Not all of the labels it holds could be read");
+}
+
 TEST_F(InstallLabelFileTest, AnUnclosedIdInTheUsersProductsLeavesThePackWhole) {
     const std::string stretch = "<product units=\"emu\" productID=\"7";
     const Lines lines = LinesOf(MergedLabelFileText(stretch + "\r\n"));
@@ -482,6 +488,28 @@ TEST_F(InstallLabelFileTest, KeepsTheOldFileWhenTheFlushFails) {
     platform.FailCall("FlushFileBuffers", 1, 5);
     EXPECT_THROW(InstallLabelFile(platform, APP_DATA_FOLDER), EWriteError);
     CheckUntouched(old);
+}
+
+TEST(LabelFileAppearing, AFileThatAppearsBeforeTheRenameIsKeptAndTheInstallFails) {
+    // Word, say, writes its own label file while the new one is being written.
+    class WordWritingMeanwhile : public fake::FakePlatform {
+    public:
+        bool MoveFileExA(const std::string& from, const std::string& to,
+                         std::uint32_t flags) override {
+            if (CallCount("MoveFileExA") == 0) files.WriteFileBytes(to, WordFile(OwnProducts(1)));
+            return FakePlatform::MoveFileExA(from, to, flags);
+        }
+    } platform;
+    try {
+        InstallLabelFile(platform, APP_DATA_FOLDER);
+        FAIL() << "the file that appeared was replaced";
+    } catch (const EFCreateError& error) {
+        EXPECT_EQ(error.Message(), std::string("Cannot create file \"") + LABEL_FILE_PATH +
+                                       "\". Cannot create a file when that file already exists");
+    }
+    EXPECT_EQ(platform.files.ReadFileBytes(LABEL_FILE_PATH), WordFile(OwnProducts(1)));
+    EXPECT_FALSE(platform.files.Exists(TEMPORARY_PATH));
+    EXPECT_EQ(platform.files.OpenFileCount(), 0u);
 }
 
 TEST_F(InstallLabelFileTest, LeavesNoFileWhenTheFirstSaveFails) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "fake/fake_platform.h"
+#include "fake/windows_numbers.h"
 #include "text/errors.h"
 #include "unit/label_file_test_support.h"
 
@@ -168,19 +169,52 @@ TEST_F(ReadLabelFileText, RaisesOpenErrorWhenTheReadStopsShort) {
     EXPECT_EQ(platform.files.OpenFileCount(), 0u);
 }
 
-TEST_F(ReadLabelFileText, RaisesOpenErrorAndClosesTheFileWhenTheSizeCannotBeTaken) {
-    platform.files.WriteFileBytes(LABEL_FILE_PATH, "<vps/>");
+// --- the size lookup ----------------------------------------------------------------
+
+class ReadLabelFileSize : public ReadLabelFileText {
+protected:
+    void SetUp() override {
+        platform.files.WriteFileBytes(LABEL_FILE_PATH, "<vps/>");
+        // Windows' own text for ERROR_ARITHMETIC_OVERFLOW; the fake has none of its own.
+        platform.files.messageTexts[534] = "Arithmetic result exceeded 32 bits.";
+    }
+
+    // The reason the open error gives, after the path.
+    std::string Reason() {
+        try {
+            velkaris::ReadLabelFileText(platform, LABEL_FILE_PATH);
+            ADD_FAILURE() << "no error raised";
+        } catch (const EFOpenError& error) {
+            const std::string head = std::string("Cannot open file \"") + LABEL_FILE_PATH + "\". ";
+            EXPECT_EQ(error.Message().substr(0, head.size()), head);
+            EXPECT_EQ(platform.files.OpenFileCount(), 0u);
+            EXPECT_TRUE(platform.misuse.empty());
+            return error.Message().substr(head.size());
+        }
+        return {};
+    }
+};
+
+TEST_F(ReadLabelFileSize, FailedLookupOfTheSizeGivesTheSystemTextOfItsError) {
     platform.FailCall("SetFilePointer", 1, 5);
-    EXPECT_THROW(velkaris::ReadLabelFileText(platform, LABEL_FILE_PATH), EFOpenError);
-    EXPECT_EQ(platform.files.OpenFileCount(), 0u);
-    EXPECT_TRUE(platform.misuse.empty());
+    EXPECT_EQ(Reason(), "Access is denied");
 }
 
-TEST_F(ReadLabelFileText, RaisesOpenErrorWhenTheReturnToTheStartFails) {
-    platform.files.WriteFileBytes(LABEL_FILE_PATH, "<vps/>");
-    platform.FailCall("SetFilePointer", 2, 5);
-    EXPECT_THROW(velkaris::ReadLabelFileText(platform, LABEL_FILE_PATH), EFOpenError);
-    EXPECT_EQ(platform.files.OpenFileCount(), 0u);
+TEST_F(ReadLabelFileSize, FailedReturnToTheStartGivesTheSystemTextOfItsError) {
+    platform.FailCall("SetFilePointer", 2, fake::windows::ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(Reason(), "The parameter is incorrect");
+}
+
+TEST_F(ReadLabelFileSize, FailedLookupWithoutAnErrorCodeIsNamedAnArithmeticOverflow) {
+    platform.AddFault(fake::Fault{"SetFilePointer", 1, 0, false});
+    EXPECT_EQ(Reason(), "Arithmetic result exceeded 32 bits");
+}
+
+TEST_F(ReadLabelFileSize, FileBetween2And4GiBIsNamedAnArithmeticOverflow) {
+    // Its size is a valid position to Windows, with no error code, but no int32.
+    platform.files.SetApparentSize(LABEL_FILE_PATH, 3ull << 30);
+    EXPECT_EQ(Reason(), "Arithmetic result exceeded 32 bits");
+    EXPECT_EQ(platform.CallCount("ReadFile"), 0);
 }
 
 }  // namespace

@@ -11,6 +11,8 @@ namespace velkaris {
 namespace {
 
 const char* const WORD_11 = "\\Software\\Microsoft\\Office\\11.0\\Word\\";
+// Windows' number for binary data, written out here: the fake stores any type.
+constexpr std::uint32_t REG_BINARY = 3;
 
 class RegistryNavigatorTest : public ::testing::Test {
 protected:
@@ -148,7 +150,7 @@ TEST_F(RegistryNavigatorTest, WritesExactlyTheBytesAsBinaryOverwritingAnyType) {
     Write(registry, "LABEL", bytes);
     const fake::RegValue* value = fake.FindValue("Software\\Microsoft\\Office\\11.0\\Word", "label");
     ASSERT_NE(value, nullptr);
-    EXPECT_EQ(value->type, win::REG_BINARY);
+    EXPECT_EQ(value->type, REG_BINARY);
     EXPECT_EQ(value->data, bytes);
 }
 

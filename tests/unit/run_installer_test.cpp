@@ -120,6 +120,33 @@ TEST_F(RunInstallerTest, InstallsFromTheNewestVersionDownEachRightAfterItsKeyOpe
     EXPECT_EQ(fake.boxes.size(), 2u);
 }
 
+TEST_F(RunInstallerTest, ARefusedValueShowsTheVersionsInstalledBeforeItNewestFirst) {
+    // Refusing the first value of the (k+1)th set installed: the k versions before
+    // it hold all their labels, it holds none, and the rest were never reached.
+    const char* const installOrder[] = {"11.0", "10.0", "9.0", "8.0"};
+    for (int k = 0; k < 4; ++k) {
+        SCOPED_TRACE("refused value " + std::to_string(LABEL_COUNT * k + 1));
+        fake::FakePlatform run;
+        for (const char* v : installOrder) run.AddKey(WordKey(v));
+        run.answers = {win::IDYES};
+        run.FailCall("RegSetValueExA", LABEL_COUNT * k + 1);
+        EXPECT_EQ(RunWithFailureReport(run), 1);
+        for (int i = 0; i < 4; ++i) {
+            const fake::RegKey* labels = run.FindKey(CustomLabelsKey(installOrder[i]));
+            if (i < k) {
+                ASSERT_NE(labels, nullptr) << installOrder[i];
+                EXPECT_EQ(labels->values.size(), static_cast<std::size_t>(LABEL_COUNT))
+                    << installOrder[i];
+            } else if (i == k) {
+                ASSERT_NE(labels, nullptr) << installOrder[i];
+                EXPECT_TRUE(labels->values.empty()) << installOrder[i];
+            } else {
+                EXPECT_EQ(labels, nullptr) << installOrder[i];
+            }
+        }
+    }
+}
+
 TEST_F(RunInstallerTest, EachVersionGetsTheRecordSetOfItsGeneration) {
     Have({"9.0", "11.0"});
     fake.answers = {win::IDYES};
@@ -139,6 +166,69 @@ TEST_F(RunInstallerTest, OnlyWord12TouchesNoRegistryValue) {
     EXPECT_EQ(fake.CallCount("RegSetValueExA"), 0);
     EXPECT_EQ(fake.CallCount("RegCreateKeyExA"), 0);
     EXPECT_EQ(fake.CallCount("SHGetSpecialFolderPathA"), 1);
+}
+
+// Records, in order, the Word keys opened, the boxes shown and the files renamed
+// into place, which is when the label file is written.
+class StepRecordingPlatform : public fake::FakePlatform {
+public:
+    std::vector<std::string> steps;
+
+    std::int32_t RegOpenKeyExA(KeyHandle base, const std::string& subKey, std::uint32_t options,
+                               std::uint32_t access, KeyHandle& result) override {
+        steps.push_back("open " + subKey);
+        return FakePlatform::RegOpenKeyExA(base, subKey, options, access, result);
+    }
+    std::int32_t MessageBoxW(const std::u16string& text, const std::u16string& caption,
+                             std::uint32_t style) override {
+        steps.push_back(text == Utf16(program_testing::QUESTION_UTF8) ? "question" : "box");
+        return FakePlatform::MessageBoxW(text, caption, style);
+    }
+    bool MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) override {
+        steps.push_back("write " + to);
+        return FakePlatform::MoveFileExA(from, to, flags);
+    }
+};
+
+std::string OpenOf(const char* version) { return "open " + WordKey(version) + "\\"; }
+const std::string WRITE_LABEL_FILE =
+    "write C:\\Users\\anna\\AppData\\Roaming\\Microsoft\\Office\\pg_custom.xml";
+
+TEST(RunInstallerStepsTest, OnlyWord12ProbesAllFiveVersionsAscendingAsksAndWritesTheFile) {
+    StepRecordingPlatform run;
+    run.AddKey(WordKey("12.0"));
+    run.answers = {win::IDYES};
+    EXPECT_EQ(RunWithFailureReport(run), 0);
+    const std::vector<std::string> expected = {
+        OpenOf("8.0"), OpenOf("9.0"), OpenOf("10.0"), OpenOf("11.0"), OpenOf("12.0"),
+        "question",
+        OpenOf("12.0"), WRITE_LABEL_FILE,
+        OpenOf("11.0"), OpenOf("10.0"), OpenOf("9.0"), OpenOf("8.0"),
+        "box",
+    };
+    EXPECT_EQ(run.steps, expected);
+    EXPECT_TRUE(run.files.Exists(WRITE_LABEL_FILE.substr(6)));
+}
+
+TEST(RunInstallerStepsTest, AllFiveVersionsGetTheLabelFileFirstThenEveryRegistryVersion) {
+    StepRecordingPlatform run;
+    for (const char* v : {"8.0", "9.0", "10.0", "11.0", "12.0"}) run.AddKey(WordKey(v));
+    run.answers = {win::IDYES};
+    EXPECT_EQ(RunWithFailureReport(run), 0);
+    const std::vector<std::string> expected = {
+        OpenOf("8.0"),  // the first version found ends the detection
+        "question",
+        OpenOf("12.0"), WRITE_LABEL_FILE,
+        OpenOf("11.0"), OpenOf("10.0"), OpenOf("9.0"), OpenOf("8.0"),
+        "box",
+    };
+    EXPECT_EQ(run.steps, expected);
+    EXPECT_TRUE(run.files.Exists(WRITE_LABEL_FILE.substr(6)));
+    for (const char* v : {"8.0", "9.0", "10.0", "11.0"}) {
+        const fake::RegKey* labels = run.FindKey(CustomLabelsKey(v));
+        ASSERT_NE(labels, nullptr) << v;
+        EXPECT_EQ(labels->values.size(), static_cast<std::size_t>(LABEL_COUNT)) << v;
+    }
 }
 
 TEST_F(RunInstallerTest, FreesTheNavigatorAtTheNormalEnd) {
@@ -162,7 +252,9 @@ TEST_F(RunInstallerTest, RefusedValueStopsTheRunWithTheReportAndNoDoneBox) {
     EXPECT_NE(fake.boxes[1].ansiText.find("Failed to set data for 'Velkaris     L-14'."),
               std::string::npos);
     // What was written before the failure stays; the later version is not installed.
-    EXPECT_EQ(fake.FindKey(CustomLabelsKey("11.0"))->values.size(), 2u);
+    const fake::RegKey* newest = fake.FindKey(CustomLabelsKey("11.0"));
+    ASSERT_NE(newest, nullptr);
+    EXPECT_EQ(newest->values.size(), 2u);
     EXPECT_EQ(fake.FindKey(CustomLabelsKey("8.0")), nullptr);
     // Nothing is freed before the process ends.
     EXPECT_EQ(fake.openKeysAtExit, 1u);

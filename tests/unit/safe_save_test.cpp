@@ -23,6 +23,31 @@ std::string Lines(const std::vector<std::string>& lines) {
 const std::string FOLDER = "C:\\Users\\anna\\AppData\\Roaming\\Microsoft\\Office";
 const std::string PATH = FOLDER + "\\pg_custom.xml";
 
+// Windows numbers the fake has no use for, from the Windows headers.
+constexpr std::uint32_t FILE_ATTRIBUTE_NORMAL = 0x80;
+constexpr std::uint32_t MOVEFILE_WRITE_THROUGH = 0x8;
+
+// The fake, keeping the arguments of the calls whose numbers it does not itself act on.
+class ArgumentRecordingPlatform : public fake::FakePlatform {
+public:
+    struct Open {
+        std::string path;
+        std::uint32_t access, shareMode, disposition, attributes;
+    };
+    std::vector<Open> opens;
+    std::vector<std::uint32_t> moveFlags;
+
+    FileHandle CreateFileA(const std::string& path, std::uint32_t access, std::uint32_t shareMode,
+                           std::uint32_t disposition, std::uint32_t attributes) override {
+        opens.push_back(Open{path, access, shareMode, disposition, attributes});
+        return FakePlatform::CreateFileA(path, access, shareMode, disposition, attributes);
+    }
+    bool MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) override {
+        moveFlags.push_back(flags);
+        return FakePlatform::MoveFileExA(from, to, flags);
+    }
+};
+
 class SaveFileSafelyTest : public ::testing::Test {
 protected:
     void SetUp() override { fake.files.AddFolder(FOLDER); }
@@ -46,7 +71,7 @@ protected:
         EXPECT_TRUE(fake.misuse.empty());
     }
 
-    fake::FakePlatform fake;
+    ArgumentRecordingPlatform fake;
 };
 
 TEST_F(SaveFileSafelyTest, WritesExactlyTheWholeText) {
@@ -72,6 +97,45 @@ TEST_F(SaveFileSafelyTest, ReplacesAnExistingFileWithNothingLeftBeside) {
     SaveFileSafely(fake, PATH, Lines({"new"}), true);
     EXPECT_EQ(fake.files.ReadFileBytes(PATH), "new\r\n");
     EXPECT_EQ(fake.files.ListFolder(FOLDER), (std::vector<std::string>{"pg_custom.xml"}));
+}
+
+TEST_F(SaveFileSafelyTest, OpensTheNewFileForReadingAndWritingWithNoSharing) {
+    // No sharing: nothing else can write into the new file before it replaces the old.
+    SaveFileSafely(fake, PATH, Lines({"new"}), true);
+    ASSERT_EQ(fake.opens.size(), 1u);
+    EXPECT_EQ(fake.opens[0].path, PATH + ".new");
+    EXPECT_EQ(fake.opens[0].access, fake::windows::GENERIC_READ | fake::windows::GENERIC_WRITE);
+    EXPECT_EQ(fake.opens[0].shareMode, 0u);
+    EXPECT_EQ(fake.opens[0].disposition, fake::windows::CREATE_ALWAYS);
+    EXPECT_EQ(fake.opens[0].attributes, FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(SaveFileSafelyTest, ReplacesAnExistingFileInOneRenameWrittenThrough) {
+    fake.files.WriteFileBytes(PATH, "old bytes");
+    SaveFileSafely(fake, PATH, Lines({"new"}), true);
+    EXPECT_EQ(fake.moveFlags, (std::vector<std::uint32_t>{
+                                  fake::windows::MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH}));
+    EXPECT_EQ(fake.files.ReadFileBytes(PATH), "new\r\n");
+}
+
+TEST_F(SaveFileSafelyTest, WithoutReplacingCreatesTheFileInARenameWrittenThrough) {
+    SaveFileSafely(fake, PATH, Lines({"new"}), false);
+    EXPECT_EQ(fake.moveFlags, (std::vector<std::uint32_t>{MOVEFILE_WRITE_THROUGH}));
+    EXPECT_EQ(fake.files.ReadFileBytes(PATH), "new\r\n");
+    EXPECT_EQ(fake.files.ListFolder(FOLDER), (std::vector<std::string>{"pg_custom.xml"}));
+}
+
+TEST_F(SaveFileSafelyTest, WithoutReplacingKeepsAFileThatIsThereAndFails) {
+    // A file that appeared after it was judged absent holds labels nobody has read.
+    fake.files.WriteFileBytes(PATH, "old bytes");
+    try {
+        SaveFileSafely(fake, PATH, Lines({"new"}), false);
+        ADD_FAILURE() << "the save did not fail";
+    } catch (const EFCreateError& error) {
+        EXPECT_EQ(error.Message(), "Cannot create file \"" + PATH +
+                                       "\". Cannot create a file when that file already exists");
+    }
+    ExpectOldFileKeptAndNothingLeft();
 }
 
 TEST_F(SaveFileSafelyTest, MissingFolderRaisesEFCreateErrorWithTheAbsolutePath) {
