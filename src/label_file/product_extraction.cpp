@@ -41,13 +41,15 @@ std::string NormalizeLineBreaks(const std::string& fileText) {
 // do, and then two quick byte searches replace the line-by-line rebuild.
 bool HasOnlyCrLfBreaks(const std::string& text, std::size_t end) {
     if (end != 0 && (end < 2 || text.compare(end - 2, 2, "\r\n") != 0)) return false;
-    for (std::size_t at = text.find('\r'); at < end; at = text.find('\r', at + 1)) {
-        if (at + 1 >= end || text[at + 1] != '\n') return false;
-    }
+    // Every LF right after a CR, and as many CRs as LFs: then every CR is before an LF.
+    std::size_t lineFeeds = 0;
     for (std::size_t at = text.find('\n'); at < end; at = text.find('\n', at + 1)) {
         if (at == 0 || text[at - 1] != '\r') return false;
+        ++lineFeeds;
     }
-    return true;
+    const auto first = text.begin();
+    return static_cast<std::size_t>(std::count(first, first + static_cast<std::ptrdiff_t>(end), '\r')) ==
+           lineFeeds;
 }
 
 bool IsProductTagAt(const std::string& text, std::size_t at) {

@@ -55,8 +55,8 @@ bool RenumberProductIdsInPlace(std::string& text, std::int32_t& lastId) {
     // First only look: a value that would grow makes the text longer, which this
     // buffer has no room for.
     std::int32_t id = lastId;
-    for (std::size_t at = text.find(marker); at != std::string::npos;
-         at = text.find(marker, at + 1)) {
+    for (std::size_t at = SearchText(text, marker, 0, false); at != std::string::npos;
+         at = SearchText(text, marker, at + 1, false)) {
         const std::size_t value = at + MARKER_LENGTH;
         const std::size_t close = text.find('"', value);
         if (close == std::string::npos) break;
@@ -67,8 +67,8 @@ bool RenumberProductIdsInPlace(std::string& text, std::int32_t& lastId) {
     // by what the values shrank.
     std::size_t read = 0;
     std::size_t write = 0;
-    for (std::size_t at = text.find(marker); at != std::string::npos;
-         at = text.find(marker, read)) {
+    for (std::size_t at = SearchText(text, marker, 0, false); at != std::string::npos;
+         at = SearchText(text, marker, read, false)) {
         const std::size_t value = at + MARKER_LENGTH;
         const std::size_t close = text.find('"', value);
         if (close == std::string::npos) break;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <string_view>
 
 namespace velkaris {
 
@@ -9,16 +10,37 @@ namespace {
 
 std::int32_t Length(const std::string& text) { return static_cast<std::int32_t>(text.size()); }
 
-// Start positions first..last, 1-based, ascending; no wrap-around. The library search
-// skips ahead to each candidate first byte: the label file is searched whole many times.
-std::int32_t SearchRange(const std::string& needle, const std::string& text, std::int32_t first,
-                         std::int32_t last) {
-    const std::size_t found = text.find(needle, static_cast<std::size_t>(first - 1));
-    if (found == std::string::npos || found > static_cast<std::size_t>(last - 1)) return 0;
-    return static_cast<std::int32_t>(found + 1);
+std::int32_t Position(std::size_t found) {
+    return found == std::string_view::npos ? 0 : static_cast<std::int32_t>(found + 1);
 }
 
 }  // namespace
+
+// Boyer-Moore-Horspool with a table of 256 skips: the label file is searched whole,
+// and skipping by up to the needle's length reads a fraction of its bytes. With
+// ignoreCase the needle is lower case and each letter skips in both cases.
+std::size_t SearchText(std::string_view text, std::string_view needle, std::size_t from,
+                       bool ignoreCase) {
+    const std::size_t n = needle.size();
+    if (n == 0 || from > text.size() || text.size() - from < n) return std::string_view::npos;
+    std::size_t skip[256];
+    for (std::size_t& s : skip) s = n;
+    for (std::size_t i = 0; i + 1 < n; ++i) {
+        const auto c = static_cast<unsigned char>(needle[i]);
+        skip[c] = n - 1 - i;
+        if (ignoreCase && c >= 'a' && c <= 'z') skip[c - 'a' + 'A'] = n - 1 - i;
+    }
+    const auto same = [ignoreCase](char a, char b) {
+        return (ignoreCase ? LowerAsciiChar(a) : a) == b;
+    };
+    for (std::size_t at = from; at + n <= text.size();
+         at += skip[static_cast<unsigned char>(text[at + n - 1])]) {
+        std::size_t i = n;
+        while (i > 0 && same(text[at + i - 1], needle[i - 1])) --i;
+        if (i == 0) return at;
+    }
+    return std::string_view::npos;
+}
 
 std::string LowerAscii(const std::string& text) {
     std::string result = text;
@@ -27,39 +49,17 @@ std::string LowerAscii(const std::string& text) {
 }
 
 std::int32_t FindText(const std::string& needle, const std::string& text) {
-    if (needle.empty() || text.empty() || needle.size() > text.size()) return 0;
-    return SearchRange(needle, text, 1, Length(text) - Length(needle) + 1);
+    return Position(SearchText(text, needle, 0, false));
 }
 
 std::int32_t FindTextFrom(const std::string& needle, const std::string& text,
                           std::int32_t offset) {
-    if (needle.empty()) return 0;
-    if (offset == 1) return FindText(needle, text);
-    const std::int32_t first = offset <= 0 ? 1 : offset;
-    const std::int32_t last = Length(text) - Length(needle) + 1;
-    if (first > last) return 0;
-    return SearchRange(needle, text, first, last);
+    const std::size_t from = offset <= 1 ? 0 : static_cast<std::size_t>(offset - 1);
+    return Position(SearchText(text, needle, from, false));
 }
 
 std::int32_t FindTextIgnoringCase(const std::string& lowerNeedle, const std::string& text) {
-    if (lowerNeedle.empty() || lowerNeedle.size() > text.size()) return 0;
-    const char first = lowerNeedle[0];
-    const bool firstIsLetter = first >= 'a' && first <= 'z';
-    const std::size_t last = text.size() - lowerNeedle.size();
-    // Skips to the next place the first byte stands, in either letter case, with the
-    // library's byte search.
-    const char upper = firstIsLetter ? static_cast<char>(first - 32) : first;
-    std::size_t nextLower = text.find(first);
-    std::size_t nextUpper = firstIsLetter ? text.find(upper) : std::string::npos;
-    while (true) {
-        const std::size_t at = std::min(nextLower, nextUpper);
-        if (at == std::string::npos || at > last) return 0;
-        if (at == nextLower) nextLower = text.find(first, at + 1);
-        if (at == nextUpper) nextUpper = text.find(upper, at + 1);
-        std::size_t i = 1;
-        while (i < lowerNeedle.size() && LowerAsciiChar(text[at + i]) == lowerNeedle[i]) ++i;
-        if (i == lowerNeedle.size()) return static_cast<std::int32_t>(at + 1);
-    }
+    return Position(SearchText(text, lowerNeedle, 0, true));
 }
 
 std::string CopyRange(const std::string& text, std::int32_t index, std::int32_t count) {
