@@ -62,14 +62,22 @@ bool IsXmlCharacter(std::uint32_t c) {
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 // ASCII names only, as Word writes them: which other letters a name may hold differs
-// between the editions of XML and between parsers.
-bool IsNameStart(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':';
-}
+// between the editions of XML and between parsers. A table, since every tag and
+// attribute name of the file is read through it.
+struct NameChars {
+    bool start[256] = {};
+    bool part[256] = {};
+    constexpr NameChars() {
+        for (int c = 0; c < 256; ++c) {
+            start[c] = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':';
+            part[c] = start[c] || (c >= '0' && c <= '9') || c == '-' || c == '.';
+        }
+    }
+};
+constexpr NameChars NAME_CHARS;
 
-bool IsNameChar(char c) {
-    return IsNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.';
-}
+bool IsNameStart(char c) { return NAME_CHARS.start[static_cast<Byte>(c)]; }
+bool IsNameChar(char c) { return NAME_CHARS.part[static_cast<Byte>(c)]; }
 
 // Walks the markup; the characters themselves were checked before.
 class Scanner {
