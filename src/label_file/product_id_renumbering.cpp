@@ -48,6 +48,12 @@ bool Renumber(const std::string& text, std::string& out, std::int32_t& count) {
     return true;
 }
 
+std::size_t DigitCount(std::int32_t id) {
+    std::size_t count = 1;
+    for (; id >= 10; id /= 10) ++count;
+    return count;
+}
+
 }  // namespace
 
 bool RenumberProductIdsInPlace(std::string& text, std::int32_t& lastId) {
@@ -60,7 +66,7 @@ bool RenumberProductIdsInPlace(std::string& text, std::int32_t& lastId) {
         const std::size_t value = at + MARKER_LENGTH;
         const std::size_t close = text.find('"', value);
         if (close == std::string::npos) break;
-        if (DecimalText(++id).size() > close - value) return false;
+        if (DigitCount(++id) > close - value) return false;
         at = close - 1;  // the next search starts at the closing quote
     }
     // Then write each value over the old one, moving the text between them forward
@@ -73,7 +79,8 @@ bool RenumberProductIdsInPlace(std::string& text, std::int32_t& lastId) {
         const std::size_t close = text.find('"', value);
         if (close == std::string::npos) break;
         const std::string digits = DecimalText(++lastId);
-        text.replace(write, value - read, text, read, value - read);  // a forward move
+        // Nothing to move while no value has shrunk yet, as in a file numbered in order.
+        if (write != read) text.replace(write, value - read, text, read, value - read);
         write += value - read;
         text.replace(write, digits.size(), digits);
         write += digits.size();
