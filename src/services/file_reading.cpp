@@ -61,9 +61,4 @@ std::string AbsolutePath(Platform& platform, const std::string& path) {
     return buffer;
 }
 
-std::string AllocateZeroed(std::int32_t size) {
-    if (size <= 0) return {};
-    return std::string(static_cast<std::size_t>(size), '\0');
-}
-
 }  // namespace velkaris

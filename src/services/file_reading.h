@@ -1,5 +1,5 @@
 #pragma once
-// Thin file and memory helpers for reading the label file. Soft failures are
+// Thin file helpers for reading the label file. Soft failures are
 // results: the invalid handle -1, a position or count of -1, false.
 
 #include <cstdint>
@@ -19,7 +19,5 @@ void CloseFileHandle(Platform& platform, FileHandle file);
 // The path made absolute with GetFullPathNameA, for messages; the path as given
 // when the platform cannot resolve it.
 std::string AbsolutePath(Platform& platform, const std::string& path);
-// A zero-filled buffer of size bytes; empty for a size of 0 or less.
-std::string AllocateZeroed(std::int32_t size);
 
 }  // namespace velkaris

@@ -95,7 +95,7 @@ TEST_F(FilePrimitives, ReadsTheWholeFileAfterLearningItsSize) {
     const FileHandle file = OpenForReading(fake, PATH);
     EXPECT_EQ(SetFilePosition(fake, file, 0, 2), 4);
     EXPECT_EQ(SetFilePosition(fake, file, 0, 0), 0);
-    std::string buffer = AllocateZeroed(5);
+    std::string buffer(5, '\0');
     EXPECT_EQ(ReadBytes(fake, file, buffer.data(), 4), 4);
     EXPECT_EQ(buffer, "\xFF\xFE" "A\0\0"s);
     EXPECT_EQ(ReadBytes(fake, file, buffer.data(), 4), 0);
@@ -122,7 +122,7 @@ TEST_F(FilePrimitives, PositionBeyondTheSigned32BitRangeGivesMinusOne) {
 TEST_F(FilePrimitives, FailedReadGivesMinusOne) {
     fake.files.WriteFileBytes(PATH, "abc");
     const FileHandle file = OpenForReading(fake, PATH);
-    std::string buffer = AllocateZeroed(3);
+    std::string buffer(3, '\0');
     fake.FailCall("ReadFile");
     EXPECT_EQ(ReadBytes(fake, file, buffer.data(), 3), -1);
     CloseFileHandle(fake, file);
@@ -141,15 +141,6 @@ TEST_F(FilePrimitives, ReadingTheInvalidHandleGivesMinusOne) {
     char byte = 0;
     EXPECT_EQ(ReadBytes(fake, win::INVALID_HANDLE_VALUE, &byte, 1), -1);
     EXPECT_EQ(SetFilePosition(fake, win::INVALID_HANDLE_VALUE, 0, 2), -1);
-}
-
-// --- memory -----------------------------------------------------------------------
-
-TEST(AllocateZeroed, GivesExactlySizeZeroBytes) { EXPECT_EQ(AllocateZeroed(3), "\0\0\0"s); }
-
-TEST(AllocateZeroed, GivesNoBufferForZeroOrLess) {
-    EXPECT_TRUE(AllocateZeroed(0).empty());
-    EXPECT_TRUE(AllocateZeroed(-1).empty());
 }
 
 }  // namespace
