@@ -40,6 +40,7 @@ set(VELKARIS_TEST_SUPPORT_SOURCES
   tests/fake/fake_platform.cpp
   tests/oracle/line_list.cpp
   tests/oracle/renumbering_oracle.cpp
+  tests/oracle/utf16_file.cpp
   tests/xml/xml_parser.cpp)
 
 # The same lists with absolute paths, for builds whose source folder is not the root.

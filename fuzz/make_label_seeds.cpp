@@ -7,10 +7,12 @@
 #include <string>
 
 #include "label_file/label_file_install.h"
+#include "oracle/utf16_file.h"
 
 namespace {
 
 using velkaris::MergedLabelFileText;
+using velkaris::Utf16LeFile;
 
 std::string folder;
 
@@ -29,38 +31,6 @@ std::string Replace(std::string text, const std::string& from, const std::string
 
 std::string Lf(const std::string& text) { return Replace(text, "\r\n", "\n"); }
 std::string Cr(const std::string& text) { return Replace(text, "\r\n", "\r"); }
-
-std::string Utf16(const std::string& text) {
-    std::string bytes = "\xFF\xFE";
-    for (char c : text) {
-        bytes += c;
-        bytes += '\0';
-    }
-    return bytes;
-}
-
-// UTF-8 text as UTF-16 little-endian with its byte-order mark, pairs included.
-std::string Utf16FromUtf8(const std::string& text) {
-    std::string bytes = "\xFF\xFE";
-    const auto unit = [&](unsigned u) {
-        bytes += static_cast<char>(u & 0xFF);
-        bytes += static_cast<char>(u >> 8);
-    };
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        unsigned c = length == 1 ? lead : lead & (0xFFu >> (length + 1));
-        for (std::size_t k = 1; k < length; ++k) c = (c << 6) | (text[i + k] & 0x3F);
-        i += length;
-        if (c < 0x10000) {
-            unit(c);
-        } else {
-            unit(0xD800 + ((c - 0x10000) >> 10));
-            unit(0xDC00 + ((c - 0x10000) & 0x3FF));
-        }
-    }
-    return bytes;
-}
 
 std::string Product(int id, const std::string& name, const std::string& units = "emu") {
     return "<product units=\"" + units + "\" productID=\"" + std::to_string(id) +
@@ -114,14 +84,14 @@ int main(int argc, char** argv) {
     Save("installer-output-crlf", fresh);
     Save("installer-output-lf", Lf(fresh));
     Save("installer-output-cr", Cr(fresh));
-    Save("installer-output-utf16", Utf16(fresh));
+    Save("installer-output-utf16", Utf16LeFile(fresh));
     Save("installer-output-utf8-bom", "\xEF\xBB\xBF" + fresh);
     Save("installer-output-capitals", Replace(fresh, "Velkaris     L-15", "VELKARIS     L-15"));
     Save("user-five-products-crlf", user5);
     Save("user-five-products-lf", Lf(user5));
     Save("user-five-products-cr", Cr(user5));
-    Save("user-five-products-utf16", Utf16(user5));
-    Save("user-five-products-utf16-odd", Utf16(user5) + "\x41");
+    Save("user-five-products-utf16", Utf16LeFile(user5));
+    Save("user-five-products-utf16-odd", Utf16LeFile(user5) + "\x41");
     Save("user-five-products-utf8-bom", "\xEF\xBB\xBF" + user5);
     Save("user-products-capitals",
          Replace(Replace(user5, "units=\"emu\"", "UNITS=\"EMU\""), "</vendorProductSet>",
@@ -148,8 +118,8 @@ int main(int argc, char** argv) {
     Save("marker-value-across-lines", WordFile(VendorSet(Replace(UserProducts(2), "productID=\"2\"",
                                                                    "productID=\"2\r\n\""))));
     Save("nul-inside", Replace(user5, "Moja etykieta 3", std::string("Moja\0etykieta 3", 15)));
-    Save("utf16-leading-u0100", std::string("\xFF\xFE\x00\x01", 4) + Utf16(user5).substr(2));
-    Save("utf16-high-bytes", Replace(Utf16(user5), std::string("M\0", 2), std::string("M\x01", 2)));
+    Save("utf16-leading-u0100", std::string("\xFF\xFE\x00\x01", 4) + Utf16LeFile(user5).substr(2));
+    Save("utf16-high-bytes", Replace(Utf16LeFile(user5), std::string("M\0", 2), std::string("M\x01", 2)));
     Save("mixed-line-ends", Replace(Replace(user5, "\r\n<prodName", "\n\r<prodName"),
                                     "\r\n<masterPanel", "\r\r<masterPanel"));
     {
@@ -175,12 +145,12 @@ int main(int argc, char** argv) {
                                      Product(4, "\xC4\x80 \xD0\x80");
         const std::string sets = "<vps><vendorProductSets>\r\n" + VendorSet(products) +
                                  "</vendorProductSets></vps>\r\n";
-        const std::string utf16 = Utf16FromUtf8("<?xml version=\"1.0\" encoding=\"UTF-16\"?>\r\n" + sets);
+        const std::string utf16 = Utf16LeFile("<?xml version=\"1.0\" encoding=\"UTF-16\"?>\r\n" + sets);
         const std::string utf8 = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n" + sets;
         Save("polish-utf16", utf16);
         Save("polish-utf8", utf8);
         Save("polish-utf8-bom", "\xEF\xBB\xBF" + utf8);
-        const std::string pair = Utf16FromUtf8("\xF0\x9D\x84\x9E").substr(2);
+        const std::string pair = Utf16LeFile("\xF0\x9D\x84\x9E").substr(2);
         const std::size_t at = utf16.find(pair);
         Save("unpaired-high-surrogate-utf16", utf16.substr(0, at + 2) + utf16.substr(at + 4));
         Save("unpaired-low-surrogate-utf16", utf16.substr(0, at) + utf16.substr(at + 2));

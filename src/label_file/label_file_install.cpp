@@ -41,6 +41,15 @@ std::string AddedText(bool held) {
     return added + LABEL_FILE_FOOTER + LINE_BREAK;
 }
 
+// The header line, then between (nothing, or the line break of a file whose text was
+// empty), then the pack and the footer.
+std::string HeaderAndPack(const std::string& between) {
+    std::string text = LABEL_FILE_HEADER + LINE_BREAK + between;
+    std::int32_t lastId = 0;
+    AppendRenumberedProductIds(AddedText(false), text, lastId);
+    return text;
+}
+
 }  // namespace
 
 // The label file: its header line; when there was a file, the products cut from it
@@ -49,20 +58,11 @@ std::string AddedText(bool held) {
 // products hold it; the footer line. Every line ends in CR LF. One count numbers
 // the products carried over and then the pack, but a value is never looked for past
 // the user's products: an unclosed one there would swallow the start of the pack.
-std::string MergedLabelFileText() {
-    std::string text = LABEL_FILE_HEADER + LINE_BREAK;
-    std::int32_t lastId = 0;
-    AppendRenumberedProductIds(AddedText(false), text, lastId);
-    return text;
-}
+std::string MergedLabelFileText() { return HeaderAndPack(""); }
 
 std::string MergedLabelFileText(std::optional<std::string> products) {
+    if (!products) return HeaderAndPack(LINE_BREAK);
     std::int32_t lastId = 0;
-    if (!products) {
-        std::string text = LABEL_FILE_HEADER + LINE_BREAK + LINE_BREAK;
-        AppendRenumberedProductIds(AddedText(false), text, lastId);
-        return text;
-    }
     const std::string added = AddedText(HoldsThePack(*products));
     // The products' own buffer becomes the file: a second copy of a large file costs
     // more than all the scans of it.

@@ -48,8 +48,8 @@ bool HasOnlyCrLfBreaks(const std::string& text, std::size_t end) {
         ++lineFeeds;
     }
     const auto first = text.begin();
-    return static_cast<std::size_t>(std::count(first, first + static_cast<std::ptrdiff_t>(end), '\r')) ==
-           lineFeeds;
+    const auto carriageReturns = std::count(first, first + static_cast<std::ptrdiff_t>(end), '\r');
+    return static_cast<std::size_t>(carriageReturns) == lineFeeds;
 }
 
 bool IsProductTagAt(const std::string& text, std::size_t at) {

@@ -93,11 +93,7 @@ expect_nothing_loaded_from_downloads() {
 
 # No Word.
 e2e_snapshot none
-e2e_start_program
-e2e_expect_box "$E2E_CAPTION" "$E2E_TEXT_NO_WORD" "$IDOK"
-e2e_press "$E2E_CAPTION" "$IDOK"
-e2e_expect_exit 0
-e2e_expect_box_calls "W $E2E_STYLE_NO_WORD"
+e2e_run_expect_no_word
 e2e_expect_version_probes 8.0 9.0 10.0 11.0 12.0
 expect_nothing_loaded_from_downloads
 e2e_expect_unchanged_since none none-after
@@ -105,11 +101,7 @@ e2e_expect_unchanged_since none none-after
 # No.
 e2e_add_word 9.0 11.0
 e2e_snapshot before
-e2e_start_program
-e2e_expect_box "$E2E_CAPTION" "$E2E_TEXT_QUESTION" "$IDYES" "$IDNO"
-e2e_press "$E2E_CAPTION" "$IDNO"
-e2e_expect_exit 0
-e2e_expect_box_calls "W $E2E_STYLE_QUESTION"
+e2e_run_answering_no
 e2e_expect_version_probes 8.0 9.0
 expect_nothing_loaded_from_downloads
 e2e_expect_unchanged_since before after-no

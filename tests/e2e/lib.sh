@@ -486,6 +486,24 @@ e2e_run_answering_yes_expect_done() {
     e2e_expect_box_calls "W $E2E_STYLE_QUESTION" "W $E2E_STYLE_DONE"
 }
 
+# A run that answers No: exit code 0, and the question was the only box.
+e2e_run_answering_no() {
+    e2e_start_program
+    e2e_expect_box "$E2E_CAPTION" "$E2E_TEXT_QUESTION" "$IDYES" "$IDNO"
+    e2e_press "$E2E_CAPTION" "$IDNO"
+    e2e_expect_exit 0
+    e2e_expect_box_calls "W $E2E_STYLE_QUESTION"
+}
+
+# A run that finds no Word: the No Word box alone, then exit code 0.
+e2e_run_expect_no_word() {
+    e2e_start_program
+    e2e_expect_box "$E2E_CAPTION" "$E2E_TEXT_NO_WORD" "$IDOK"
+    e2e_press "$E2E_CAPTION" "$IDOK"
+    e2e_expect_exit 0
+    e2e_expect_box_calls "W $E2E_STYLE_NO_WORD"
+}
+
 # With the failure report on screen after a Yes: OK ends the run with exit
 # code 1, and no Done box came between.
 e2e_dismiss_failure_report() {
@@ -656,18 +674,7 @@ e2e_expect_no_registry_writes() {
 # e2e_hold_label_file: another program (holdfile) keeps the label file open
 # with share mode 0, as Word does, until e2e_release_label_file.
 e2e_hold_label_file() {
-    local ready="$WINEPREFIX/drive_c/holdfile.ready"
-    rm -f "$ready"
-    wine "$E2E_HELPERS/holdfile.exe" "$E2E_LABEL_FILE_WINDOWS" 'C:\holdfile.ready' \
-        >"$E2E_RUN/holdfile.out" 2>&1 &
-    E2E_HOLD_PID=$!
-    local deadline=$((SECONDS + 20))
-    until [[ -e $ready ]]; do
-        kill -0 "$E2E_HOLD_PID" 2>/dev/null ||
-            e2e_fail "holdfile ended before holding the file: $(<"$E2E_RUN/holdfile.out")"
-        ((SECONDS < deadline)) || e2e_fail "holdfile did not hold the file within 20 s"
-        sleep 0.05
-    done
+    e2e_start_holdfile "holding the file" "$E2E_LABEL_FILE_WINDOWS" 'C:\holdfile.ready'
     e2e_log "  label file held open by holdfile"
 }
 
@@ -687,19 +694,27 @@ e2e_release_label_file() {
 e2e_hold_briefly() {
     local ms=$1 file=$2
     shift 2
+    e2e_start_holdfile "trying the file" --brief "$ms" "$file" 'C:\holdfile.ready' "$@"
+    e2e_log "  holdfile --brief $ms watching ${file##*\\}"
+}
+
+# e2e_start_holdfile WHAT ARGS...: starts holdfile with ARGS, which name
+# C:\holdfile.ready as its ready file, in the background (E2E_HOLD_PID), and
+# returns once that file says holdfile is WHAT.
+e2e_start_holdfile() {
+    local what=$1
+    shift
     local ready="$WINEPREFIX/drive_c/holdfile.ready"
     rm -f "$ready"
-    wine "$E2E_HELPERS/holdfile.exe" --brief "$ms" "$file" 'C:\holdfile.ready' "$@" \
-        >"$E2E_RUN/holdfile.out" 2>&1 &
+    wine "$E2E_HELPERS/holdfile.exe" "$@" >"$E2E_RUN/holdfile.out" 2>&1 &
     E2E_HOLD_PID=$!
     local deadline=$((SECONDS + 20))
     until [[ -e $ready ]]; do
         kill -0 "$E2E_HOLD_PID" 2>/dev/null ||
-            e2e_fail "holdfile ended before trying the file: $(<"$E2E_RUN/holdfile.out")"
-        ((SECONDS < deadline)) || e2e_fail "holdfile did not start within 20 s"
+            e2e_fail "holdfile ended before $what: $(<"$E2E_RUN/holdfile.out")"
+        ((SECONDS < deadline)) || e2e_fail "holdfile was not $what within 20 s"
         sleep 0.05
     done
-    e2e_log "  holdfile --brief $ms watching ${file##*\\}"
 }
 
 # e2e_expect_brief_hold REFUSED: holdfile held the file and let go by itself;

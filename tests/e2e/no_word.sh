@@ -10,11 +10,7 @@ e2e_add_word 7.0 14.0
 e2e_add_read_only_key "$E2E_OFFICE_KEY\\10.0\\Word"
 e2e_snapshot before
 
-e2e_start_program
-e2e_expect_box "$E2E_CAPTION" "$E2E_TEXT_NO_WORD" "$IDOK"
-e2e_press "$E2E_CAPTION" "$IDOK"
-e2e_expect_exit 0
-e2e_expect_box_calls "W $E2E_STYLE_NO_WORD"
+e2e_run_expect_no_word
 e2e_expect_version_probes 8.0 9.0 10.0 11.0 12.0
 
 e2e_expect_unchanged_since before after

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <cstdlib>
 
 #include "catalogue/product_fragment.h"
+#include "oracle/utf16_file.h"
 
 namespace velkaris::label_file_testing {
 
@@ -77,29 +77,7 @@ std::string WordFile(const std::vector<std::string>& productLines, const std::st
     return text + "</vendorProductSet></vendorProductSets></vps>" + lineEnd;
 }
 
-std::string Utf16Le(const std::string& utf8) {
-    std::string bytes = "\xFF\xFE";
-    const auto unit = [&](std::uint32_t u) {
-        bytes += static_cast<char>(u & 0xFF);
-        bytes += static_cast<char>(u >> 8);
-    };
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        std::uint32_t c = length == 1 ? lead : lead & (0xFF >> (length + 1));
-        for (std::size_t k = 1; k < length; ++k) {
-            c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        }
-        i += length;
-        if (c < 0x10000) {
-            unit(c);
-        } else {
-            unit(0xD800 + ((c - 0x10000) >> 10));
-            unit(0xDC00 + ((c - 0x10000) & 0x3FF));
-        }
-    }
-    return bytes;
-}
+std::string Utf16Le(const std::string& utf8) { return Utf16LeFile(utf8); }
 
 std::vector<std::string> LinesOf(const std::string& bytes) {
     std::vector<std::string> lines;
