@@ -16,9 +16,9 @@
 #include "fake/fake_platform.h"
 #include "fuzz_check.h"
 #include "platform/win_values.h"
+#include "services/registry_navigator.h"
 #include "text/bounded_text.h"
 #include "text/errors.h"
-#include "services/registry_navigator.h"
 #include "text/text.h"
 
 namespace velkaris::fuzz {

@@ -5,11 +5,11 @@
 #include <stdexcept>
 #include <vector>
 
-#include "services/dll_search.h"
 #include "installer/run_installer.h"
 #include "platform/win_values.h"
-#include "text/errors.h"
+#include "services/dll_search.h"
 #include "services/message_boxes.h"
+#include "text/errors.h"
 
 namespace velkaris {
 

@@ -2,8 +2,8 @@
 
 #include "installer/messages.h"
 #include "label_file/label_file_install.h"
-#include "registry_labels/custom_labels_writer.h"
 #include "platform/win_values.h"
+#include "registry_labels/custom_labels_writer.h"
 #include "services/message_boxes.h"
 #include "services/user_folder.h"
 

@@ -8,9 +8,9 @@
 #include "label_file/label_file_reader.h"
 #include "label_file/product_extraction.h"
 #include "label_file/product_id_renumbering.h"
-#include "text/errors.h"
 #include "services/file_reading.h"
 #include "services/safe_save.h"
+#include "text/errors.h"
 #include "text/text.h"
 #include "text/xml_well_formed.h"
 
@@ -25,9 +25,9 @@ void EnsureOfficeFolder(Platform& platform, const std::string& folder) {
     platform.CreateDirectoryA(folder + "\\Microsoft\\Office");
 }
 
-// The pack's first name anywhere in the products carried over, in any letter case.
 const std::string LINE_BREAK = "\r\n";
 
+// The pack's first name anywhere in the products carried over, in any letter case.
 bool HoldsThePack(const std::string& products) {
     return FindTextIgnoringCase(LowerAscii(std::string(LABEL_NAMES[0])), products) != 0;
 }

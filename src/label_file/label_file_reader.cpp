@@ -7,12 +7,12 @@
 #include <utility>
 
 #include "platform/win_values.h"
-#include "text/bounded_text.h"
-#include "text/errors.h"
 #include "services/file_reading.h"
 #include "services/system_error_text.h"
-#include "text/text.h"
 #include "services/transient_retry.h"
+#include "text/bounded_text.h"
+#include "text/errors.h"
+#include "text/text.h"
 #include "text/utf16_text.h"
 
 namespace velkaris {
@@ -20,8 +20,8 @@ namespace velkaris {
 namespace {
 
 constexpr std::uint32_t ERROR_HANDLE_EOF = 38;
-constexpr std::size_t ROOM_FOR_THE_PACK = 64 * 1024;
 constexpr std::uint32_t ERROR_ARITHMETIC_OVERFLOW = 534;
+constexpr std::size_t ROOM_FOR_THE_PACK = 64 * 1024;
 
 // Closes the read handle on every way out.
 class ReadHandle {
@@ -63,7 +63,7 @@ std::string ReadAll(Platform& platform, const std::string& path) {
     // would wrap round to a small buffer that the read then overruns.
     const auto bytes = static_cast<std::size_t>(size);
     if (bytes >= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()) ||
-        bytes >= std::string().max_size()) {
+        bytes >= std::string().max_size() - ROOM_FOR_THE_PACK) {
         RaiseOpenError(platform, path, "It is too large to be read");
     }
     // Room past the file for what the install adds around the products it keeps, so

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "fake/fake_platform.h"
-#include "installer/failure_report.h"
 #include "fake/windows_numbers.h"
+#include "installer/failure_report.h"
 #include "unit/program_test_support.h"
 
 namespace velkaris {

@@ -9,9 +9,9 @@
 
 #include "catalogue/label_records.h"
 #include "fake/fake_platform.h"
-#include "installer/messages.h"
 #include "fake/windows_numbers.h"
 #include "installer/failure_report.h"
+#include "installer/messages.h"
 #include "platform/win_values.h"
 #include "program_test_support.h"
 
