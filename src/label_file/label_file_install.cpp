@@ -79,7 +79,7 @@ std::string MergedLabelFileText(std::optional<std::string> products) {
     return std::move(text);
 }
 
-void InstallLabelFile(Platform& platform, const std::string& folder) {
+LabelFileResult InstallLabelFile(Platform& platform, const std::string& folder) {
     // Without the folder the path would point at the root of the current drive.
     if (folder.empty()) {
         throw EFCreateError(
@@ -88,8 +88,11 @@ void InstallLabelFile(Platform& platform, const std::string& folder) {
     }
     const std::string path = LabelFilePath(platform, folder);
     const bool present = FileIsPresent(platform, path);
-    const std::string text = present ? MergedLabelFileText(ExtractExistingProducts(platform, path))
-                                     : MergedLabelFileText();
+    std::optional<std::string> products;
+    if (present) products = ExtractExistingProducts(platform, path);
+    LabelFileResult result{path, products ? CountProductElements(*products) : 0, LABEL_COUNT};
+    if (products && HoldsThePack(*products)) result.packLabelsAdded = 0;
+    const std::string text = present ? MergedLabelFileText(std::move(products)) : MergedLabelFileText();
     // Word reads none of the labels of a file that is not well-formed, so such a
     // file is never written; the one there is kept.
     if (!IsWellFormedXml(text)) {
@@ -98,6 +101,7 @@ void InstallLabelFile(Platform& platform, const std::string& folder) {
     if (!present) EnsureOfficeFolder(platform, folder);
     // A file that was not read is never replaced: its labels would be lost.
     SaveFileSafely(platform, path, text, present);
+    return result;
 }
 
 }  // namespace velkaris
