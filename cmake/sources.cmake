@@ -5,7 +5,7 @@ set(VELKARIS_CORE_SOURCES
   src/text/bounded_text.cpp
   src/text/errors.cpp
   src/text/text.cpp
-  src/text/utf16_text.cpp
+  src/text/unicode_decoding.cpp
   src/text/xml_well_formed.cpp
   src/services/dll_search.cpp
   src/services/file_reading.cpp
@@ -21,6 +21,7 @@ set(VELKARIS_CORE_SOURCES
   src/registry_labels/custom_labels_writer.cpp
   src/label_file/label_file_install.cpp
   src/label_file/label_file_reader.cpp
+  src/label_file/pack_presence.cpp
   src/label_file/product_extraction.cpp
   src/label_file/product_id_renumbering.cpp
   src/installer/failure_report.cpp

@@ -163,4 +163,24 @@ const std::array<const char*, PRODUCT_FRAGMENT_LINES> PRODUCT_FRAGMENT = {
     "\t</sheet></product>\t",
 };
 
+const std::array<PackProduct, LABEL_COUNT> PACK_PRODUCTS = {{
+    {"Velkaris     L-01", 0, 8},
+    {"Velkaris     L-02", 8, 8},
+    {"Velkaris     L-03", 16, 8},
+    {"Velkaris     L-04", 24, 7},
+    {"Velkaris     L-05", 31, 8},
+    {"Velkaris     L-06", 39, 8},
+    {"Velkaris     L-07", 47, 8},
+    {"Velkaris     L-08", 55, 8},
+    {"Velkaris     L-09", 63, 8},
+    {"Velkaris     L-10", 71, 8},
+    {"Velkaris     L-11", 79, 7},
+    {"Velkaris     L-12", 86, 8},
+    {"Velkaris     L-13", 94, 8},
+    {"Velkaris     L-14", 102, 8},
+    {"Velkaris     L-15", 110, 8},
+    {"Velkaris     L-16", 118, 8},
+    {"Velkaris     L-17", 126, 7},
+}};
+
 }  // namespace velkaris

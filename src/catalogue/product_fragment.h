@@ -3,6 +3,9 @@
 // lines and the 133 lines describing the 17 products, kept as finished lines.
 
 #include <array>
+#include <string_view>
+
+#include "catalogue/label_records.h"
 
 namespace velkaris {
 
@@ -12,5 +15,15 @@ extern const char* const LABEL_FILE_HEADER;
 extern const char* const LABEL_FILE_FOOTER;
 // Line i of the pack, appended to the file one line per item in index order.
 extern const std::array<const char*, PRODUCT_FRAGMENT_LINES> PRODUCT_FRAGMENT;
+
+// Each product of the pack: its name as its locName element holds it, and its lines in
+// PRODUCT_FRAGMENT, the empty line that follows it included.
+struct PackProduct {
+    std::string_view name;
+    int firstLine;
+    int lineCount;
+};
+// In PRODUCT_FRAGMENT's order, which is the order they are added in.
+extern const std::array<PackProduct, LABEL_COUNT> PACK_PRODUCTS;
 
 }  // namespace velkaris

@@ -1,11 +1,15 @@
 #include "label_file/label_file_install.h"
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <utility>
 
 #include "catalogue/label_records.h"
 #include "catalogue/product_fragment.h"
 #include "label_file/label_file_reader.h"
+#include "label_file/pack_presence.h"
 #include "label_file/product_extraction.h"
 #include "label_file/product_id_renumbering.h"
 #include "services/file_reading.h"
@@ -27,18 +31,31 @@ void EnsureOfficeFolder(Platform& platform, const std::string& folder) {
 
 const std::string LINE_BREAK = "\r\n";
 
-// The pack's first name anywhere in the products carried over, in any letter case.
-bool HoldsThePack(const std::string& products) {
-    return FindTextIgnoringCase(LowerAscii(std::string(LABEL_NAMES[0])), products) != 0;
+using PackSelection = std::array<bool, LABEL_COUNT>;  // true: the product is added
+
+// The pack's products that are not there yet, in the pack's order, then the footer line.
+std::string AddedText(const PackSelection& added) {
+    std::string text;
+    for (std::size_t i = 0; i < PACK_PRODUCTS.size(); ++i) {
+        if (!added[i]) continue;
+        const PackProduct& product = PACK_PRODUCTS[i];
+        for (int line = product.firstLine; line < product.firstLine + product.lineCount; ++line) {
+            text += PRODUCT_FRAGMENT[static_cast<std::size_t>(line)] + LINE_BREAK;
+        }
+    }
+    return text + LABEL_FILE_FOOTER + LINE_BREAK;
 }
 
-// The pack's lines unless the products carried over hold it, then the footer line.
-std::string AddedText(bool held) {
-    std::string added;
-    if (!held) {
-        for (const char* line : PRODUCT_FRAGMENT) added += line + LINE_BREAK;
-    }
-    return added + LABEL_FILE_FOOTER + LINE_BREAK;
+PackSelection WholePack() {
+    PackSelection all;
+    all.fill(true);
+    return all;
+}
+
+PackSelection MissingFrom(const std::string& products) {
+    PackSelection missing = PackProductsPresent(products);
+    for (bool& product : missing) product = !product;
+    return missing;
 }
 
 // The header line, then between (nothing, or the line break of a file whose text was
@@ -46,27 +63,15 @@ std::string AddedText(bool held) {
 std::string HeaderAndPack(const std::string& between) {
     std::string text = LABEL_FILE_HEADER + LINE_BREAK + between;
     std::int32_t lastId = 0;
-    AppendRenumberedProductIds(AddedText(false), text, lastId);
+    AppendRenumberedProductIds(AddedText(WholePack()), text, lastId);
     return text;
 }
 
-}  // namespace
-
-// The label file: its header line; when there was a file, the products cut from it
-// followed by two line breaks (one ends their last line, one leaves an empty line;
-// a file with empty text gives one line break alone); the pack's lines unless those
-// products hold it; the footer line. Every line ends in CR LF. One count numbers
-// the products carried over and then the pack, but a value is never looked for past
-// the user's products: an unclosed one there would swallow the start of the pack.
-std::string MergedLabelFileText() { return HeaderAndPack(""); }
-
-std::string MergedLabelFileText(std::optional<std::string> products) {
-    if (!products) return HeaderAndPack(LINE_BREAK);
+// The products' own buffer becomes the file: a second copy of a large file costs
+// more than all the scans of it.
+std::string MergedOver(std::string&& products, const PackSelection& added) {
     std::int32_t lastId = 0;
-    const std::string added = AddedText(HoldsThePack(*products));
-    // The products' own buffer becomes the file: a second copy of a large file costs
-    // more than all the scans of it.
-    std::string& text = *products;
+    std::string& text = products;
     if (!RenumberProductIdsInPlace(text, lastId)) {
         std::string renumbered;
         renumbered.reserve(text.size() + 64);
@@ -75,8 +80,24 @@ std::string MergedLabelFileText(std::optional<std::string> products) {
     }
     text.insert(0, LABEL_FILE_HEADER + LINE_BREAK);
     text += LINE_BREAK + LINE_BREAK;
-    AppendRenumberedProductIds(added, text, lastId);
+    AppendRenumberedProductIds(AddedText(added), text, lastId);
     return std::move(text);
+}
+
+}  // namespace
+
+// The label file: its header line; when there was a file, the products cut from it
+// followed by two line breaks (one ends their last line, one leaves an empty line;
+// a file with empty text gives one line break alone); the pack's products that those
+// do not hold; the footer line. Every line ends in CR LF. One count numbers
+// the products carried over and then the pack, but a value is never looked for past
+// the user's products: an unclosed one there would swallow the start of the pack.
+std::string MergedLabelFileText() { return HeaderAndPack(""); }
+
+std::string MergedLabelFileText(std::optional<std::string> products) {
+    if (!products) return HeaderAndPack(LINE_BREAK);
+    const PackSelection missing = MissingFrom(*products);
+    return MergedOver(std::move(*products), missing);
 }
 
 LabelFileResult InstallLabelFile(Platform& platform, const std::string& folder) {
@@ -88,11 +109,19 @@ LabelFileResult InstallLabelFile(Platform& platform, const std::string& folder) 
     }
     const std::string path = LabelFilePath(platform, folder);
     const bool present = FileIsPresent(platform, path);
+    LabelFileResult result{path, 0, LABEL_COUNT};
+    std::string text;
     std::optional<std::string> products;
     if (present) products = ExtractExistingProducts(platform, path);
-    LabelFileResult result{path, products ? CountProductElements(*products) : 0, LABEL_COUNT};
-    if (products && HoldsThePack(*products)) result.packLabelsAdded = 0;
-    const std::string text = present ? MergedLabelFileText(std::move(products)) : MergedLabelFileText();
+    if (products) {
+        const PackSelection missing = MissingFrom(*products);
+        result.productsKept = CountProductElements(*products);
+        result.packLabelsAdded =
+            static_cast<std::int32_t>(std::count(missing.begin(), missing.end(), true));
+        text = MergedOver(std::move(*products), missing);
+    } else {
+        text = present ? MergedLabelFileText(std::nullopt) : MergedLabelFileText();
+    }
     // Word reads none of the labels of a file that is not well-formed, so such a
     // file is never written; the one there is kept.
     if (!IsWellFormedXml(text)) {

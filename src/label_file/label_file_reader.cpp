@@ -13,7 +13,7 @@
 #include "text/bounded_text.h"
 #include "text/errors.h"
 #include "text/text.h"
-#include "text/utf16_text.h"
+#include "text/unicode_decoding.h"
 
 namespace velkaris {
 
@@ -94,20 +94,58 @@ std::string LabelFilePath(Platform& platform, const std::string& folder) {
 std::string ReadLabelFileText(Platform& platform, const std::string& path) {
     std::string bytes = ReadAll(platform, path);
     const std::size_t n = bytes.size() - 1;  // bytes read; one zero follows them
+    const DetectedEncoding detected = DetectXmlEncoding(std::string_view(bytes).substr(0, n));
+    const std::string_view units = std::string_view(bytes).substr(0, n).substr(detected.markLength);
     std::string text;
-    if (n >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
-        // UTF-16 little-endian, carried as UTF-8 so that every character survives. An
-        // even count ends with the zero that follows the bytes, as any other file does.
-        std::optional<std::string> decoded =
-            Utf16LeToUtf8(std::string_view(bytes).substr(2, n - 2));
-        if (!decoded) {
-            RaiseOpenError(platform, path,
-                           "It holds a broken UTF-16 character (a surrogate without its pair)");
+    std::optional<std::string> decoded;
+    switch (detected.encoding) {
+        case XmlEncoding::Utf8:
+            text = std::move(bytes);  // the file may be tens of megabytes: no second copy
+            break;
+        case XmlEncoding::Unknown:
+            RaiseOpenError(platform, path, "It is in a text encoding that could not be recognised");
+        case XmlEncoding::Utf16Le:
+        case XmlEncoding::Utf16Be: {
+            const bool bigEndian = detected.encoding == XmlEncoding::Utf16Be;
+            // Only a marked little-endian file may end in a lone byte, which is a unit
+            // of its own; another is cut in the middle of a character.
+            if (units.size() % 2 != 0 && (bigEndian || detected.markLength == 0)) {
+                RaiseOpenError(platform, path, "It ends in the middle of a character");
+            }
+            decoded = Utf16ToUtf8(units, bigEndian ? ByteOrder::BigEndian : ByteOrder::LittleEndian);
+            if (!decoded) {
+                RaiseOpenError(platform, path,
+                               "It holds a broken UTF-16 character (a surrogate without its pair)");
+            }
+            break;
         }
+        case XmlEncoding::Utf32Le:
+        case XmlEncoding::Utf32Be:
+            if (units.size() % 4 != 0) {
+                RaiseOpenError(platform, path, "It ends in the middle of a character");
+            }
+            decoded = Utf32ToUtf8(units, detected.encoding == XmlEncoding::Utf32Be
+                                             ? ByteOrder::BigEndian
+                                             : ByteOrder::LittleEndian);
+            if (!decoded) {
+                RaiseOpenError(platform, path,
+                               "It holds a broken UTF-32 character (a surrogate or past U+10FFFF)");
+            }
+            break;
+    }
+    if (decoded) {
         text = std::move(*decoded);
-        if (n % 2 == 0) text += '\0';
-    } else {
-        text = std::move(bytes);  // the file may be tens of megabytes: no second copy
+        // Ended by a zero as a file read byte for byte is; a marked little-endian file
+        // of odd length never was.
+        if (n % 2 == 0 || detected.encoding != XmlEncoding::Utf16Le || detected.markLength == 0) {
+            text += '\0';
+        }
+    }
+    // Nothing after a NUL can be carried over, and a NUL is no XML character: a file
+    // in an encoding read wrongly shows them.
+    const std::size_t nul = text.find('\0');
+    if (nul != std::string::npos && nul + 1 < text.size()) {
+        RaiseOpenError(platform, path, "Not all of the labels it holds could be read");
     }
     return text;
 }

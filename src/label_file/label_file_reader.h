@@ -11,9 +11,11 @@ namespace velkaris {
 // not fit in 255 characters, since a cut path names another file.
 std::string LabelFilePath(Platform& platform, const std::string& folder);
 
-// The file's bytes as text, with a final NUL; a UTF-16 little-endian file
-// (byte-order mark FF FE) as UTF-8. Raises EFOpenError when the file cannot be opened
-// or read whole, is too large to hold, or holds a broken UTF-16 character.
+// The file's text, with a final NUL: UTF-8 byte for byte, UTF-16 and UTF-32 of either
+// byte order (with a byte-order mark, or starting "<?") as UTF-8. Raises EFOpenError
+// when the file cannot be opened or read whole, is too large to hold, is in an
+// encoding that is not recognised, holds a broken character, or holds a NUL before
+// its end.
 std::string ReadLabelFileText(Platform& platform, const std::string& path);
 
 // Raises EFOpenError for the path, with the reason after it.

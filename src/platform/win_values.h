@@ -36,6 +36,7 @@ constexpr std::uint32_t LOAD_LIBRARY_SEARCH_SYSTEM32 = 0x800;
 constexpr FileHandle INVALID_HANDLE_VALUE = -1;
 constexpr std::uint32_t GENERIC_READ = 0x80000000u;
 constexpr std::uint32_t GENERIC_WRITE = 0x40000000u;
+constexpr std::uint32_t CREATE_NEW = 1;
 constexpr std::uint32_t CREATE_ALWAYS = 2;
 constexpr std::uint32_t OPEN_EXISTING = 3;
 constexpr std::uint32_t FILE_ATTRIBUTE_DIRECTORY = 0x10;
@@ -48,6 +49,7 @@ constexpr std::uint32_t MOVEFILE_WRITE_THROUGH = 0x8;
 constexpr std::uint32_t ERROR_ACCESS_DENIED = 5;
 constexpr std::uint32_t ERROR_SHARING_VIOLATION = 32;
 constexpr std::uint32_t ERROR_LOCK_VIOLATION = 33;
+constexpr std::uint32_t ERROR_FILE_EXISTS = 80;
 constexpr std::uint32_t ERROR_FILENAME_EXCED_RANGE = 206;
 constexpr std::uint32_t FORMAT_MESSAGE_SYSTEM_TEXT = 0x3200;  // FROM_SYSTEM | IGNORE_INSERTS | ARGUMENT_ARRAY
 

@@ -44,13 +44,16 @@ public:
     const std::string& Path() const { return path_; }
     FileHandle Handle() const { return handle_; }
 
-    // Opened with no sharing, so nothing else writes into it meanwhile. A leftover
-    // of an earlier run may still be held by a scanner for a moment.
+    // Made only where no file is, so that nothing is ever written through a name that
+    // was there: a leftover, an earlier run's or a link someone planted, is removed
+    // first (a delete takes the link away, never what it points to), and one put back
+    // meanwhile is reported. Opened with no sharing, so nothing else writes into it. A
+    // leftover may still be held by a scanner for a moment.
     bool Create() {
         created_ = RetryTransient(platform_, [this] {
-            handle_ = platform_.CreateFileA(path_, win::GENERIC_READ | win::GENERIC_WRITE, 0,
-                                            win::CREATE_ALWAYS, win::FILE_ATTRIBUTE_NORMAL);
-            return handle_ != win::INVALID_HANDLE_VALUE;
+            if (CreateNew()) return true;
+            if (platform_.GetLastError() != win::ERROR_FILE_EXISTS) return false;
+            return platform_.DeleteFileA(path_) && CreateNew();
         });
         return created_;
     }
@@ -63,6 +66,12 @@ public:
     void MarkMoved() { moved_ = true; }
 
 private:
+    bool CreateNew() {
+        handle_ = platform_.CreateFileA(path_, win::GENERIC_READ | win::GENERIC_WRITE, 0,
+                                        win::CREATE_NEW, win::FILE_ATTRIBUTE_NORMAL);
+        return handle_ != win::INVALID_HANDLE_VALUE;
+    }
+
     Platform& platform_;
     std::string path_;
     FileHandle handle_ = win::INVALID_HANDLE_VALUE;

@@ -25,6 +25,7 @@ FakeFileSystem::FakeFileSystem() {
         {6, "The handle is invalid."},
         {32, "The process cannot access the file because it is being used by another process."},
         {39, "The disk is full."},
+        {80, "The file exists."},
         {87, "The parameter is incorrect."},
         {112, "There is not enough space on the disk."},
         {183, "Cannot create a file when that file already exists."},

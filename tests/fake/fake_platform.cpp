@@ -266,12 +266,14 @@ FileHandle FakePlatform::CreateFileA(const std::string& path, std::uint32_t acce
                                      std::uint32_t shareMode, std::uint32_t disposition,
                                      std::uint32_t /*attributes*/) {
     return Forward<FileHandle>("CreateFileA", windows::INVALID_HANDLE_VALUE, [&](std::uint32_t& error) {
-        const bool create = disposition == windows::CREATE_ALWAYS;
+        const bool createNew = disposition == windows::CREATE_NEW;
+        const bool create = createNew || disposition == windows::CREATE_ALWAYS;
         const bool writes = create || (access & windows::GENERIC_WRITE);
         const FakeFileSystem::Entry* entry = files.Find(path);
         error = !create && disposition != windows::OPEN_EXISTING ? windows::ERROR_INVALID_PARAMETER
                 : !entry && (!create || !files.HasFolder(path))  ? files.Missing(path)
                 : !entry                                          ? 0
+                : createNew                                       ? windows::ERROR_FILE_EXISTS
                 : entry->folder || (entry->readOnly && writes)    ? windows::ERROR_ACCESS_DENIED
                 : files.SharingRefuses(path, access, shareMode)   ? windows::ERROR_SHARING_VIOLATION
                                                                   : 0;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fake/fake_platform.h"
@@ -261,6 +262,39 @@ TEST_F(InstallLabelFileTest, KeepsPolishNamesOfAUtf8FileByteForByte) {
     EXPECT_EQ(InstallOver("\xEF\xBB\xBF" + WordFile(own)), expected);
 }
 
+TEST_F(InstallLabelFileTest, CarriesOverAFileInEveryEncodingXmlAllows) {
+    const Lines own = ProductsNamed({POLISH_NAME, "Koperty ma\xC5\x82" "e"});
+    const std::string expected =
+        Crlf(Concat({{HEADER_LINE}, own, EmptyLines(2), PackLines(3), {FOOTER_LINE}}));
+    for (const FileEncoding encoding : {FileEncoding::Utf16Le, FileEncoding::Utf16Be,
+                                        FileEncoding::Utf32Le, FileEncoding::Utf32Be}) {
+        for (const bool withoutMark : {false, true}) {
+            EXPECT_EQ(InstallOver(Encoded(WordFile(own), encoding, withoutMark)), expected)
+                << static_cast<int>(encoding) << (withoutMark ? " without its mark" : "");
+        }
+    }
+}
+
+TEST_F(InstallLabelFileTest, RefusesAFileInAnEncodingItCannotRead) {
+    const std::string file = WordFile(OwnProducts(2));
+    const std::string utf16 = Encoded(file, FileEncoding::Utf16Be);
+    const std::string utf32 = Encoded(file, FileEncoding::Utf32Le, true);
+    const std::string dropped = "Not all of the labels it holds could be read";
+    const std::string unknown = "It is in a text encoding that could not be recognised";
+    const std::string cut = "It ends in the middle of a character";
+    const std::pair<std::string, std::string> cases[] = {
+        {"\xEF\xBB\xBF" + Encoded(file, FileEncoding::Utf16Le, true), dropped},
+        {Encoded(file.substr(file.find("<vps>")), FileEncoding::Utf16Le, true), dropped},
+        {"\x4C\x6F\xA7\x94" + file.substr(4), unknown},  // EBCDIC
+        {"\x00\x00\xFF\xFE"s + utf32, unknown},            // UCS-4 in octet order 2143
+        {utf16 + "\n", cut},
+        {Encoded(file, FileEncoding::Utf16Le, true) + "\n", cut},
+        {utf32.substr(0, utf32.size() - 1), cut},
+        {utf32 + "\x00\x00\x11\x00"s, "It holds a broken UTF-32 character (a surrogate or past U+10FFFF)"},
+    };
+    for (const auto& [bytes, reason] : cases) ExpectRefusedAndKept(bytes, reason);
+}
+
 // --- never a file Word cannot read ---------------------------------------------------------
 
 TEST_F(InstallLabelFileTest, RefusesWellFormedFilesWhoseCutWouldNotBe) {
@@ -373,11 +407,45 @@ TEST_F(InstallLabelFileTest, EveryFurtherRunAddsTwoMoreEmptyLinesBeforeTheFooter
     EXPECT_EQ(third, Crlf(expected));
 }
 
-TEST_F(InstallLabelFileTest, FindsThePackByItsFirstNameInAnyLetterCase) {
-    Lines own = OwnProducts(3);
-    own[2].replace(own[2].find("Moje etykiety 2"), 15, "vELKARIS     l-15");
-    EXPECT_EQ(InstallOver(WordFile(own)),
-              Crlf(Concat({{HEADER_LINE}, own, EmptyLines(2), {FOOTER_LINE}})));
+TEST_F(InstallLabelFileTest, AddsThePacksProductsThatNoProductIsNamedAfterExactly) {
+    const std::string L15 = "Velkaris     L-15";
+    const auto named = [](const std::string& name) {
+        std::string line = OwnProducts(2)[2];
+        return line.replace(line.find("Moje etykiety 2"), 15, name);
+    };
+    const struct {
+        const char* what;
+        std::string ownLine;  // stands in for the user's second product's name line
+        std::vector<int> added;
+    } cases[] = {
+        {"a longer name", named(L15 + " (moja kopia)"), IdRange(1, 17)},
+        {"another letter case", named("vELKARIS     l-15"), IdRange(1, 17)},
+        {"a description",
+         "<product units=\"emu\" productID=\"2\"><desc><locDesc>" + L15 + "</locDesc></desc>",
+         IdRange(1, 17)},
+        {"a comment",
+         "<product units=\"emu\" productID=\"2\"><!-- <locName>" + L15 + "</locName> -->",
+         IdRange(1, 17)},
+        {"one label of the pack", named(L15),
+         {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 16, 17}},
+    };
+    for (const auto& c : cases) {
+        Lines own = OwnProducts(2);
+        own[2] = c.ownLine;
+        EXPECT_EQ(InstallOver(WordFile(own)),
+                  Crlf(Concat({{HEADER_LINE}, own, EmptyLines(2), PackLines(3, c.added),
+                               {FOOTER_LINE}})))
+            << c.what;
+    }
+}
+
+TEST_F(InstallLabelFileTest, AddsBackThePacksProductsThatWereDeleted) {
+    const std::vector<int> kept = {1, 3, 4, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+    const Lines own = OwnProducts(1);
+    const std::string file = WordFile(Concat({own, PackLines(2, kept)}));
+    EXPECT_EQ(InstallOver(file), Crlf(Concat({{HEADER_LINE}, own, PackLines(2, kept),
+                                              EmptyLines(2), PackLines(16, {2, 5, 17}),
+                                              {FOOTER_LINE}})));
 }
 
 TEST_F(InstallLabelFileTest, AddsThePackWhenItsNameStandsOnlyBeforeTheFirstProduct) {

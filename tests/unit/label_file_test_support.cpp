@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "catalogue/product_fragment.h"
@@ -40,11 +41,16 @@ std::vector<std::string> EmptyLines(int count) {
     return std::vector<std::string>(static_cast<std::size_t>(count));
 }
 
-std::vector<std::string> PackLines(int firstId) {
+std::vector<std::string> PackLines(int firstId) { return PackLines(firstId, IdRange(1, 17)); }
+
+std::vector<std::string> PackLines(int firstId, const std::vector<int>& products) {
     std::vector<std::string> lines;
     int id = firstId;
+    int product = 0;
     for (const char* stored : PRODUCT_FRAGMENT) {
         std::string line = stored;
+        if (line.rfind("\t<product ", 0) == 0) ++product;
+        if (std::find(products.begin(), products.end(), product) == products.end()) continue;
         const std::size_t at = line.find(ID_MARKER);
         if (at != std::string::npos) {
             const std::size_t value = at + ID_MARKER.size();
@@ -78,6 +84,10 @@ std::string WordFile(const std::vector<std::string>& productLines, const std::st
 }
 
 std::string Utf16Le(const std::string& utf8) { return Utf16LeFile(utf8); }
+
+std::string Encoded(const std::string& utf8, FileEncoding encoding, bool withoutMark) {
+    return EncodedFile(utf8, encoding, withoutMark);
+}
 
 std::vector<std::string> LinesOf(const std::string& bytes) {
     std::vector<std::string> lines;

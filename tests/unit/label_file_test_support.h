@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "oracle/utf16_file.h"
+
 namespace velkaris::label_file_testing {
 
 extern const char* const APP_DATA_FOLDER;  // the fake user's application-data folder
@@ -22,6 +24,9 @@ std::vector<std::string> EmptyLines(int count);
 
 // The pack's 133 lines with its product ids shifted to start at firstId.
 std::vector<std::string> PackLines(int firstId);
+// The lines of the pack's products L-nn for each nn of products, each with the empty
+// line after it, in the pack's order, their ids running from firstId.
+std::vector<std::string> PackLines(int firstId, const std::vector<int>& products);
 
 // Two lines per product, ids 1..count, named "Moje etykiety <id>", as Word writes them.
 std::vector<std::string> OwnProducts(int count);
@@ -33,6 +38,8 @@ std::string WordFile(const std::vector<std::string>& productLines,
 
 // The bytes of a UTF-8 text as UTF-16 little-endian with its byte-order mark.
 std::string Utf16Le(const std::string& utf8);
+// ... in another encoding, with or without its mark.
+std::string Encoded(const std::string& utf8, FileEncoding encoding, bool withoutMark = false);
 
 // The file's lines, split at CR LF only. Adds a test failure when a CR or LF stands
 // alone or the last line has no CR LF.

@@ -68,7 +68,7 @@ TEST(ExtractExistingProducts, EndsTheCutAtTheFirstVendorSet) {
 
 TEST(ExtractExistingProducts, GivesNothingForAnEmptyText) {
     EXPECT_EQ(Extracted(""), "<nothing>");
-    EXPECT_EQ(Extracted("\0"s), "<nothing>");
+    EXPECT_EQ(Extracted("\xFF\xFE"s), "<nothing>");
 }
 
 TEST(ExtractExistingProducts, GivesAnEmptyCutForLineBreaksAlone) {

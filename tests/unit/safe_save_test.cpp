@@ -100,14 +100,30 @@ TEST_F(SaveFileSafelyTest, ReplacesAnExistingFileWithNothingLeftBeside) {
 }
 
 TEST_F(SaveFileSafelyTest, OpensTheNewFileForReadingAndWritingWithNoSharing) {
-    // No sharing: nothing else can write into the new file before it replaces the old.
+    // No sharing: nothing else can write into the new file before it replaces the old;
+    // only a new file: nothing is written through a name that was already there.
     SaveFileSafely(fake, PATH, Lines({"new"}), true);
     ASSERT_EQ(fake.opens.size(), 1u);
     EXPECT_EQ(fake.opens[0].path, PATH + ".new");
     EXPECT_EQ(fake.opens[0].access, fake::windows::GENERIC_READ | fake::windows::GENERIC_WRITE);
     EXPECT_EQ(fake.opens[0].shareMode, 0u);
-    EXPECT_EQ(fake.opens[0].disposition, fake::windows::CREATE_ALWAYS);
+    EXPECT_EQ(fake.opens[0].disposition, fake::windows::CREATE_NEW);
     EXPECT_EQ(fake.opens[0].attributes, FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(SaveFileSafelyTest, RemovesALeftoverNewFileAndReportsOneThatComesBack) {
+    // A leftover is removed, not written through: it may be a link to another file.
+    fake.files.WriteFileBytes(PATH + ".new", "praca");
+    SaveFileSafely(fake, PATH, Lines({"new"}), true);
+    EXPECT_EQ(fake.files.ReadFileBytes(PATH), "new\r\n");
+    EXPECT_EQ(fake.files.ListFolder(FOLDER), (std::vector<std::string>{"pg_custom.xml"}));
+    // One put back between the delete and the create is reported.
+    fake.files.WriteFileBytes(PATH, "old bytes");
+    fake.files.WriteFileBytes(PATH + ".new", "praca");
+    fake.FailCall("CreateFileA", 4, fake::windows::ERROR_FILE_EXISTS);
+    EXPECT_EQ(FailingSave<EFCreateError>(Lines({"new"})),
+              "Cannot create file \"" + PATH + "\". The file exists");
+    EXPECT_EQ(fake.files.ReadFileBytes(PATH), "old bytes");
 }
 
 TEST_F(SaveFileSafelyTest, ReplacesAnExistingFileInOneRenameWrittenThrough) {
