@@ -12,6 +12,8 @@
 namespace {
 
 using velkaris::MergedLabelFileText;
+using velkaris::EncodedFile;
+using velkaris::FileEncoding;
 using velkaris::Utf16LeFile;
 
 std::string folder;
@@ -106,6 +108,21 @@ int main(int argc, char** argv) {
          Replace(user5, "<vendorProductSets>", "<!-- Velkaris     L-15 --><vendorProductSets>"));
     Save("key-after-end-tag", user5 + "<!-- Velkaris     L-15 -->\r\n");
     Save("pack-held-by-user", WordFile(VendorSet(UserProducts(2) + Product(3, "Velkaris     L-15"))));
+    Save("pack-name-longer", WordFile(VendorSet(Product(1, "Velkaris     L-15 (moja kopia)"))));
+    Save("pack-name-in-comment",
+         WordFile(VendorSet(Replace(Product(1, "a"), "</prodName>",
+                                    "</prodName><!-- <locName>Velkaris     L-01</locName> -->"))));
+    {
+        // An earlier install's pack with three of its products deleted by the user.
+        std::string partial = fresh;
+        for (const char* name : {"L-02<", "L-05<", "L-17<"}) {
+            const std::size_t at = partial.find(name);
+            const std::size_t from = partial.rfind("\t<product ", at);
+            const std::size_t to = partial.find("</product>", at) + 10;
+            partial.erase(from, to - from);
+        }
+        Save("pack-with-deletions", partial);
+    }
     Save("other-pack-label-only", WordFile(VendorSet(Product(1, "Velkaris     L-03"))));
     Save("ids-7-3-12", WordFile(VendorSet(Product(7, "a") + Product(3, "b") + Product(12, "c"))));
     Save("ids-empty-and-long",
@@ -155,6 +172,12 @@ int main(int argc, char** argv) {
         Save("unpaired-high-surrogate-utf16", utf16.substr(0, at + 2) + utf16.substr(at + 4));
         Save("unpaired-low-surrogate-utf16", utf16.substr(0, at) + utf16.substr(at + 2));
         Save("unpaired-surrogate-utf8", Replace(utf8, "\xF0\x9D\x84\x9E", "\xED\xA0\xB4"));
+        Save("polish-utf16-be", EncodedFile("<?xml version=\"1.0\" encoding=\"UTF-16\"?>\r\n" + sets,
+                                            FileEncoding::Utf16Be));
+        Save("polish-utf16-unmarked", utf16.substr(2));
+        Save("polish-utf32", EncodedFile(utf8, FileEncoding::Utf32Le));
+        Save("polish-utf32-be-unmarked", EncodedFile(utf8, FileEncoding::Utf32Be, true));
+        Save("utf8-mark-then-utf16", "\xEF\xBB\xBF" + utf16.substr(2));
         Save("latin1-declared", Replace(Replace(utf8, "UTF-8", "ISO-8859-1"), "\xC3\xB3", "\xF3"));
         const std::string nested =
             VendorSet(Replace(Product(1, "a"), "</prodName>", "</prodName><vendorProductSet/>"

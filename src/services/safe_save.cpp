@@ -30,15 +30,16 @@ namespace {
 class TemporaryFile {
 public:
     TemporaryFile(Platform& platform, std::string path)
-        : platform_(platform), path_(std::move(path)) {}
+        : platform_(platform), path_(std::move(path)), scratch_(path_ + "~") {}
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
     ~TemporaryFile() {
         if (handle_ != win::INVALID_HANDLE_VALUE) platform_.CloseHandle(handle_);
         // A scanner may be looking at the file just closed: wait for it, a little.
-        if (created_ && !moved_) {
+        if (ours_ && !moved_) {
             RetryTransient(platform_, [this] { return platform_.DeleteFileA(path_); });
         }
+        if (scratchLeft_) platform_.DeleteFileA(scratch_);
     }
 
     const std::string& Path() const { return path_; }
@@ -46,16 +47,14 @@ public:
 
     // Made only where no file is, so that nothing is ever written through a name that
     // was there: a leftover, an earlier run's or a link someone planted, is removed
-    // first (a delete takes the link away, never what it points to), and one put back
-    // meanwhile is reported. Opened with no sharing, so nothing else writes into it. A
-    // leftover may still be held by a scanner for a moment.
+    // first, and one put back meanwhile is reported. Opened with no sharing, so nothing
+    // else writes into it. A leftover may still be held by a scanner for a moment.
     bool Create() {
-        created_ = RetryTransient(platform_, [this] {
-            if (CreateNew()) return true;
-            if (platform_.GetLastError() != win::ERROR_FILE_EXISTS) return false;
-            return platform_.DeleteFileA(path_) && CreateNew();
+        return RetryTransient(platform_, [this] {
+            if (CreateNew(path_)) return ours_ = true;
+            return platform_.GetLastError() == win::ERROR_FILE_EXISTS && RemoveLeftover() &&
+                   (ours_ = CreateNew(path_));
         });
-        return created_;
     }
     // A close that fails may have lost written data; the handle is gone either way.
     bool Close() {
@@ -66,17 +65,37 @@ public:
     void MarkMoved() { moved_ = true; }
 
 private:
-    bool CreateNew() {
-        handle_ = platform_.CreateFileA(path_, win::GENERIC_READ | win::GENERIC_WRITE, 0,
+    bool CreateNew(const std::string& path) {
+        handle_ = platform_.CreateFileA(path, win::GENERIC_READ | win::GENERIC_WRITE, 0,
                                         win::CREATE_NEW, win::FILE_ATTRIBUTE_NORMAL);
         return handle_ != win::INVALID_HANDLE_VALUE;
     }
 
+    // Takes the leftover away without following it, should it be a link: Wine deletes
+    // or renames what a symbolic link points to, but a file renamed over the link
+    // replaces the link itself, as on Windows. That empty file is ours to delete.
+    // Each step's file is ours from then on, for a later attempt or the destructor.
+    bool RemoveLeftover() {
+        if (!scratchLeft_) {
+            if (!CreateNew(scratch_)) return false;
+            scratchLeft_ = true;
+            Close();
+        }
+        if (!platform_.MoveFileExA(scratch_, path_, win::MOVEFILE_REPLACE_EXISTING)) return false;
+        scratchLeft_ = false;
+        ours_ = true;
+        if (!platform_.DeleteFileA(path_)) return false;
+        ours_ = false;
+        return true;
+    }
+
     Platform& platform_;
     std::string path_;
+    std::string scratch_;
     FileHandle handle_ = win::INVALID_HANDLE_VALUE;
-    bool created_ = false;
+    bool ours_ = false;         // the file at path_ is this save's own
     bool moved_ = false;
+    bool scratchLeft_ = false;  // removed at the end, once no error code is still wanted
 };
 
 }  // namespace

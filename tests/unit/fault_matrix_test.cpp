@@ -54,7 +54,8 @@ struct Outcome {
     bool done = false;
     std::string reportText;
     std::string labelFile;
-    bool temporaryLeft = false;
+    bool temporaryLeft = false;  // a new file of the run's own beside the label file
+    bool scratchLeft = false;
     std::size_t openFilesAfter = 0;
     std::size_t openKeysAfter = 0;
     std::size_t openFilesAtExit = 0;
@@ -65,9 +66,14 @@ struct Outcome {
     std::uint32_t sleptMs = 0;  // asked of the fake, which does not wait
 };
 
+// A new file an earlier run left behind, which the run must take away.
+const std::string LEFTOVER = "left by an earlier run";
+bool withLeftover = false;
+
 void Prepare(fake::FakePlatform& fake) {
     for (const char* v : VERSIONS) fake.AddKey(WordKey(v));
     fake.files.WriteFileBytes(LABEL_FILE, OLD_FILE);
+    if (withLeftover) fake.files.WriteFileBytes(LABEL_FILE + ".new", LEFTOVER);
     fake.answers = {win::IDYES};
 }
 
@@ -83,7 +89,9 @@ Outcome Observe(fake::FakePlatform& fake, int exitCode) {
         if (!box.wide && box.ansiCaption == "Application Error") o.reportText = box.ansiText;
     }
     o.labelFile = fake.files.ReadFileBytes(LABEL_FILE);
-    o.temporaryLeft = fake.files.Exists(LABEL_FILE + ".new");
+    o.temporaryLeft = fake.files.Exists(LABEL_FILE + ".new") &&
+                      fake.files.ReadFileBytes(LABEL_FILE + ".new") != LEFTOVER;
+    o.scratchLeft = fake.files.Exists(LABEL_FILE + ".new~");
     o.openFilesAfter = fake.files.OpenFileCount();
     o.openKeysAfter = fake.OpenKeyCount();
     o.openFilesAtExit = fake.openFilesAtExit;
@@ -132,6 +140,7 @@ void ExpectSound(const Outcome& o, const Outcome& clean, const std::string& what
     EXPECT_TRUE(o.labelFile == OLD_FILE || o.labelFile == clean.labelFile)
         << "label file is neither its old nor its new content";
     EXPECT_FALSE(o.temporaryLeft);
+    EXPECT_FALSE(o.scratchLeft);
     EXPECT_TRUE(o.misuse.empty()) << o.misuse.front();
     // A held replace and then a held delete wait a second each, at most.
     EXPECT_LE(o.sleptMs, 2500u);
@@ -157,9 +166,11 @@ void ExpectSound(const Outcome& o, const Outcome& clean, const std::string& what
     }
 }
 
-class FaultMatrixTest : public ::testing::Test {
+// Each case runs once as it is and once with a leftover new file to take away.
+class FaultMatrixTest : public ::testing::TestWithParam<bool> {
 protected:
     void SetUp() override {
+        withLeftover = GetParam();
         clean = RunWith({});
         ASSERT_EQ(clean.exitCode, 0);
         ASSERT_TRUE(clean.done);
@@ -169,7 +180,7 @@ protected:
     Outcome clean;
 };
 
-TEST_F(FaultMatrixTest, EachPlatformCallFailingInTurnEndsSoundly) {
+TEST_P(FaultMatrixTest, EachPlatformCallFailingInTurnEndsSoundly) {
     int failures = 0;
     for (std::size_t i = 1; i <= clean.calls.size(); ++i) {
         for (std::uint32_t error : {win::ERROR_ACCESS_DENIED, fake::windows::ERROR_DISK_FULL}) {
@@ -181,7 +192,7 @@ TEST_F(FaultMatrixTest, EachPlatformCallFailingInTurnEndsSoundly) {
     EXPECT_GT(failures, 0);
 }
 
-TEST_F(FaultMatrixTest, EachFileCallHeldThroughEveryAttemptEndsSoundly) {
+TEST_P(FaultMatrixTest, EachFileCallHeldThroughEveryAttemptEndsSoundly) {
     // Another process holding the file through all the waits: the retried calls
     // give the report, the others are not retried and fail at once as before.
     for (const std::string call : {"CreateFileA", "MoveFileExA"}) {
@@ -201,7 +212,7 @@ TEST_F(FaultMatrixTest, EachFileCallHeldThroughEveryAttemptEndsSoundly) {
     }
 }
 
-TEST_F(FaultMatrixTest, EachReadOrWriteStoppingShortEndsInTheReportWithTheOldFileKept) {
+TEST_P(FaultMatrixTest, EachReadOrWriteStoppingShortEndsInTheReportWithTheOldFileKept) {
     for (const std::string call : {"ReadFile", "WriteFile"}) {
         int count = 0;
         for (const std::string& made : clean.calls) count += made == call;
@@ -217,7 +228,7 @@ TEST_F(FaultMatrixTest, EachReadOrWriteStoppingShortEndsInTheReportWithTheOldFil
     }
 }
 
-TEST_F(FaultMatrixTest, MemoryRunningOutAtEachAllocationEndsInTheReportNeverACrash) {
+TEST_P(FaultMatrixTest, MemoryRunningOutAtEachAllocationEndsInTheReportNeverACrash) {
     int reports = 0;
     for (long n = 1;; ++n) {
         const Outcome o = RunOutOfMemoryAt(n);
@@ -232,6 +243,8 @@ TEST_F(FaultMatrixTest, MemoryRunningOutAtEachAllocationEndsInTheReportNeverACra
     }
     EXPECT_GT(reports, 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(LeftoverOrNot, FaultMatrixTest, ::testing::Bool());
 
 }  // namespace
 }  // namespace velkaris

@@ -120,10 +120,10 @@ TEST_F(SaveFileSafelyTest, RemovesALeftoverNewFileAndReportsOneThatComesBack) {
     // One put back between the delete and the create is reported.
     fake.files.WriteFileBytes(PATH, "old bytes");
     fake.files.WriteFileBytes(PATH + ".new", "praca");
-    fake.FailCall("CreateFileA", 4, fake::windows::ERROR_FILE_EXISTS);
+    fake.FailCall("CreateFileA", 6, fake::windows::ERROR_FILE_EXISTS);
     EXPECT_EQ(FailingSave<EFCreateError>(Lines({"new"})),
               "Cannot create file \"" + PATH + "\". The file exists");
-    EXPECT_EQ(fake.files.ReadFileBytes(PATH), "old bytes");
+    ExpectOldFileKeptAndNothingLeft();
 }
 
 TEST_F(SaveFileSafelyTest, ReplacesAnExistingFileInOneRenameWrittenThrough) {

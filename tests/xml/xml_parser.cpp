@@ -60,3 +60,22 @@ bool HasOnlyAsciiNames(const std::string& bytes) {
 }
 
 }  // namespace velkaris::xml
+
+namespace velkaris::xml {
+
+std::size_t CountElements(const std::string& bytes, const std::string& name) {
+    struct Count {
+        const std::string& name;
+        std::size_t elements = 0;
+    } count{name};
+    const Parser parser = NewParser();
+    XML_SetUserData(parser.get(), &count);
+    XML_SetStartElementHandler(parser.get(), [](void* data, const XML_Char* element,
+                                                const XML_Char**) {
+        Count& count = *static_cast<Count*>(data);
+        count.elements += count.name == element;
+    });
+    return Parse(parser.get(), bytes) ? count.elements : 0;
+}
+
+}  // namespace velkaris::xml

@@ -2,6 +2,7 @@
 // What a real XML parser (expat) says of a file's bytes: the independent judge of
 // whether Word could read a label file.
 
+#include <cstddef>
 #include <string>
 
 namespace velkaris::xml {
@@ -10,6 +11,9 @@ namespace velkaris::xml {
 std::string ParseError(const std::string& bytes);
 
 inline bool Parses(const std::string& bytes) { return ParseError(bytes).empty(); }
+
+// The elements named name in a document that parses; 0 for one that does not.
+std::size_t CountElements(const std::string& bytes, const std::string& name);
 
 // Whether every element, attribute and processing-instruction name the parser meets is
 // ASCII; true for a document that does not parse.
