@@ -5,6 +5,8 @@
 #include <optional>
 
 #include "catalogue/word_versions.h"
+#include "installer/run_log.h"
+#include "installer/user_interface.h"
 #include "platform/platform.h"
 #include "services/registry_navigator.h"
 
@@ -13,8 +15,10 @@ namespace velkaris {
 // Program-wide state. It outlives RunInstaller so that an error leaving the flow
 // reaches the failure report with the navigator still as it was.
 struct Program {
-    explicit Program(Platform& p) : platform(p) {}
+    Program(Platform& p, UserInterface& u, RunLog& l) : platform(p), ui(&u), log(l) {}
     Platform& platform;
+    UserInterface* ui;  // chosen once the command line is read
+    RunLog& log;
     std::optional<RegistryNavigator> registry;
 };
 

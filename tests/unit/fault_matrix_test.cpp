@@ -11,6 +11,7 @@
 #include "fake/fake_platform.h"
 #include "fake/windows_numbers.h"
 #include "installer/failure_report.h"
+#include "installer/program_entry.h"
 #include "installer/messages.h"
 #include "platform/win_values.h"
 #include "program_test_support.h"
@@ -102,7 +103,7 @@ Outcome RunWith(const std::vector<fake::Fault>& faults) {
     fake::FakePlatform fake;
     Prepare(fake);
     for (const fake::Fault& f : faults) fake.AddFault(f);
-    const int exitCode = RunWithFailureReport(fake);
+    const int exitCode = RunProgram(fake);
     return Observe(fake, exitCode);
 }
 
@@ -110,7 +111,7 @@ Outcome RunOutOfMemoryAt(long allocation) {
     fake::FakePlatform fake;
     Prepare(fake);
     allocationsUntilFailure = allocation;
-    const int exitCode = RunWithFailureReport(fake);
+    const int exitCode = RunProgram(fake);
     const bool fired = allocationsUntilFailure == 0;
     allocationsUntilFailure = -1;
     Outcome o = Observe(fake, exitCode);

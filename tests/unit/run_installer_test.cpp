@@ -6,6 +6,7 @@
 #include "fake/fake_platform.h"
 #include "fake/windows_numbers.h"
 #include "installer/failure_report.h"
+#include "installer/program_entry.h"
 #include "installer/messages.h"
 #include "platform/win_values.h"
 #include "program_test_support.h"
@@ -22,7 +23,7 @@ protected:
     void Have(std::initializer_list<const char*> versions) {
         for (const char* v : versions) fake.AddKey(WordKey(v));
     }
-    int Run() { return RunWithFailureReport(fake); }
+    int Run() { return RunProgram(fake); }
 
     bool HasLabels(const char* version) const {
         const fake::RegKey* key = fake.FindKey(CustomLabelsKey(version));
@@ -49,7 +50,7 @@ TEST_F(RunInstallerTest, NoWordShowsTheWarningAndCreatesNothing) {
     EXPECT_EQ(fake.boxes[0].caption, Utf16(program_testing::CAPTION_UTF8));
     EXPECT_EQ(fake.boxes[0].style, 0x40030u);
     EXPECT_TRUE(fake.hkcu.subkeys.empty());
-    EXPECT_EQ(fake.CallCount("RegOpenKeyExA"), 5);
+    EXPECT_EQ(fake.CallCount("RegOpenKeyExA"), 8);  // 8.0 to 12.0, then the newer ones
     EXPECT_FALSE(fake.exitCode.has_value());
 }
 
@@ -76,7 +77,7 @@ TEST_F(RunInstallerTest, AnyAnswerButYesWritesNothingAndShowsNoFurtherBox) {
         run.AddKey(WordKey("8.0"));
         run.AddKey(WordKey("11.0"));
         run.answers = {answer};
-        EXPECT_EQ(RunWithFailureReport(run), 0);
+        EXPECT_EQ(RunProgram(run), 0);
         EXPECT_EQ(run.boxes.size(), 1u) << answer;
         EXPECT_EQ(run.CallCount("RegCreateKeyExA"), 0) << answer;
         EXPECT_EQ(run.CallCount("RegSetValueExA"), 0) << answer;
@@ -130,7 +131,7 @@ TEST_F(RunInstallerTest, ARefusedValueShowsTheVersionsInstalledBeforeItNewestFir
         for (const char* v : installOrder) run.AddKey(WordKey(v));
         run.answers = {win::IDYES};
         run.FailCall("RegSetValueExA", LABEL_COUNT * k + 1);
-        EXPECT_EQ(RunWithFailureReport(run), 1);
+        EXPECT_EQ(RunProgram(run), 1);
         for (int i = 0; i < 4; ++i) {
             const fake::RegKey* labels = run.FindKey(CustomLabelsKey(installOrder[i]));
             if (i < k) {
@@ -198,7 +199,7 @@ TEST(RunInstallerStepsTest, OnlyWord12ProbesAllFiveVersionsAscendingAsksAndWrite
     StepRecordingPlatform run;
     run.AddKey(WordKey("12.0"));
     run.answers = {win::IDYES};
-    EXPECT_EQ(RunWithFailureReport(run), 0);
+    EXPECT_EQ(RunProgram(run), 0);
     const std::vector<std::string> expected = {
         OpenOf("8.0"), OpenOf("9.0"), OpenOf("10.0"), OpenOf("11.0"), OpenOf("12.0"),
         "question",
@@ -214,7 +215,7 @@ TEST(RunInstallerStepsTest, AllFiveVersionsGetTheLabelFileFirstThenEveryRegistry
     StepRecordingPlatform run;
     for (const char* v : {"8.0", "9.0", "10.0", "11.0", "12.0"}) run.AddKey(WordKey(v));
     run.answers = {win::IDYES};
-    EXPECT_EQ(RunWithFailureReport(run), 0);
+    EXPECT_EQ(RunProgram(run), 0);
     const std::vector<std::string> expected = {
         OpenOf("8.0"),  // the first version found ends the detection
         "question",
