@@ -33,6 +33,7 @@ int Report(Program& program, const std::string& kindName, std::uintptr_t address
     } catch (...) {
         // The log itself failed: the report and the exit code still tell.
     }
+    program.log.Close();  // like every file, closed on the way out
     program.ui->ReportFailure(text);
     program.platform.ExitProcess(1);
     return 1;  // only reached where ExitProcess returns, as in the tests
@@ -54,9 +55,7 @@ std::string FailureReportText(const std::string& kindName, const std::string& mo
 
 int RunWithFailureReport(Program& program, int (*body)(Program&)) {
     try {
-        const int exitCode = body(program);
-        program.log.Line("Exit code " + std::to_string(exitCode));
-        return exitCode;
+        return body(program);
     } catch (const Exception& error) {
         return Report(program, error.KindName(), error.RaiseAddress(), error.Message());
     } catch (const std::bad_alloc&) {

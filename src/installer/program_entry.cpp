@@ -36,14 +36,15 @@ int RunCommandLine(Program& program) {
     program.log.Line(std::string("velkaris-labels ") + PROGRAM_VERSION + " started");
     if (line.badSwitch) {
         const std::string shown = CommandLineText(*line.badSwitch);
-        program.log.Line("Bad command line: switch " + shown + " not understood, nothing changed");
-        program.ui->Tell(InsertTexts(INVALID_SWITCH_FORMAT, {shown}) + HELP_TEXT,
-                         win::MB_OK | win::MB_ICONWARNING);
-        return static_cast<int>(win::ERROR_INVALID_PARAMETER);
+        const int exitCode = static_cast<int>(win::ERROR_INVALID_PARAMETER);
+        EndRun(program, "Outcome: bad command line, switch " + shown + " not understood, nothing changed",
+               exitCode, InsertTexts(INVALID_SWITCH_FORMAT, {shown}) + HELP_TEXT,
+               win::MB_OK | win::MB_ICONWARNING);
+        return exitCode;
     }
     if (line.help) {
-        program.log.Line("Help asked for, nothing changed");
-        program.ui->Tell(HELP_TEXT, win::MB_OK | win::MB_ICONINFORMATION);
+        EndRun(program, "Outcome: help shown, nothing changed", 0, HELP_TEXT,
+               win::MB_OK | win::MB_ICONINFORMATION);
         return 0;
     }
     RunInstaller(program);

@@ -64,8 +64,14 @@ void InstallForVersion(Program& program, const WordVersion& version) {
     }
 }
 
+void EndRun(Program& program, std::string_view outcome, int exitCode, const std::string& text,
+            std::uint32_t style) {
+    program.log.Line(outcome);
+    program.log.Line("Exit code " + std::to_string(exitCode));
+    if (!text.empty()) program.ui->Tell(text, style);
+}
+
 void RunInstaller(Program& program) {
-    UserInterface& ui = *program.ui;
     RunLog& log = program.log;
     RegistryNavigator& registry = program.registry.emplace(program.platform);
 
@@ -73,18 +79,17 @@ void RunInstaller(Program& program) {
         const std::string newer = NewerWordSeen(registry);
         if (newer.empty()) {
             log.Line("Word found: none");
-            log.Line("Outcome: no Word, nothing to do");
-            ui.Tell(NO_WORD_TEXT, NOTICE_WARNING);
+            EndRun(program, "Outcome: no Word, nothing to do", 0, NO_WORD_TEXT, NOTICE_WARNING);
         } else {
             log.Line("Word found: none of 8.0 to 12.0; newer, not supported: " + newer);
-            log.Line("Outcome: only a Word newer than the pack supports, nothing to do");
-            ui.Tell(WORD_TOO_NEW_TEXT, NOTICE_WARNING);
+            EndRun(program, "Outcome: only a Word newer than the pack supports, nothing to do", 0,
+                   WORD_TOO_NEW_TEXT, NOTICE_WARNING);
         }
     } else {
         // Detection stops at the first version; the install below names every one.
         log.Line(std::string("Word found: ") + first->name + " first of 8.0 to 12.0");
-        if (!ui.Ask(QUESTION_TEXT)) {
-            log.Line("Outcome: answered No, nothing changed");
+        if (!program.ui->Ask(QUESTION_TEXT)) {
+            EndRun(program, "Outcome: answered No, nothing changed", 0);
         } else {
             log.Line("Answered Yes");
             for (auto version = WORD_VERSIONS.rbegin(); version != WORD_VERSIONS.rend(); ++version) {
@@ -92,8 +97,8 @@ void RunInstaller(Program& program) {
                     InstallForVersion(program, *version);
                 }
             }
-            log.Line("Outcome: installed");
-            ui.Tell(DONE_TEXT, win::MB_OK | win::MB_ICONINFORMATION | win::MB_TOPMOST);
+            EndRun(program, "Outcome: installed", 0, DONE_TEXT,
+                   win::MB_OK | win::MB_ICONINFORMATION | win::MB_TOPMOST);
         }
     }
     program.registry.reset();

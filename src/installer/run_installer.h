@@ -2,7 +2,10 @@
 // The whole life of the program: detect Word, ask, install for every version found,
 // report.
 
+#include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "catalogue/word_versions.h"
 #include "installer/run_log.h"
@@ -23,6 +26,11 @@ struct Program {
 };
 
 void RunInstaller(Program& program);
+
+// The run's last log lines, its outcome and exit code, then its last box unless the
+// text is empty: the log is whole while the box waits, and nothing fails after it.
+void EndRun(Program& program, std::string_view outcome, int exitCode,
+            const std::string& text = std::string(), std::uint32_t style = 0);
 
 // Runs while the navigator stands at the version's key.
 void InstallForVersion(Program& program, const WordVersion& version);

@@ -23,8 +23,9 @@ std::string PathText(const std::u16string& path) {
 
 }  // namespace
 
-RunLog::~RunLog() {
+void RunLog::Close() {
     if (file_ != win::INVALID_HANDLE_VALUE) platform_.CloseHandle(file_);
+    file_ = win::INVALID_HANDLE_VALUE;
 }
 
 void RunLog::Open(const std::u16string& path) {
@@ -53,8 +54,7 @@ void RunLog::Line(std::string_view text) {
         return;
     }
     const std::uint32_t error = platform_.GetLastError();
-    platform_.CloseHandle(file_);
-    file_ = win::INVALID_HANDLE_VALUE;
+    Close();
     throw EWriteError(InsertTexts("Cannot write to file \"%s\". %s",
                                   {path_, SystemErrorText(platform_, error)}));
 }

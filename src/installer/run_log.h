@@ -12,7 +12,7 @@ namespace velkaris {
 class RunLog {
 public:
     explicit RunLog(Platform& platform) : platform_(platform) {}
-    ~RunLog();
+    ~RunLog() { Close(); }
     RunLog(const RunLog&) = delete;
     RunLog& operator=(const RunLog&) = delete;
 
@@ -23,6 +23,7 @@ public:
     // appending at once do not mix; without a file, nothing, not even an allocation.
     // A failed write raises EWriteError and ends the log.
     void Line(std::string_view text);
+    void Close();
 
 private:
     Platform& platform_;
