@@ -24,9 +24,13 @@ set(VELKARIS_CORE_SOURCES
   src/label_file/pack_presence.cpp
   src/label_file/product_extraction.cpp
   src/label_file/product_id_renumbering.cpp
+  src/installer/command_line.cpp
   src/installer/failure_report.cpp
   src/installer/messages.cpp
-  src/installer/run_installer.cpp)
+  src/installer/program_entry.cpp
+  src/installer/run_installer.cpp
+  src/installer/run_log.cpp
+  src/installer/user_interface.cpp)
 
 set(VELKARIS_WIN32_SOURCES
   src/platform/win32/win32_dll_search.cpp

@@ -5,10 +5,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "installer/run_installer.h"
 #include "platform/win_values.h"
-#include "services/dll_search.h"
-#include "services/message_boxes.h"
 #include "text/errors.h"
 
 namespace velkaris {
@@ -26,12 +23,19 @@ std::string ModuleName(Platform& platform) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-int Report(Platform& platform, const std::string& kindName, std::uintptr_t address,
+int Report(Program& program, const std::string& kindName, std::uintptr_t address,
            const std::string& message) {
-    const std::string text = FailureReportText(kindName, ModuleName(platform), address, message);
-    ShowSystemMessageBox(platform, text, "Application Error",
-                         win::MB_OK | win::MB_ICONERROR | win::MB_TASKMODAL);
-    platform.ExitProcess(1);
+    const std::string text =
+        FailureReportText(kindName, ModuleName(program.platform), address, message);
+    try {
+        program.log.Line("Failure: " + text.substr(0, text.find_last_not_of("\r\n") + 1));
+        program.log.Line("Exit code 1");
+    } catch (...) {
+        // The log itself failed: the report and the exit code still tell.
+    }
+    program.log.Close();  // like every file, closed on the way out
+    program.ui->ReportFailure(text);
+    program.platform.ExitProcess(1);
     return 1;  // only reached where ExitProcess returns, as in the tests
 }
 
@@ -49,23 +53,18 @@ std::string FailureReportText(const std::string& kindName, const std::string& mo
     return text;
 }
 
-int RunWithFailureReport(Platform& platform) {
-    // Declared here, not inside the flow, so nothing is freed before the report ends the process.
-    Program program(platform);
+int RunWithFailureReport(Program& program, int (*body)(Program&)) {
     try {
-        // First of all, before a message box or the shell can load a DLL from the program's folder.
-        RestrictDllSearch(platform);
-        RunInstaller(program);
-        return 0;
+        return body(program);
     } catch (const Exception& error) {
-        return Report(platform, error.KindName(), error.RaiseAddress(), error.Message());
+        return Report(program, error.KindName(), error.RaiseAddress(), error.Message());
     } catch (const std::bad_alloc&) {
-        return Report(platform, "EOutOfMemory", 0, "Out of memory");
+        return Report(program, "EOutOfMemory", 0, "Out of memory");
     } catch (const std::length_error&) {
         // A size past what a string can hold is the same shortage to the user.
-        return Report(platform, "EOutOfMemory", 0, "Out of memory");
+        return Report(program, "EOutOfMemory", 0, "Out of memory");
     } catch (const std::exception& error) {
-        return Report(platform, "Exception", 0, error.what());
+        return Report(program, "Exception", 0, error.what());
     }
 }
 

@@ -1,8 +1,8 @@
 // Program entry: the real Windows, the installer, and its failure report.
-#include "installer/failure_report.h"
+#include "installer/program_entry.h"
 #include "platform/win32/win32_platform.h"
 
 int main() {
     velkaris::Win32Platform platform;
-    return velkaris::RunWithFailureReport(platform);
+    return velkaris::RunProgram(platform);
 }

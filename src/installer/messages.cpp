@@ -3,7 +3,8 @@
 namespace velkaris {
 
 // Polish letters as Windows-1250 bytes: \xE6 c-acute, \xBF z-dot, \xB3 l-stroke,
-// \xAF capital Z-dot. Literals are split after each escape so no letter joins it.
+// \xAF capital Z-dot, \xB9 a-ogonek, \x9C s-acute, \x9F z-acute, \xF1 n-acute.
+// Literals are split after each escape so no letter joins it.
 const char* const MESSAGE_CAPTION = "Velkaris - instalator etykiet";
 const char* const QUESTION_TEXT =
     "Czy chcesz zainstalowa\xE6" " pakiet etykiet marki Velkaris\r"
@@ -14,5 +15,23 @@ const char* const DONE_TEXT =
 const char* const NO_WORD_TEXT =
     "Na tym komputerze nie zainstalowano programu MS Word\r"
     "Instalacja etykiet nie jest mo\xBF" "liwa!";
+const char* const WORD_TOO_NEW_TEXT =
+    "Zainstalowana wersja programu MS Word nie jest obs\xB3" "ugiwana\r"
+    "Instalacja etykiet nie jest mo\xBF" "liwa!";
+const char* const HELP_TEXT =
+    "Pakiet etykiet marki Velkaris dla programu MS Word 97-2007\r"
+    "\r"
+    "Prze\xB3\xB9" "czniki:\r"
+    "/quiet - bez okien; pytanie ma odpowied\x9F" " Tak\r"
+    "/log PLIK - dopisuje przebieg instalacji do pliku PLIK (UTF-8)\r"
+    "/? lub /help - ten opis\r"
+    "\r"
+    "Kody wyj\x9C" "cia:\r"
+    "0 - etykiety zainstalowane albo nie by\xB3" "o nic do zrobienia\r"
+    "1 - b\xB3\xB9" "d instalacji\r"
+    "87 - nieprawid\xB3" "owy wiersz polece\xF1";
+const char* const INVALID_SWITCH_FORMAT =
+    "Nieprawid\xB3" "owy prze\xB3\xB9" "cznik: %s\r"
+    "\r";
 
 }  // namespace velkaris

@@ -8,5 +8,10 @@ extern const char* const MESSAGE_CAPTION;
 extern const char* const QUESTION_TEXT;
 extern const char* const DONE_TEXT;
 extern const char* const NO_WORD_TEXT;
+extern const char* const WORD_TOO_NEW_TEXT;
+// The switches and the exit codes, for /? and /help.
+extern const char* const HELP_TEXT;
+// Heads the help when the command line is not understood; "%s" is the switch.
+extern const char* const INVALID_SWITCH_FORMAT;
 
 }  // namespace velkaris

@@ -17,6 +17,10 @@ struct FindData {
     std::uint32_t attributes = 0;   // FILE_ATTRIBUTE_*
 };
 
+struct LocalTime {  // SYSTEMTIME's calendar fields
+    std::uint16_t year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -45,6 +49,8 @@ public:
 
     // Process (kernel32).
     virtual std::uint32_t GetModuleFileNameA(char* buffer, std::uint32_t size) = 0;
+    virtual std::u16string GetCommandLineW() = 0;
+    virtual void GetLocalTime(LocalTime& time) = 0;
     virtual void ExitProcess(std::uint32_t exitCode) = 0;
 
     // DLL search (kernel32). Looked up when called, since older Windows lacks them:
@@ -58,6 +64,7 @@ public:
     virtual FileHandle CreateFileA(const std::string& path, std::uint32_t access,
                                    std::uint32_t shareMode, std::uint32_t disposition,
                                    std::uint32_t attributes) = 0;
+    virtual FileHandle CreateFileW(const std::u16string& path, std::uint32_t access, std::uint32_t shareMode, std::uint32_t disposition, std::uint32_t attributes) = 0;
     virtual bool ReadFile(FileHandle file, char* buffer, std::uint32_t count,
                           std::uint32_t& read) = 0;
     virtual bool WriteFile(FileHandle file, const char* buffer, std::uint32_t count,

@@ -6,11 +6,7 @@
 
 namespace velkaris {
 
-namespace {
-
 const char* const CUSTOM_LABELS_KEY = "Custom Labels";
-
-}  // namespace
 
 void InstallRegistryLabels(RegistryNavigator& registry,
                            const std::array<LegacyLabelRecord, LABEL_COUNT>& records) {

@@ -94,7 +94,7 @@ expect_nothing_loaded_from_downloads() {
 # No Word.
 e2e_snapshot none
 e2e_run_expect_no_word
-e2e_expect_version_probes 8.0 9.0 10.0 11.0 12.0
+e2e_expect_version_probes 8.0 9.0 10.0 11.0 12.0 14.0 15.0 16.0
 expect_nothing_loaded_from_downloads
 e2e_expect_unchanged_since none none-after
 

@@ -25,6 +25,7 @@ E2E_TEMPLATE_RECIPE=1
     E2E_TEXT_QUESTION='Czy chcesz zainstalować pakiet etykiet marki Velkaris\rdo użytku z programem MS Word?'
     E2E_TEXT_DONE='Etykiety zostały zainstalowane\rŻyczymy miłej pracy!'
     E2E_TEXT_NO_WORD='Na tym komputerze nie zainstalowano programu MS Word\rInstalacja etykiet nie jest możliwa!'
+    E2E_TEXT_TOO_NEW='Zainstalowana wersja programu MS Word nie jest obsługiwana\rInstalacja etykiet nie jest możliwa!'
     # Message box styles, as MessageBoxW / MessageBoxA receive them.
     E2E_STYLE_QUESTION=00000024
     E2E_STYLE_DONE=00040040
@@ -241,6 +242,7 @@ e2e_begin() {
     E2E_END_HOOKS=()
     E2E_RUN_DIR=
     E2E_RUN_ENV=()
+    E2E_PROGRAM_ARGS=()
     E2E_DEBUG_CHANNELS=
     e2e_ensure_template "$E2E_WORK"
     E2E_START=$(e2e_now)
@@ -336,16 +338,18 @@ e2e_snapshot() {
 # Running the program and answering its boxes
 
 # A scenario may set, for the program's runs only (not the helpers'):
-# E2E_RUN_DIR, the folder it starts in; E2E_RUN_ENV, NAME=VALUE settings; and
-# E2E_DEBUG_CHANNELS, Wine debug channels traced into E2E_RELAY beside the relay.
+# E2E_RUN_DIR, the folder it starts in; E2E_RUN_ENV, NAME=VALUE settings;
+# E2E_DEBUG_CHANNELS, Wine debug channels traced into E2E_RELAY beside the relay;
+# and E2E_PROGRAM_ARGS, the program's arguments.
 e2e_start_program() {
     [[ -z ${E2E_PROGRAM_PID-} ]] || e2e_fail "the program is already running"
     E2E_RUN_COUNT=$((E2E_RUN_COUNT + 1))
     E2E_RELAY="$E2E_RUN/relay-$E2E_RUN_COUNT.log"
-    e2e_log "run $E2E_RUN_COUNT: wine ${E2E_PROGRAM##*/}"
+    e2e_log "run $E2E_RUN_COUNT: wine ${E2E_PROGRAM##*/}${E2E_PROGRAM_ARGS[*]+ ${E2E_PROGRAM_ARGS[*]}}"
     env -C "${E2E_RUN_DIR:-$PWD}" ${E2E_RUN_ENV[@]+"${E2E_RUN_ENV[@]}"} \
         WINEDEBUG="-all,+relay${E2E_DEBUG_CHANNELS:+,$E2E_DEBUG_CHANNELS}" \
-        wine "$E2E_PROGRAM" >"$E2E_RUN/program-$E2E_RUN_COUNT.out" 2>"$E2E_RELAY" &
+        wine "$E2E_PROGRAM" ${E2E_PROGRAM_ARGS[@]+"${E2E_PROGRAM_ARGS[@]}"} \
+        >"$E2E_RUN/program-$E2E_RUN_COUNT.out" 2>"$E2E_RELAY" &
     E2E_PROGRAM_PID=$!
 }
 
@@ -502,6 +506,50 @@ e2e_run_expect_no_word() {
     e2e_press "$E2E_CAPTION" "$IDOK"
     e2e_expect_exit 0
     e2e_expect_box_calls "W $E2E_STYLE_NO_WORD"
+}
+
+# e2e_run_quiet EXIT_CODE ARGS...: a run with those arguments that shows no
+# window at all (boxreader lists the windows again and again while it runs, and
+# the relay trace shows no message box call) and ends with EXIT_CODE.
+e2e_run_quiet() {
+    local expected=$1
+    shift
+    E2E_PROGRAM_ARGS=("$@")
+    e2e_start_program
+    E2E_PROGRAM_ARGS=()
+    local windows="$E2E_RUN/windows-$E2E_RUN_COUNT.txt" looks=0
+    : >"$windows"
+    while kill -0 "$E2E_PROGRAM_PID" 2>/dev/null; do
+        e2e_helper boxreader list >>"$windows" 2>/dev/null || true
+        looks=$((looks + 1))
+    done
+    [[ ! -s $windows ]] || e2e_fail "windows appeared during a quiet run: $(tr '\n' ' ' <"$windows")"
+    e2e_expect_exit "$expected"
+    e2e_expect_box_calls
+    e2e_log "  no window while it ran ($looks looks), no message box call"
+}
+
+# e2e_expect_log FILE PATTERN...: the log FILE (a host path) holds, in order, a
+# line matching each extended regular expression PATTERN after its time stamp,
+# and every line ends with CR LF.
+e2e_expect_log() {
+    local file=$1
+    shift
+    [[ -f $file ]] || e2e_fail "no log at $file"
+    local lines
+    lines=$(sed 's/\r$//' "$file")
+    local crlf
+    crlf=$(grep -c $'\r$' "$file" || true)
+    ((crlf == $(wc -l <"$file"))) || e2e_fail "the log has lines that do not end with CR LF"
+    local pattern rest=$lines
+    for pattern in "$@"; do
+        local found
+        found=$(grep -n -m 1 -E "^[0-9]{4}-[0-9]{2}-[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2} $pattern" <<<"$rest" |
+            cut -d: -f1 || true)
+        [[ -n $found ]] || e2e_fail "the log lacks, after the lines matched so far, \"$pattern\": $(cat -A "$file")"
+        rest=$(tail -n +"$((found + 1))" <<<"$rest")
+    done
+    e2e_log "  log: $# lines as expected"
 }
 
 # With the failure report on screen after a Yes: OK ends the run with exit

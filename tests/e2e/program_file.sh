@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The program file itself: a 32-bit Windows GUI program that needs no DLL beside
 # Windows' own, carries one manifest that never asks to elevate and a version
-# resource, and has a name Windows does not take for an installer's.
+# resource, has a name Windows does not take for an installer's, and a fixed link
+# time stamp, so that two builds of one commit are the same bytes.
 set -euo pipefail
 program=$1
 objdump=i686-w64-mingw32-objdump
@@ -11,6 +12,11 @@ fail() { echo "program_file: $*" >&2; exit 1; }
 headers=$("$objdump" -p "$program")
 grep -q '^Magic[[:space:]]*010b' <<<"$headers" || fail "not a PE32 (32-bit) program"
 grep -q '^Subsystem[[:space:]]*00000002' <<<"$headers" || fail "not a Windows GUI program"
+
+# The COFF header's TimeDateStamp, 8 bytes into the PE header (e_lfanew at 0x3C).
+pe_header=$(od -An -tu4 -j60 -N4 "$program" | tr -d ' ')
+stamp=$(od -An -tx4 -j$((pe_header + 8)) -N4 "$program" | tr -d ' ')
+[[ $stamp == 00000000 ]] || fail "link time stamp $stamp, not the fixed 0: two builds would differ"
 
 imports=$(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | tr '[:upper:]' '[:lower:]' | sort -u)
 for dll in $imports; do

@@ -226,6 +226,21 @@ std::uint32_t FakePlatform::GetModuleFileNameA(char* buffer, std::uint32_t size)
     });
 }
 
+std::u16string FakePlatform::GetCommandLineW() {
+    // A fault gives an empty line: no arguments, not even the program's name.
+    return Forward<std::u16string>("GetCommandLineW", std::nullopt,
+                                   [&](std::uint32_t&, const Fault* fault) {
+        return fault != nullptr ? std::u16string() : commandLine;
+    });
+}
+
+void FakePlatform::GetLocalTime(LocalTime& time) {
+    Forward<bool>("GetLocalTime", false, [&](std::uint32_t&, const Fault*) {
+        time = localTime;
+        return true;
+    });
+}
+
 void FakePlatform::ExitProcess(std::uint32_t code) {
     Forward<bool>("ExitProcess", false, [&](std::uint32_t&, const Fault*) {
         exitCode = code;
@@ -262,33 +277,68 @@ bool FakePlatform::Close(std::intptr_t handle, bool search, const char* call,
     return true;
 }
 
-FileHandle FakePlatform::CreateFileA(const std::string& path, std::uint32_t access,
-                                     std::uint32_t shareMode, std::uint32_t disposition,
-                                     std::uint32_t /*attributes*/) {
-    return Forward<FileHandle>("CreateFileA", windows::INVALID_HANDLE_VALUE, [&](std::uint32_t& error) {
+FileHandle FakePlatform::OpenFile(const char* call, const std::string& path, std::uint32_t access,
+                                  std::uint32_t shareMode, std::uint32_t disposition) {
+    return Forward<FileHandle>(call, windows::INVALID_HANDLE_VALUE, [&](std::uint32_t& error) {
         const bool createNew = disposition == windows::CREATE_NEW;
         const bool create = createNew || disposition == windows::CREATE_ALWAYS;
-        const bool writes = create || (access & windows::GENERIC_WRITE);
+        const bool always = disposition == windows::OPEN_ALWAYS;
+        // Appending is writing, to the sharing rules as to a read-only file.
+        const std::uint32_t wants =
+            (access & windows::FILE_APPEND_DATA) ? access | windows::GENERIC_WRITE : access;
+        const bool writes = create || (wants & windows::GENERIC_WRITE);
         const FakeFileSystem::Entry* entry = files.Find(path);
-        error = !create && disposition != windows::OPEN_EXISTING ? windows::ERROR_INVALID_PARAMETER
-                : !entry && (!create || !files.HasFolder(path))  ? files.Missing(path)
+        error = !create && !always && disposition != windows::OPEN_EXISTING
+                    ? windows::ERROR_INVALID_PARAMETER
+                : !entry && (!(create || always) || !files.HasFolder(path)) ? files.Missing(path)
                 : !entry                                          ? 0
                 : createNew                                       ? windows::ERROR_FILE_EXISTS
                 : entry->folder || (entry->readOnly && writes)    ? windows::ERROR_ACCESS_DENIED
-                : files.SharingRefuses(path, access, shareMode)   ? windows::ERROR_SHARING_VIOLATION
+                : files.SharingRefuses(path, wants, shareMode)    ? windows::ERROR_SHARING_VIOLATION
                                                                   : 0;
         if (error != 0) return windows::INVALID_HANDLE_VALUE;
-        if (create) {
-            // Windows reports the replaced file through the last error of a success.
-            error = entry != nullptr ? windows::ERROR_ALREADY_EXISTS : 0;
+        // Windows reports a file that was there through the last error of a success.
+        if (entry != nullptr && (create || always)) error = windows::ERROR_ALREADY_EXISTS;
+        if (entry == nullptr || create) {
             FakeFileSystem::Entry& created = files.entries_[files.Key(path)];
             if (entry == nullptr) created.name = files.Full(path);
             created.bytes.clear();
         }
         const FileHandle handle = NewHandle();
-        files.opened_[handle] = FakeFileSystem::Open{files.Key(path), access, shareMode, 0, false};
+        files.opened_[handle] = FakeFileSystem::Open{files.Key(path), wants, shareMode, 0, false};
         return handle;
     });
+}
+
+FileHandle FakePlatform::CreateFileA(const std::string& path, std::uint32_t access,
+                                     std::uint32_t shareMode, std::uint32_t disposition,
+                                     std::uint32_t /*attributes*/) {
+    return OpenFile("CreateFileA", path, access, shareMode, disposition);
+}
+
+FileHandle FakePlatform::CreateFileW(const std::u16string& path, std::uint32_t access,
+                                     std::uint32_t shareMode, std::uint32_t disposition,
+                                     std::uint32_t /*attributes*/) {
+    // The in-memory files are named in UTF-8.
+    std::string name;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        std::uint32_t c = path[i];
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < path.size()) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (path[++i] - 0xDC00);
+        }
+        if (c < 0x80) {
+            name += static_cast<char>(c);
+        } else if (c < 0x800) {
+            name += {static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F))};
+        } else if (c < 0x10000) {
+            name += {static_cast<char>(0xE0 | (c >> 12)), static_cast<char>(0x80 | ((c >> 6) & 0x3F)),
+                     static_cast<char>(0x80 | (c & 0x3F))};
+        } else {
+            name += {static_cast<char>(0xF0 | (c >> 18)), static_cast<char>(0x80 | ((c >> 12) & 0x3F)),
+                     static_cast<char>(0x80 | ((c >> 6) & 0x3F)), static_cast<char>(0x80 | (c & 0x3F))};
+        }
+    }
+    return OpenFile("CreateFileW", name, access, shareMode, disposition);
 }
 
 bool FakePlatform::ReadFile(FileHandle file, char* buffer, std::uint32_t count,
@@ -324,6 +374,7 @@ bool FakePlatform::WriteFile(FileHandle file, const char* buffer, std::uint32_t 
         }
         if (error != 0) return false;
         std::string& bytes = files.entries_.at(open->key).bytes;
+        if (open->access & windows::FILE_APPEND_DATA) open->position = bytes.size();
         const std::uint32_t wanted = fault != nullptr ? count / 2 : count;
         std::uint64_t fits = wanted;
         if (files.diskCapacity) {  // a full disk takes what fits

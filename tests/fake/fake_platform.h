@@ -85,6 +85,8 @@ public:
 
     std::string appDataFolder = "C:\\Users\\anna\\AppData\\Roaming";
     std::string moduleFileName = "C:\\Users\\anna\\Downloads\\velkaris-labels.exe";
+    std::u16string commandLine = u"\"C:\\Users\\anna\\Downloads\\velkaris-labels.exe\"";
+    LocalTime localTime{2024, 5, 6, 7, 8, 9};
     std::deque<std::int32_t> answers;  // next message box answers; IDOK when empty
     std::vector<ShownBox> boxes;
     std::optional<std::uint32_t> exitCode;
@@ -117,12 +119,16 @@ public:
     std::int32_t MessageBoxA(const std::string& text, const std::string& caption,
                              std::uint32_t style) override;
     std::uint32_t GetModuleFileNameA(char* buffer, std::uint32_t size) override;
+    std::u16string GetCommandLineW() override;
+    void GetLocalTime(LocalTime& time) override;
     void ExitProcess(std::uint32_t exitCode) override;
     bool SetDefaultDllDirectories(std::uint32_t directoryFlags) override;
     bool SetDllDirectoryW(const std::u16string& path) override;
     bool LoadLibraryExW(const std::u16string& name, std::uint32_t flags) override;
 
     FileHandle CreateFileA(const std::string& path, std::uint32_t access, std::uint32_t shareMode,
+                           std::uint32_t disposition, std::uint32_t attributes) override;
+    FileHandle CreateFileW(const std::u16string& path, std::uint32_t access, std::uint32_t shareMode,
                            std::uint32_t disposition, std::uint32_t attributes) override;
     bool ReadFile(FileHandle file, char* buffer, std::uint32_t count, std::uint32_t& read) override;
     bool WriteFile(FileHandle file, const char* buffer, std::uint32_t count,
@@ -180,6 +186,8 @@ private:
     std::int32_t OpenKey(const char* call, KeyHandle base, const std::string& subKey,
                          bool create, bool expectedArguments, KeyHandle& result);
     std::int32_t ShowBox(const char* call, ShownBox box);
+    FileHandle OpenFile(const char* call, const std::string& path, std::uint32_t access,
+                        std::uint32_t shareMode, std::uint32_t disposition);
 
     std::vector<std::string> calls_;
     std::map<std::string, int> callCounts_;

@@ -12,6 +12,7 @@
 #include "fake/fake_platform.h"
 #include "fake/windows_numbers.h"
 #include "installer/failure_report.h"
+#include "installer/program_entry.h"
 #include "unit/program_test_support.h"
 
 namespace velkaris {
@@ -44,7 +45,7 @@ std::unique_ptr<fake::FakePlatform> RunProgram(const RunKind& kind, std::vector<
     if (kind.refusedLabelsKey) fake->AddKey(CustomLabelsKey(kind.word)).readOnly = true;
     fake->answers = {kind.answer};
     for (const std::string& call : missing) fake->FailCall(call);
-    EXPECT_EQ(RunWithFailureReport(*fake), kind.exitCode);
+    EXPECT_EQ(RunProgram(*fake), kind.exitCode);
     EXPECT_EQ(fake->boxes.size(), kind.boxCount);
     return fake;
 }

@@ -1,4 +1,5 @@
 #include "installer/failure_report.h"
+#include "installer/program_entry.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +56,7 @@ protected:
 TEST_F(FailureReportRunTest, ShowsTheProgramFileNameWithoutItsFolderAndExitsWithOne) {
     fake.moduleFileName = "C:\\Users\\anna\\Pobrane\\velkaris-labels.exe";
     fake.FailCall("RegSetValueExA");
-    EXPECT_EQ(RunWithFailureReport(fake), 1);
+    EXPECT_EQ(RunProgram(fake), 1);
     EXPECT_EQ(fake.exitCode, 1u);
     EXPECT_EQ(Report().ansiCaption, "Application Error");
     EXPECT_EQ(Report().style, 0x2010u);
@@ -86,7 +87,7 @@ std::pair<std::string, std::optional<std::uint32_t>> ReportOfShortage(
     ExhaustedPlatform exhausted(std::move(runOut));
     exhausted.AddKey(program_testing::WordKey("11.0"));
     exhausted.answers = {win::IDYES};
-    EXPECT_EQ(RunWithFailureReport(exhausted), 1);
+    EXPECT_EQ(RunProgram(exhausted), 1);
     EXPECT_EQ(exhausted.boxes.size(), 2u);
     if (exhausted.boxes.empty()) return {std::string(), exhausted.exitCode};
     EXPECT_EQ(exhausted.boxes.back().ansiCaption, "Application Error");
@@ -113,7 +114,7 @@ TEST(FailureReportShortageTest, ASizeTooLargeToHoldIsReportedAsOutOfMemoryAtZero
 TEST_F(FailureReportRunTest, AReportThatCannotBeShownStillEndsWithCodeOne) {
     fake.FailCall("RegSetValueExA");
     fake.FailCall("MessageBoxA");
-    EXPECT_EQ(RunWithFailureReport(fake), 1);
+    EXPECT_EQ(RunProgram(fake), 1);
     EXPECT_EQ(fake.exitCode, 1u);
 }
 

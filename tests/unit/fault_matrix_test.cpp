@@ -11,6 +11,7 @@
 #include "fake/fake_platform.h"
 #include "fake/windows_numbers.h"
 #include "installer/failure_report.h"
+#include "installer/program_entry.h"
 #include "installer/messages.h"
 #include "platform/win_values.h"
 #include "program_test_support.h"
@@ -64,13 +65,19 @@ struct Outcome {
     std::vector<std::string> misuse;
     std::vector<std::string> calls;
     std::uint32_t sleptMs = 0;  // asked of the fake, which does not wait
+    std::string log;
 };
+
+const std::string LOG = "C:\\Users\\anna\\velkaris.log";
 
 // A new file an earlier run left behind, which the run must take away.
 const std::string LEFTOVER = "left by an earlier run";
 bool withLeftover = false;
 
-void Prepare(fake::FakePlatform& fake) {
+// arguments: what follows the program's name on its command line.
+void Prepare(fake::FakePlatform& fake, const std::u16string& arguments) {
+    fake.commandLine += arguments;
+    fake.files.AddFolder("C:\\Users\\anna");
     for (const char* v : VERSIONS) fake.AddKey(WordKey(v));
     fake.files.WriteFileBytes(LABEL_FILE, OLD_FILE);
     if (withLeftover) fake.files.WriteFileBytes(LABEL_FILE + ".new", LEFTOVER);
@@ -103,22 +110,23 @@ Outcome Observe(fake::FakePlatform& fake, int exitCode) {
     o.misuse = fake.misuse;
     o.calls = fake.Calls();
     for (std::uint32_t ms : fake.sleeps) o.sleptMs += ms;
+    if (fake.files.Exists(LOG)) o.log = fake.files.ReadFileBytes(LOG);
     return o;
 }
 
-Outcome RunWith(const std::vector<fake::Fault>& faults) {
+Outcome RunWith(const std::vector<fake::Fault>& faults, const std::u16string& arguments = u"") {
     fake::FakePlatform fake;
-    Prepare(fake);
+    Prepare(fake, arguments);
     for (const fake::Fault& f : faults) fake.AddFault(f);
-    const int exitCode = RunWithFailureReport(fake);
+    const int exitCode = RunProgram(fake);
     return Observe(fake, exitCode);
 }
 
-Outcome RunOutOfMemoryAt(long allocation) {
+Outcome RunOutOfMemoryAt(long allocation, const std::u16string& arguments) {
     fake::FakePlatform fake;
-    Prepare(fake);
+    Prepare(fake, arguments);
     allocationsUntilFailure = allocation;
-    const int exitCode = RunWithFailureReport(fake);
+    const int exitCode = RunProgram(fake);
     const bool fired = allocationsUntilFailure == 0;
     allocationsUntilFailure = -1;
     Outcome o = Observe(fake, exitCode);
@@ -144,6 +152,11 @@ void ExpectSound(const Outcome& o, const Outcome& clean, const std::string& what
     EXPECT_TRUE(o.misuse.empty()) << o.misuse.front();
     // A held replace and then a held delete wait a second each, at most.
     EXPECT_LE(o.sleptMs, 2500u);
+    // The log's last exit code is the run's, when the log could write it.
+    const std::size_t exit = o.log.rfind("Exit code ");
+    if (exit != std::string::npos) {
+        EXPECT_EQ(o.log.substr(exit), "Exit code " + std::to_string(o.exitCode) + "\r\n");
+    }
     if (o.exitCode == 1) {
         EXPECT_FALSE(o.done);
         EXPECT_TRUE(IsKnownKind(o.reportText)) << o.reportText;
@@ -180,16 +193,23 @@ protected:
     Outcome clean;
 };
 
+// Without switches, and with a log, whose calls fail in turn too.
+const std::u16string ARGUMENTS[] = {u"", u" /log C:\\Users\\anna\\velkaris.log"};
+
 TEST_P(FaultMatrixTest, EachPlatformCallFailingInTurnEndsSoundly) {
-    int failures = 0;
-    for (std::size_t i = 1; i <= clean.calls.size(); ++i) {
-        for (std::uint32_t error : {win::ERROR_ACCESS_DENIED, fake::windows::ERROR_DISK_FULL}) {
-            const Outcome o = RunWith({fake::Fault{"", static_cast<int>(i), error, false}});
-            ExpectSound(o, clean, "call " + std::to_string(i) + " " + clean.calls[i - 1]);
-            failures += o.exitCode == 1;
+    for (const std::u16string& arguments : ARGUMENTS) {
+        const Outcome cleanRun = RunWith({}, arguments);
+        ASSERT_EQ(cleanRun.exitCode, 0);
+        int failures = 0;
+        for (std::size_t i = 1; i <= cleanRun.calls.size(); ++i) {
+            for (std::uint32_t error : {win::ERROR_ACCESS_DENIED, fake::windows::ERROR_DISK_FULL}) {
+                const Outcome o = RunWith({fake::Fault{"", static_cast<int>(i), error, false}}, arguments);
+                ExpectSound(o, cleanRun, "call " + std::to_string(i) + " " + cleanRun.calls[i - 1]);
+                failures += o.exitCode == 1;
+            }
         }
+        EXPECT_GT(failures, 0);
     }
-    EXPECT_GT(failures, 0);
 }
 
 TEST_P(FaultMatrixTest, EachFileCallHeldThroughEveryAttemptEndsSoundly) {
@@ -229,19 +249,21 @@ TEST_P(FaultMatrixTest, EachReadOrWriteStoppingShortEndsInTheReportWithTheOldFil
 }
 
 TEST_P(FaultMatrixTest, MemoryRunningOutAtEachAllocationEndsInTheReportNeverACrash) {
-    int reports = 0;
-    for (long n = 1;; ++n) {
-        const Outcome o = RunOutOfMemoryAt(n);
-        if (o.exitCode == -1) break;  // every allocation of the run has been tried
-        ExpectSound(o, clean, "allocation " + std::to_string(n));
-        if (o.exitCode == 1) {
-            ++reports;
-            EXPECT_NE(o.reportText.find("Exception EOutOfMemory in module "), std::string::npos)
-                << o.reportText;
+    for (const std::u16string& arguments : ARGUMENTS) {
+        int reports = 0;
+        for (long n = 1;; ++n) {
+            const Outcome o = RunOutOfMemoryAt(n, arguments);
+            if (o.exitCode == -1) break;  // every allocation of the run has been tried
+            ExpectSound(o, clean, "allocation " + std::to_string(n));
+            if (o.exitCode == 1) {
+                ++reports;
+                EXPECT_NE(o.reportText.find("Exception EOutOfMemory in module "), std::string::npos)
+                    << o.reportText;
+            }
+            if (::testing::Test::HasFailure()) break;
         }
-        if (::testing::Test::HasFailure()) break;
+        EXPECT_GT(reports, 0);
     }
-    EXPECT_GT(reports, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(LeftoverOrNot, FaultMatrixTest, ::testing::Bool());

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "catalogue/label_records.h"
 #include "fake/fake_platform.h"
 #include "fake/windows_numbers.h"
 #include "installer/failure_report.h"
+#include "installer/program_entry.h"
 #include "installer/messages.h"
 #include "platform/win_values.h"
 #include "program_test_support.h"
@@ -22,7 +25,7 @@ protected:
     void Have(std::initializer_list<const char*> versions) {
         for (const char* v : versions) fake.AddKey(WordKey(v));
     }
-    int Run() { return RunWithFailureReport(fake); }
+    int Run() { return RunProgram(fake); }
 
     bool HasLabels(const char* version) const {
         const fake::RegKey* key = fake.FindKey(CustomLabelsKey(version));
@@ -39,6 +42,8 @@ TEST(MessageTextsTest, AreWindows1250WithLoneCarriageReturns) {
     EXPECT_EQ(std::string(NO_WORD_TEXT),
               "Na tym komputerze nie zainstalowano programu MS Word\rInstalacja etykiet nie jest mo\xBFliwa!");
     EXPECT_EQ(std::string(MESSAGE_CAPTION), "Velkaris - instalator etykiet");
+    EXPECT_EQ(std::string(WORD_TOO_NEW_TEXT),
+              "Zainstalowana wersja programu MS Word nie jest obs\xB3ugiwana\rInstalacja etykiet nie jest mo\xBFliwa!");
 }
 
 TEST_F(RunInstallerTest, NoWordShowsTheWarningAndCreatesNothing) {
@@ -49,7 +54,7 @@ TEST_F(RunInstallerTest, NoWordShowsTheWarningAndCreatesNothing) {
     EXPECT_EQ(fake.boxes[0].caption, Utf16(program_testing::CAPTION_UTF8));
     EXPECT_EQ(fake.boxes[0].style, 0x40030u);
     EXPECT_TRUE(fake.hkcu.subkeys.empty());
-    EXPECT_EQ(fake.CallCount("RegOpenKeyExA"), 5);
+    EXPECT_EQ(fake.CallCount("RegOpenKeyExA"), 8);  // 8.0 to 12.0, then the newer ones
     EXPECT_FALSE(fake.exitCode.has_value());
 }
 
@@ -76,7 +81,7 @@ TEST_F(RunInstallerTest, AnyAnswerButYesWritesNothingAndShowsNoFurtherBox) {
         run.AddKey(WordKey("8.0"));
         run.AddKey(WordKey("11.0"));
         run.answers = {answer};
-        EXPECT_EQ(RunWithFailureReport(run), 0);
+        EXPECT_EQ(RunProgram(run), 0);
         EXPECT_EQ(run.boxes.size(), 1u) << answer;
         EXPECT_EQ(run.CallCount("RegCreateKeyExA"), 0) << answer;
         EXPECT_EQ(run.CallCount("RegSetValueExA"), 0) << answer;
@@ -130,7 +135,7 @@ TEST_F(RunInstallerTest, ARefusedValueShowsTheVersionsInstalledBeforeItNewestFir
         for (const char* v : installOrder) run.AddKey(WordKey(v));
         run.answers = {win::IDYES};
         run.FailCall("RegSetValueExA", LABEL_COUNT * k + 1);
-        EXPECT_EQ(RunWithFailureReport(run), 1);
+        EXPECT_EQ(RunProgram(run), 1);
         for (int i = 0; i < 4; ++i) {
             const fake::RegKey* labels = run.FindKey(CustomLabelsKey(installOrder[i]));
             if (i < k) {
@@ -198,7 +203,7 @@ TEST(RunInstallerStepsTest, OnlyWord12ProbesAllFiveVersionsAscendingAsksAndWrite
     StepRecordingPlatform run;
     run.AddKey(WordKey("12.0"));
     run.answers = {win::IDYES};
-    EXPECT_EQ(RunWithFailureReport(run), 0);
+    EXPECT_EQ(RunProgram(run), 0);
     const std::vector<std::string> expected = {
         OpenOf("8.0"), OpenOf("9.0"), OpenOf("10.0"), OpenOf("11.0"), OpenOf("12.0"),
         "question",
@@ -214,7 +219,7 @@ TEST(RunInstallerStepsTest, AllFiveVersionsGetTheLabelFileFirstThenEveryRegistry
     StepRecordingPlatform run;
     for (const char* v : {"8.0", "9.0", "10.0", "11.0", "12.0"}) run.AddKey(WordKey(v));
     run.answers = {win::IDYES};
-    EXPECT_EQ(RunWithFailureReport(run), 0);
+    EXPECT_EQ(RunProgram(run), 0);
     const std::vector<std::string> expected = {
         OpenOf("8.0"),  // the first version found ends the detection
         "question",
@@ -286,6 +291,100 @@ TEST_F(RunInstallerTest, SecondRunOverwritesTheSameValuesAndKeepsOthers) {
         EXPECT_EQ(second->values.at(name).data, value.data) << name;
     }
     EXPECT_EQ(second->values.at("My own label").data, "mine");
+}
+
+// Whole runs from their command lines, with a label file holding one product of
+// the user's: the exit code, the boxes, what was installed and what the log holds.
+struct CommandLineRun {
+    const char16_t* arguments;
+    const char* words;  // Word versions present, space-separated
+    bool labelFileHeld;
+    int exitCode;
+    bool installs;
+    const char* boxes;        // each box's style in hex, space-separated
+    const char* boxTextUtf8;  // the start of the last box's text (a report's without position)
+    const char* logUtf8;      // the log after its first line; "" for no log
+};
+
+const char* const LOG = "C:\\Users\\anna\\velkaris.log";
+const char* const STARTED = "2024-05-06 07:08:09 velkaris-labels 1.0.0 started\r\n";
+#define T "2024-05-06 07:08:09 "
+
+const CommandLineRun COMMAND_LINE_RUNS[] = {
+    {u" /quiet /log C:\\Users\\anna\\velkaris.log", "11.0 12.0", false, 0, true, "", "",
+     T "Word found: 11.0 first of 8.0 to 12.0\r\n" T "Answered Yes\r\n"
+     T "Word 12.0: label file C:\\Users\\anna\\AppData\\Roaming\\Microsoft\\Office\\pg_custom.xml "
+       "written, 1 of the user's products kept, pack added (17 labels)\r\n"
+     T "Word 11.0: 17 values written under "
+       "HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\11.0\\Word\\Custom Labels\r\n"
+     T "Outcome: installed\r\n" T "Exit code 0\r\n"},
+    {u" -QUIET -Log C:\\Users\\anna\\velkaris.log", "11.0 12.0", true, 1, false, "", "",
+     T "Word found: 11.0 first of 8.0 to 12.0\r\n" T "Answered Yes\r\n"
+     T "Failure: Exception EFOpenError in module velkaris-labels.exe at "},
+    {u" /bogus", "11.0", false, 87, false, "30",
+     "Nieprawidłowy przełącznik: /bogus\r\rPakiet etykiet", ""},
+    {u" /quiet /bogus /log C:\\Users\\anna\\velkaris.log", "11.0", false, 87, false, "", "",
+     T "Outcome: bad command line, switch /bogus not understood, nothing changed\r\n"
+     T "Exit code 87\r\n"},
+    {u" /?", "11.0", false, 0, false, "40",
+     "Pakiet etykiet marki Velkaris dla programu MS Word 97-2007\r\rPrzełączniki:", ""},
+    {u" /quiet /help", "11.0", false, 0, false, "", "", ""},
+    {u" /log C:\\nowhere\\velkaris.log", "11.0", false, 1, false, "2010",
+     "Exception EFCreateError in module velkaris-labels.exe at .\r\nCannot create file \"C:\\nowhere\\velkaris.log\". The system cannot find the path specified.",
+     ""},
+    {u" /log C:\\Users\\anna\\velkaris.log", "16.0 14.0", false, 0, false, "40030",
+     "Zainstalowana wersja programu MS Word nie jest obsługiwana\rInstalacja",
+     T "Word found: none of 8.0 to 12.0; newer, not supported: 14.0 16.0\r\n"
+     T "Outcome: only a Word newer than the pack supports, nothing to do\r\n" T "Exit code 0\r\n"},
+};
+#undef T
+
+TEST(CommandLineRunTest, QuietLogHelpAndBadSwitchesEndAsTheRowSays) {
+    const std::string labelFile = "C:\\Users\\anna\\AppData\\Roaming\\Microsoft\\Office\\pg_custom.xml";
+    const std::string userFile =
+        "<?xml version=\"1.0\"?><vps><vendorProductSets><vendorProductSet vendorID=\"0\">\r\n"
+        "\t<product units=\"emu\" productID=\"1\" layoutGroup=\"all\">\r\n\t</product>\r\n"
+        "</vendorProductSet></vendorProductSets></vps>\r\n";
+    for (const CommandLineRun& row : COMMAND_LINE_RUNS) {
+        const std::u16string arguments = row.arguments;
+        SCOPED_TRACE(std::string(arguments.begin(), arguments.end()));
+        fake::FakePlatform run;
+        run.commandLine = u"\"C:\\Users\\anna\\Downloads\\velkaris-labels.exe\"" + arguments;
+        std::istringstream words(row.words);
+        for (std::string version; words >> version;) run.AddKey(WordKey(version));
+        run.files.AddFolder("C:\\Users\\anna");
+        run.files.WriteFileBytes(labelFile, userFile);
+        if (row.labelFileHeld) run.files.HoldOpen(labelFile);
+        run.answers = {win::IDYES};
+
+        EXPECT_EQ(RunProgram(run), row.exitCode);
+        std::string styles;
+        for (const fake::ShownBox& box : run.boxes) {
+            styles += (styles.empty() ? "" : " ") + (std::ostringstream() << std::hex << std::uppercase
+                                                                          << box.style).str();
+        }
+        EXPECT_EQ(styles, row.boxes);
+        if (!run.boxes.empty()) {
+            const fake::ShownBox& last = run.boxes.back();
+            const std::u16string start = Utf16(row.boxTextUtf8);
+            std::string report = last.ansiText;
+            if (!last.wide) report.erase(report.find(" at ") + 4, 8);  // the code position
+            EXPECT_EQ((last.wide ? last.text : Utf16(report)).substr(0, start.size()), start);
+        }
+        EXPECT_EQ(run.FindKey(CustomLabelsKey("11.0")) != nullptr, row.installs);
+        EXPECT_EQ(run.files.ReadFileBytes(labelFile) != userFile, row.installs);
+        EXPECT_EQ(run.files.Exists(LOG), *row.logUtf8 != '\0');
+        if (*row.logUtf8 != '\0') {
+            const std::string log = run.files.ReadFileBytes(LOG);
+            const std::string started = STARTED, lines = row.logUtf8;
+            const std::string exit = "Exit code " + std::to_string(row.exitCode) + "\r\n";
+            EXPECT_EQ(log.substr(0, started.size() + lines.size()), started + lines);
+            EXPECT_EQ(log.substr(log.size() - std::min(log.size(), exit.size())), exit);
+            EXPECT_EQ(RunProgram(run), row.exitCode);  // a second run appends
+            EXPECT_EQ(run.files.ReadFileBytes(LOG).find(started, log.size()), log.size());
+        }
+        EXPECT_TRUE(run.misuse.empty());
+    }
 }
 
 }  // namespace

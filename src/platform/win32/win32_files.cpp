@@ -1,4 +1,4 @@
-// File calls: CreateFileA, ReadFile, WriteFile, SetFilePointer, FlushFileBuffers,
+// File calls: CreateFileA, CreateFileW, ReadFile, WriteFile, SetFilePointer, FlushFileBuffers,
 // CloseHandle, FindFirstFileA, FindClose, GetFullPathNameA, CreateDirectoryA,
 // MoveFileExA, DeleteFileA, GetLastError, FormatMessageA, Sleep.
 #include <windows.h>
@@ -18,6 +18,14 @@ FileHandle Win32Platform::CreateFileA(const std::string& path, std::uint32_t acc
                                       std::uint32_t attributes) {
     return reinterpret_cast<FileHandle>(::CreateFileA(path.c_str(), access, shareMode, nullptr,
                                                       disposition, attributes, nullptr));
+}
+
+FileHandle Win32Platform::CreateFileW(const std::u16string& path, std::uint32_t access,
+                                      std::uint32_t shareMode, std::uint32_t disposition,
+                                      std::uint32_t attributes) {
+    return reinterpret_cast<FileHandle>(::CreateFileW(reinterpret_cast<const wchar_t*>(path.c_str()),
+                                                      access, shareMode, nullptr, disposition,
+                                                      attributes, nullptr));
 }
 
 bool Win32Platform::ReadFile(FileHandle file, char* buffer, std::uint32_t count,

@@ -24,6 +24,8 @@ public:
                              std::uint32_t style) override;
 
     std::uint32_t GetModuleFileNameA(char* buffer, std::uint32_t size) override;
+    std::u16string GetCommandLineW() override;
+    void GetLocalTime(LocalTime& time) override;
     void ExitProcess(std::uint32_t exitCode) override;
 
     bool SetDefaultDllDirectories(std::uint32_t directoryFlags) override;
@@ -31,6 +33,8 @@ public:
     bool LoadLibraryExW(const std::u16string& name, std::uint32_t flags) override;
 
     FileHandle CreateFileA(const std::string& path, std::uint32_t access, std::uint32_t shareMode,
+                           std::uint32_t disposition, std::uint32_t attributes) override;
+    FileHandle CreateFileW(const std::u16string& path, std::uint32_t access, std::uint32_t shareMode,
                            std::uint32_t disposition, std::uint32_t attributes) override;
     bool ReadFile(FileHandle file, char* buffer, std::uint32_t count, std::uint32_t& read) override;
     bool WriteFile(FileHandle file, const char* buffer, std::uint32_t count,

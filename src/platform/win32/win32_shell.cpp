@@ -1,5 +1,6 @@
 // Shell, user interface and process calls: SHGetSpecialFolderPathA,
-// MultiByteToWideChar, MessageBoxW, MessageBoxA, GetModuleFileNameA, ExitProcess.
+// MultiByteToWideChar, MessageBoxW, MessageBoxA, GetModuleFileNameA, GetCommandLineW,
+// GetLocalTime, ExitProcess.
 #include <windows.h>
 
 #include "platform/win32/system_function.h"
@@ -45,6 +46,16 @@ std::int32_t Win32Platform::MessageBoxA(const std::string& text, const std::stri
 
 std::uint32_t Win32Platform::GetModuleFileNameA(char* buffer, std::uint32_t size) {
     return ::GetModuleFileNameA(nullptr, buffer, size);
+}
+
+std::u16string Win32Platform::GetCommandLineW() {
+    return reinterpret_cast<const char16_t*>(::GetCommandLineW());
+}
+
+void Win32Platform::GetLocalTime(LocalTime& time) {
+    SYSTEMTIME now;
+    ::GetLocalTime(&now);
+    time = LocalTime{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
 }
 
 void Win32Platform::ExitProcess(std::uint32_t exitCode) { ::ExitProcess(exitCode); }
