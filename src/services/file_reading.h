@@ -16,7 +16,8 @@ std::int32_t SetFilePosition(Platform& platform, FileHandle file, std::int32_t o
                              std::int32_t origin);
 std::int32_t ReadBytes(Platform& platform, FileHandle file, char* buffer, std::int32_t count);
 void CloseFileHandle(Platform& platform, FileHandle file);
-// The path made absolute with GetFullPathNameA, for messages; the path as given
+// Paths are UTF-8 here and UTF-16 at the seam.
+// The path made absolute with GetFullPathNameW, for messages; the path as given
 // when the platform cannot resolve it.
 std::string AbsolutePath(Platform& platform, const std::string& path);
 

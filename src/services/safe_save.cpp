@@ -9,6 +9,7 @@
 #include "services/system_error_text.h"
 #include "services/transient_retry.h"
 #include "text/errors.h"
+#include "text/utf8_utf16.h"
 
 namespace velkaris {
 
@@ -29,26 +30,26 @@ namespace {
 // has replaced the target.
 class TemporaryFile {
 public:
-    TemporaryFile(Platform& platform, std::string path)
-        : platform_(platform), path_(std::move(path)) {}
+    TemporaryFile(Platform& platform, const std::string& path)
+        : platform_(platform), path_(Utf8ToUtf16(path)) {}
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
     ~TemporaryFile() {
         if (handle_ != win::INVALID_HANDLE_VALUE) platform_.CloseHandle(handle_);
         // A scanner may be looking at the file just closed: wait for it, a little.
         if (created_ && !moved_) {
-            RetryTransient(platform_, [this] { return platform_.DeleteFileA(path_); });
+            RetryTransient(platform_, [this] { return platform_.DeleteFileW(path_); });
         }
     }
 
-    const std::string& Path() const { return path_; }
+    const std::u16string& Path() const { return path_; }
     FileHandle Handle() const { return handle_; }
 
     // Opened with no sharing, so nothing else writes into it meanwhile. A leftover
     // of an earlier run may still be held by a scanner for a moment.
     bool Create() {
         created_ = RetryTransient(platform_, [this] {
-            handle_ = platform_.CreateFileA(path_, win::GENERIC_READ | win::GENERIC_WRITE, 0,
+            handle_ = platform_.CreateFileW(path_, win::GENERIC_READ | win::GENERIC_WRITE, 0,
                                             win::CREATE_ALWAYS, win::FILE_ATTRIBUTE_NORMAL);
             return handle_ != win::INVALID_HANDLE_VALUE;
         });
@@ -64,7 +65,7 @@ public:
 
 private:
     Platform& platform_;
-    std::string path_;
+    std::u16string path_;  // converted once: the destructor must not allocate
     FileHandle handle_ = win::INVALID_HANDLE_VALUE;
     bool created_ = false;
     bool moved_ = false;
@@ -93,8 +94,9 @@ void SaveFileSafely(Platform& platform, const std::string& path, const std::stri
     // new file or leaves the old one. A scanner may hold either file just now.
     const std::uint32_t flags =
         (replaceExisting ? win::MOVEFILE_REPLACE_EXISTING : 0) | win::MOVEFILE_WRITE_THROUGH;
+    const std::u16string target = Utf8ToUtf16(path);
     if (!RetryTransient(platform, [&] {
-            return platform.MoveFileExA(temporary.Path(), path, flags);
+            return platform.MoveFileExW(temporary.Path(), target, flags);
         })) {
         RaiseCreateError(platform, path, platform.GetLastError());
     }

@@ -509,7 +509,7 @@ e2e_run_expect_no_word() {
 e2e_dismiss_failure_report() {
     e2e_press "$E2E_FAILURE_CAPTION" "$IDOK"
     e2e_expect_exit 1
-    e2e_expect_box_calls "W $E2E_STYLE_QUESTION" "A $E2E_STYLE_FAILURE"
+    e2e_expect_box_calls "W $E2E_STYLE_QUESTION" "W $E2E_STYLE_FAILURE"
 }
 
 # e2e_run_answering_yes_expect_failure KIND TEXT...: a run that answers Yes and
@@ -746,7 +746,7 @@ e2e_expect_brief_hold() {
 # file calls and waits too.
 e2e_trace_file_calls() {
     e2e_add_value 'Software\Wine\Debug' RelayInclude REG_SZ \
-        'user32.MessageBoxA;user32.MessageBoxW;advapi32.RegOpenKeyExA;kernel32.CreateFileA;kernel32.MoveFileExA;kernel32.DeleteFileA;kernel32.Sleep'
+        'user32.MessageBoxA;user32.MessageBoxW;advapi32.RegOpenKeyExA;kernel32.CreateFileW;kernel32.MoveFileExW;kernel32.DeleteFileW;kernel32.Sleep'
 }
 
 # e2e_program_results CALL: after e2e_trace_file_calls, what the last run's calls

@@ -1,6 +1,8 @@
 // Every platform call of a full run fails in turn, and every allocation runs out in
 // turn: the run must end in Done with everything installed, or in the failure
 // report, and the user's label file must hold either its old bytes or the new ones.
+// The user's name has a letter outside most ANSI code pages: every path goes to
+// Windows and back in UTF-16.
 
 #include <gtest/gtest.h>
 
@@ -40,7 +42,8 @@ using program_testing::CustomLabelsKey;
 using program_testing::WordKey;
 
 const char* const VERSIONS[] = {"8.0", "9.0", "10.0", "11.0", "12.0"};
-const std::string LABEL_FILE = "C:\\Users\\anna\\AppData\\Roaming\\Microsoft\\Office\\pg_custom.xml";
+const std::string APP_DATA = "C:\\Users\\Michał\\AppData\\Roaming";
+const std::string LABEL_FILE = APP_DATA + "\\Microsoft\\Office\\pg_custom.xml";
 const std::string OLD_FILE =
     "<?xml version=\"1.0\"?><vps><vendorProductSets><vendorProductSet vendorID=\"0\" "
     "vendor=\"Custom\" copyright=\"\" version=\"1\" schemaVersion=\"1\">\r\n"
@@ -67,6 +70,7 @@ struct Outcome {
 
 void Prepare(fake::FakePlatform& fake) {
     for (const char* v : VERSIONS) fake.AddKey(WordKey(v));
+    fake.appDataFolder = APP_DATA;
     fake.files.WriteFileBytes(LABEL_FILE, OLD_FILE);
     fake.answers = {win::IDYES};
 }
@@ -80,7 +84,7 @@ Outcome Observe(fake::FakePlatform& fake, int exitCode) {
             (!box.wide && box.ansiText == DONE_TEXT)) {
             o.done = true;
         }
-        if (!box.wide && box.ansiCaption == "Application Error") o.reportText = box.ansiText;
+        if (box.wide && box.caption == u"Application Error") o.reportText = *fake::Utf8Of(box.text);
     }
     o.labelFile = fake.files.ReadFileBytes(LABEL_FILE);
     o.temporaryLeft = fake.files.Exists(LABEL_FILE + ".new");
@@ -138,6 +142,11 @@ void ExpectSound(const Outcome& o, const Outcome& clean, const std::string& what
     if (o.exitCode == 1) {
         EXPECT_FALSE(o.done);
         EXPECT_TRUE(IsKnownKind(o.reportText)) << o.reportText;
+        // A report that names a file names the user's own, letter for letter.
+        if (o.reportText.find(" file \"C:") != std::string::npos) {
+            EXPECT_NE(o.reportText.find(" file \"" + LABEL_FILE + "\"."), std::string::npos)
+                << o.reportText;
+        }
         EXPECT_EQ(o.openFilesAtExit, 0u);  // files are closed on the way out
         EXPECT_LE(o.openKeysAtExit, 1u);   // the navigator is left to the process end
     } else {
@@ -184,7 +193,7 @@ TEST_F(FaultMatrixTest, EachPlatformCallFailingInTurnEndsSoundly) {
 TEST_F(FaultMatrixTest, EachFileCallHeldThroughEveryAttemptEndsSoundly) {
     // Another process holding the file through all the waits: the retried calls
     // give the report, the others are not retried and fail at once as before.
-    for (const std::string call : {"CreateFileA", "MoveFileExA"}) {
+    for (const std::string call : {"CreateFileW", "MoveFileExW"}) {
         int count = 0;
         for (const std::string& made : clean.calls) count += made == call;
         for (int n = 1; n <= count; ++n) {
