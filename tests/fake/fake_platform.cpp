@@ -224,17 +224,12 @@ std::int32_t FakePlatform::MultiByteToWideChar(std::uint32_t codePage, const cha
                                                std::int32_t wideLength) {
     return Forward<std::int32_t>("MultiByteToWideChar", 0, [&](std::uint32_t&) -> std::int32_t {
         if (codePage != windows::CP_WINDOWS_1250 || length <= 0) return 0;
-        iconv_t cd = iconv_open("UTF-16LE", "CP1250");  // the host is little-endian
-        if (cd == reinterpret_cast<iconv_t>(-1)) return 0;
-        std::string in(text, static_cast<std::size_t>(length));
-        char* inPtr = &in[0];
-        char* outPtr = reinterpret_cast<char*>(wide);
-        std::size_t inLeft = in.size();
-        std::size_t outLeft = static_cast<std::size_t>(std::max(wideLength, 0)) * 2;
-        const std::size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-        iconv_close(cd);
-        if (rc == static_cast<std::size_t>(-1)) return 0;  // also when it does not fit
-        return static_cast<std::int32_t>((outPtr - reinterpret_cast<char*>(wide)) / 2);
+        const std::optional<std::string> bytes =
+            Recode("UTF-16LE", "CP1250", std::string(text, static_cast<std::size_t>(length)));
+        const auto room = static_cast<std::size_t>(std::max(wideLength, 0));
+        if (!bytes || bytes->size() / 2 > room) return 0;  // also when it does not fit
+        std::memcpy(wide, bytes->data(), bytes->size());
+        return static_cast<std::int32_t>(bytes->size() / 2);
     });
 }
 

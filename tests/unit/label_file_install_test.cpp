@@ -499,7 +499,9 @@ TEST(LabelFileAppearing, AFileThatAppearsBeforeTheRenameIsKeptAndTheInstallFails
     public:
         bool MoveFileExW(const std::u16string& from, const std::u16string& to,
                          std::uint32_t flags) override {
-            if (CallCount("MoveFileExW") == 0) files.WriteFileBytes(*fake::Utf8Of(to), WordFile(OwnProducts(1)));
+            if (CallCount("MoveFileExW") == 0) {
+                files.WriteFileBytes(*fake::Utf8Of(to), WordFile(OwnProducts(1)));
+            }
             return FakePlatform::MoveFileExW(from, to, flags);
         }
     } platform;

@@ -30,8 +30,9 @@ public:
     bool SetDllDirectoryW(const std::u16string& path) override;
     bool LoadLibraryExW(const std::u16string& name, std::uint32_t flags) override;
 
-    FileHandle CreateFileW(const std::u16string& path, std::uint32_t access, std::uint32_t shareMode,
-                           std::uint32_t disposition, std::uint32_t attributes) override;
+    FileHandle CreateFileW(const std::u16string& path, std::uint32_t access,
+                           std::uint32_t shareMode, std::uint32_t disposition,
+                           std::uint32_t attributes) override;
     bool ReadFile(FileHandle file, char* buffer, std::uint32_t count, std::uint32_t& read) override;
     bool WriteFile(FileHandle file, const char* buffer, std::uint32_t count,
                    std::uint32_t& written) override;
