@@ -32,11 +32,13 @@
 #include "platform/win32/win32_platform.h"
 #include "services/safe_save.h"
 #include "text/errors.h"
+#include "text/utf8_utf16.h"
 #include "text/xml_well_formed.h"
 
 namespace {
 
 using velkaris::FileHandle;
+using velkaris::Utf8ToUtf16;
 using velkaris::Win32Platform;
 
 constexpr FileHandle INVALID = -1;
@@ -153,8 +155,8 @@ std::uint64_t GenerateLabelFile(const std::string& path, int products) {
 
 void CopyThroughPlatform(Win32Platform& platform, const std::string& from,
                          const std::string& to) {
-    const FileHandle in =
-        platform.CreateFileA(from, GENERIC_READ, 0, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL);
+    const FileHandle in = platform.CreateFileW(Utf8ToUtf16(from), GENERIC_READ, 0, OPEN_EXISTING,
+                                               FILE_ATTRIBUTE_NORMAL);
     if (in == INVALID) throw std::runtime_error("copy: cannot open " + from);
     const std::uint32_t size = platform.SetFilePointer(in, 0, FILE_END);
     platform.SetFilePointer(in, 0, FILE_BEGIN);
@@ -165,15 +167,17 @@ void CopyThroughPlatform(Win32Platform& platform, const std::string& from,
     if (!readOk) throw std::runtime_error("copy: cannot read " + from);
 
     const std::string temporary = to + ".new";
-    const FileHandle out = platform.CreateFileA(temporary, GENERIC_READ | GENERIC_WRITE, 0,
-                                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL);
+    const FileHandle out =
+        platform.CreateFileW(Utf8ToUtf16(temporary), GENERIC_READ | GENERIC_WRITE, 0,
+                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL);
     if (out == INVALID) throw std::runtime_error("copy: cannot create " + temporary);
     std::uint32_t written = 0;
     const bool writeOk = platform.WriteFile(out, buffer.data(), size, written) &&
                          written == size && platform.FlushFileBuffers(out);
     platform.CloseHandle(out);
     if (!writeOk) throw std::runtime_error("copy: cannot write " + temporary);
-    if (!platform.MoveFileExA(temporary, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!platform.MoveFileExW(Utf8ToUtf16(temporary), Utf8ToUtf16(to),
+                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         throw std::runtime_error("copy: cannot replace " + to);
     }
 }

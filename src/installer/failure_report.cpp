@@ -7,6 +7,7 @@
 
 #include "platform/win_values.h"
 #include "text/errors.h"
+#include "text/utf8_utf16.h"
 
 namespace velkaris {
 
@@ -15,10 +16,11 @@ namespace {
 constexpr std::size_t REPORT_LIMIT = 1023;
 
 std::string ModuleName(Platform& platform) {
-    std::vector<char> buffer(win::MAX_PATH + 1, '\0');
+    std::vector<char16_t> buffer(win::MAX_PATH + 1, u'\0');
     const std::uint32_t length =
-        platform.GetModuleFileNameA(buffer.data(), static_cast<std::uint32_t>(buffer.size()));
-    const std::string path(buffer.data(), std::min<std::size_t>(length, buffer.size() - 1));
+        platform.GetModuleFileNameW(buffer.data(), static_cast<std::uint32_t>(buffer.size()));
+    const std::string path = Utf16ToUtf8(
+        std::u16string_view(buffer.data(), std::min<std::size_t>(length, buffer.size() - 1)));
     const std::size_t slash = path.find_last_of('\\');
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
@@ -49,8 +51,13 @@ std::string FailureReportText(const std::string& kindName, const std::string& mo
     const bool addPeriod = !message.empty() && message.back() != '.';
     std::string text = "Exception " + kindName + " in module " + moduleName + " at " + position +
                        ".\r\n" + message + (addPeriod ? "." : "") + "\r\n";
-    if (text.size() > REPORT_LIMIT) text.resize(REPORT_LIMIT);
-    return text;
+    // Counted as the box counts it, in UTF-16 units, and cut between characters only.
+    if (text.size() <= REPORT_LIMIT) return text;
+    const std::u16string wide = Utf8ToUtf16(text);
+    if (wide.size() <= REPORT_LIMIT) return text;
+    const bool splitsPair = wide[REPORT_LIMIT - 1] >= 0xD800 && wide[REPORT_LIMIT - 1] <= 0xDBFF &&
+                            wide[REPORT_LIMIT] >= 0xDC00 && wide[REPORT_LIMIT] <= 0xDFFF;
+    return Utf16ToUtf8(std::u16string_view(wide).substr(0, REPORT_LIMIT - (splitsPair ? 1 : 0)));
 }
 
 int RunWithFailureReport(Program& program, int (*body)(Program&)) {

@@ -5,23 +5,9 @@
 #include "platform/win_values.h"
 #include "services/system_error_text.h"
 #include "text/errors.h"
-#include "text/unicode_decoding.h"
+#include "text/utf8_utf16.h"
 
 namespace velkaris {
-
-namespace {
-
-// A path from the command line may hold any letter: the log names it in UTF-8.
-std::string PathText(const std::u16string& path) {
-    std::string bytes;
-    for (char16_t unit : path) {
-        bytes += static_cast<char>(unit & 0xFF);
-        bytes += static_cast<char>(unit >> 8);
-    }
-    return Utf16ToUtf8(bytes, ByteOrder::LittleEndian).value_or("(a name that is not valid UTF-16)");
-}
-
-}  // namespace
 
 void RunLog::Close() {
     if (file_ != win::INVALID_HANDLE_VALUE) platform_.CloseHandle(file_);
@@ -29,7 +15,7 @@ void RunLog::Close() {
 }
 
 void RunLog::Open(const std::u16string& path) {
-    path_ = PathText(path);
+    path_ = Utf16ToUtf8(path);
     file_ = platform_.CreateFileW(path, win::FILE_APPEND_DATA,
                                   win::FILE_SHARE_READ | win::FILE_SHARE_WRITE, win::OPEN_ALWAYS,
                                   win::FILE_ATTRIBUTE_NORMAL);

@@ -16,6 +16,7 @@
 #include "services/safe_save.h"
 #include "text/errors.h"
 #include "text/text.h"
+#include "text/utf8_utf16.h"
 #include "text/xml_well_formed.h"
 
 namespace velkaris {
@@ -25,8 +26,8 @@ namespace {
 // Word creates Microsoft\Office on its first start; a user who never started it
 // still gets the labels.
 void EnsureOfficeFolder(Platform& platform, const std::string& folder) {
-    platform.CreateDirectoryA(folder + "\\Microsoft");
-    platform.CreateDirectoryA(folder + "\\Microsoft\\Office");
+    platform.CreateDirectoryW(Utf8ToUtf16(folder + "\\Microsoft"));
+    platform.CreateDirectoryW(Utf8ToUtf16(folder + "\\Microsoft\\Office"));
 }
 
 const std::string LINE_BREAK = "\r\n";

@@ -14,6 +14,7 @@
 #include "text/errors.h"
 #include "text/text.h"
 #include "text/unicode_decoding.h"
+#include "text/utf8_utf16.h"
 
 namespace velkaris {
 
@@ -83,12 +84,13 @@ std::string ReadAll(Platform& platform, const std::string& path) {
 
 std::string LabelFilePath(Platform& platform, const std::string& folder) {
     const std::string path = ConcatTexts({folder, "\\Microsoft\\Office\\", "pg_custom.xml"});
-    if (path.size() > static_cast<std::size_t>(BOUNDED_TEXT_LIMIT)) {
+    // Counted as Windows counts a path: in UTF-16 units.
+    if (Utf8ToUtf16(path).size() > static_cast<std::size_t>(BOUNDED_TEXT_LIMIT)) {
         throw EFCreateError(InsertTexts(
             "Cannot create file \"%s\". %s",
             {path, SystemErrorText(platform, win::ERROR_FILENAME_EXCED_RANGE)}));
     }
-    return BoundedFromText(path, BOUNDED_TEXT_LIMIT);
+    return path;
 }
 
 std::string ReadLabelFileText(Platform& platform, const std::string& path) {

@@ -8,7 +8,7 @@
 namespace velkaris {
 
 // folder\Microsoft\Office\pg_custom.xml. Raises EFCreateError when the path would
-// not fit in 255 characters, since a cut path names another file.
+// not fit in 255 characters (UTF-16 units), since a cut path names another file.
 std::string LabelFilePath(Platform& platform, const std::string& folder);
 
 // The file's text, with a final NUL: UTF-8 byte for byte, UTF-16 and UTF-32 of either

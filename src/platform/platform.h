@@ -38,7 +38,9 @@ public:
     virtual std::int32_t RegCloseKey(KeyHandle key) = 0;
 
     // Shell and user interface (shell32, user32, kernel32's code-page conversion).
-    virtual bool SHGetSpecialFolderPathA(char* buffer, std::int32_t folder, bool create) = 0;
+    // Paths and texts cross in UTF-16: the ANSI calls would turn letters outside the
+    // system's code page into look-alikes, naming another user's file.
+    virtual bool SHGetSpecialFolderPathW(char16_t* buffer, std::int32_t folder, bool create) = 0;
     virtual std::int32_t MultiByteToWideChar(std::uint32_t codePage, const char* text,
                                              std::int32_t length, char16_t* wide,
                                              std::int32_t wideLength) = 0;
@@ -48,7 +50,7 @@ public:
                                      std::uint32_t style) = 0;
 
     // Process (kernel32).
-    virtual std::uint32_t GetModuleFileNameA(char* buffer, std::uint32_t size) = 0;
+    virtual std::uint32_t GetModuleFileNameW(char16_t* buffer, std::uint32_t size) = 0;
     virtual std::u16string GetCommandLineW() = 0;
     virtual void GetLocalTime(LocalTime& time) = 0;
     virtual void ExitProcess(std::uint32_t exitCode) = 0;
@@ -61,10 +63,9 @@ public:
     virtual bool LoadLibraryExW(const std::u16string& name, std::uint32_t flags) = 0;
 
     // Files (kernel32).
-    virtual FileHandle CreateFileA(const std::string& path, std::uint32_t access,
+    virtual FileHandle CreateFileW(const std::u16string& path, std::uint32_t access,
                                    std::uint32_t shareMode, std::uint32_t disposition,
                                    std::uint32_t attributes) = 0;
-    virtual FileHandle CreateFileW(const std::u16string& path, std::uint32_t access, std::uint32_t shareMode, std::uint32_t disposition, std::uint32_t attributes) = 0;
     virtual bool ReadFile(FileHandle file, char* buffer, std::uint32_t count,
                           std::uint32_t& read) = 0;
     virtual bool WriteFile(FileHandle file, const char* buffer, std::uint32_t count,
@@ -73,17 +74,17 @@ public:
                                          std::uint32_t moveMethod) = 0;
     virtual bool FlushFileBuffers(FileHandle file) = 0;
     virtual bool CloseHandle(FileHandle handle) = 0;
-    virtual FindHandle FindFirstFileA(const std::string& path, FindData& found) = 0;
+    virtual FindHandle FindFirstFileW(const std::u16string& path, FindData& found) = 0;
     virtual bool FindClose(FindHandle search) = 0;
-    virtual std::uint32_t GetFullPathNameA(const std::string& path, std::uint32_t size,
-                                           char* buffer) = 0;
-    virtual bool CreateDirectoryA(const std::string& path) = 0;
-    virtual bool MoveFileExA(const std::string& from, const std::string& to,
+    virtual std::uint32_t GetFullPathNameW(const std::u16string& path, std::uint32_t size,
+                                           char16_t* buffer) = 0;
+    virtual bool CreateDirectoryW(const std::u16string& path) = 0;
+    virtual bool MoveFileExW(const std::u16string& from, const std::u16string& to,
                              std::uint32_t flags) = 0;
-    virtual bool DeleteFileA(const std::string& path) = 0;
+    virtual bool DeleteFileW(const std::u16string& path) = 0;
     virtual std::uint32_t GetLastError() = 0;
-    virtual std::uint32_t FormatMessageA(std::uint32_t flags, std::uint32_t messageId,
-                                         std::uint32_t languageId, char* buffer,
+    virtual std::uint32_t FormatMessageW(std::uint32_t flags, std::uint32_t messageId,
+                                         std::uint32_t languageId, char16_t* buffer,
                                          std::uint32_t size) = 0;
     // Waits out another process's brief hold on a file.
     virtual void Sleep(std::uint32_t milliseconds) = 0;

@@ -5,12 +5,13 @@
 
 #include "platform/win_values.h"
 #include "text/text.h"
+#include "text/utf8_utf16.h"
 
 namespace velkaris {
 
 bool FileIsPresent(Platform& platform, const std::string& path) {
     FindData found;
-    const FindHandle search = platform.FindFirstFileA(path, found);
+    const FindHandle search = platform.FindFirstFileW(Utf8ToUtf16(path), found);
     if (search == win::INVALID_HANDLE_VALUE) return false;
     platform.FindClose(search);
     // Any file counts, whatever its date: a file taken as absent would be
@@ -19,7 +20,7 @@ bool FileIsPresent(Platform& platform, const std::string& path) {
 }
 
 FileHandle OpenForReading(Platform& platform, const std::string& path) {
-    return platform.CreateFileA(path, win::GENERIC_READ, 0, win::OPEN_EXISTING,
+    return platform.CreateFileW(Utf8ToUtf16(path), win::GENERIC_READ, 0, win::OPEN_EXISTING,
                                 win::FILE_ATTRIBUTE_NORMAL);
 }
 
@@ -48,17 +49,18 @@ std::int32_t ReadBytes(Platform& platform, FileHandle file, char* buffer, std::i
 void CloseFileHandle(Platform& platform, FileHandle file) { platform.CloseHandle(file); }
 
 std::string AbsolutePath(Platform& platform, const std::string& path) {
-    std::string buffer(win::MAX_PATH, '\0');
-    std::uint32_t length = platform.GetFullPathNameA(
-        path, static_cast<std::uint32_t>(buffer.size()), buffer.data());
+    const std::u16string wide = Utf8ToUtf16(path);
+    std::u16string buffer(win::MAX_PATH, u'\0');
+    std::uint32_t length = platform.GetFullPathNameW(
+        wide, static_cast<std::uint32_t>(buffer.size()), buffer.data());
     if (length >= buffer.size()) {  // too small: length is the size it needs
-        buffer.assign(length, '\0');
-        length = platform.GetFullPathNameA(path, static_cast<std::uint32_t>(buffer.size()),
+        buffer.assign(length, u'\0');
+        length = platform.GetFullPathNameW(wide, static_cast<std::uint32_t>(buffer.size()),
                                            buffer.data());
     }
     if (length == 0 || length >= buffer.size()) return path;
     buffer.resize(length);
-    return buffer;
+    return Utf16ToUtf8(buffer);
 }
 
 }  // namespace velkaris

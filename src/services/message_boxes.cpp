@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "platform/win_values.h"
+#include "text/utf8_utf16.h"
 
 namespace velkaris {
 
@@ -35,7 +36,7 @@ std::int32_t ShowMessageBox(Platform& platform, const std::string& text,
 
 std::int32_t ShowSystemMessageBox(Platform& platform, const std::string& text,
                                   const std::string& caption, std::uint32_t style) {
-    return platform.MessageBoxA(text, caption, style);
+    return platform.MessageBoxW(Utf8ToUtf16(text), Utf8ToUtf16(caption), style);
 }
 
 }  // namespace velkaris

@@ -1,5 +1,5 @@
 #pragma once
-// Message boxes: the installer's own Polish texts, and texts in the system's code page.
+// Message boxes: the installer's own Polish texts, and texts in UTF-8.
 
 #include <cstdint>
 #include <string>
@@ -13,8 +13,8 @@ namespace velkaris {
 std::int32_t ShowMessageBox(Platform& platform, const std::string& text,
                             const std::string& caption, std::uint32_t style);
 
-// Shows text in the system's own code page, for texts that carry paths and system
-// messages.
+// Shows UTF-8 text, for texts that carry paths and system messages: every letter
+// shows as it is, whatever the system's code page.
 std::int32_t ShowSystemMessageBox(Platform& platform, const std::string& text,
                                   const std::string& caption, std::uint32_t style);
 

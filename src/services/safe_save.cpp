@@ -9,6 +9,7 @@
 #include "services/system_error_text.h"
 #include "services/transient_retry.h"
 #include "text/errors.h"
+#include "text/utf8_utf16.h"
 
 namespace velkaris {
 
@@ -29,20 +30,20 @@ namespace {
 // has replaced the target.
 class TemporaryFile {
 public:
-    TemporaryFile(Platform& platform, std::string path)
-        : platform_(platform), path_(std::move(path)), scratch_(path_ + "~") {}
+    TemporaryFile(Platform& platform, const std::string& path)
+        : platform_(platform), path_(Utf8ToUtf16(path)), scratch_(path_ + u"~") {}
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
     ~TemporaryFile() {
         if (handle_ != win::INVALID_HANDLE_VALUE) platform_.CloseHandle(handle_);
         // A scanner may be looking at the file just closed: wait for it, a little.
         if (ours_ && !moved_) {
-            RetryTransient(platform_, [this] { return platform_.DeleteFileA(path_); });
+            RetryTransient(platform_, [this] { return platform_.DeleteFileW(path_); });
         }
-        if (scratchLeft_) platform_.DeleteFileA(scratch_);
+        if (scratchLeft_) platform_.DeleteFileW(scratch_);
     }
 
-    const std::string& Path() const { return path_; }
+    const std::u16string& Path() const { return path_; }
     FileHandle Handle() const { return handle_; }
 
     // Made only where no file is, so that nothing is ever written through a name that
@@ -65,8 +66,8 @@ public:
     void MarkMoved() { moved_ = true; }
 
 private:
-    bool CreateNew(const std::string& path) {
-        handle_ = platform_.CreateFileA(path, win::GENERIC_READ | win::GENERIC_WRITE, 0,
+    bool CreateNew(const std::u16string& path) {
+        handle_ = platform_.CreateFileW(path, win::GENERIC_READ | win::GENERIC_WRITE, 0,
                                         win::CREATE_NEW, win::FILE_ATTRIBUTE_NORMAL);
         return handle_ != win::INVALID_HANDLE_VALUE;
     }
@@ -81,17 +82,17 @@ private:
             scratchLeft_ = true;
             Close();
         }
-        if (!platform_.MoveFileExA(scratch_, path_, win::MOVEFILE_REPLACE_EXISTING)) return false;
+        if (!platform_.MoveFileExW(scratch_, path_, win::MOVEFILE_REPLACE_EXISTING)) return false;
         scratchLeft_ = false;
         ours_ = true;
-        if (!platform_.DeleteFileA(path_)) return false;
+        if (!platform_.DeleteFileW(path_)) return false;
         ours_ = false;
         return true;
     }
 
     Platform& platform_;
-    std::string path_;
-    std::string scratch_;
+    std::u16string path_;  // converted once: the destructor must not allocate
+    std::u16string scratch_;
     FileHandle handle_ = win::INVALID_HANDLE_VALUE;
     bool ours_ = false;         // the file at path_ is this save's own
     bool moved_ = false;
@@ -121,8 +122,9 @@ void SaveFileSafely(Platform& platform, const std::string& path, const std::stri
     // new file or leaves the old one. A scanner may hold either file just now.
     const std::uint32_t flags =
         (replaceExisting ? win::MOVEFILE_REPLACE_EXISTING : 0) | win::MOVEFILE_WRITE_THROUGH;
+    const std::u16string target = Utf8ToUtf16(path);
     if (!RetryTransient(platform, [&] {
-            return platform.MoveFileExA(temporary.Path(), path, flags);
+            return platform.MoveFileExW(temporary.Path(), target, flags);
         })) {
         RaiseCreateError(platform, path, platform.GetLastError());
     }

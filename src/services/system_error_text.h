@@ -1,6 +1,6 @@
 #pragma once
-// The platform's own wording for a Windows error code, as the error messages
-// quote it.
+// The platform's own wording for a Windows error code, in UTF-8, as the error
+// messages quote it.
 
 #include <cstdint>
 #include <string>

@@ -557,7 +557,7 @@ e2e_expect_log() {
 e2e_dismiss_failure_report() {
     e2e_press "$E2E_FAILURE_CAPTION" "$IDOK"
     e2e_expect_exit 1
-    e2e_expect_box_calls "W $E2E_STYLE_QUESTION" "A $E2E_STYLE_FAILURE"
+    e2e_expect_box_calls "W $E2E_STYLE_QUESTION" "W $E2E_STYLE_FAILURE"
 }
 
 # e2e_run_answering_yes_expect_failure KIND TEXT...: a run that answers Yes and
@@ -654,14 +654,35 @@ e2e_expect_unchanged_since() {
 
 # E2E_OFFICE_DIR and E2E_LABEL_FILE: the label file's folder and path on the host;
 # E2E_LABEL_FILE_WINDOWS: its path as the program sees it (drive C is drive_c).
+# RELATIVE, when given, is the application-data folder below the prefix.
 e2e_label_file_paths() {
-    local relative
-    relative=$(<"$WINEPREFIX/.e2e-appdata")
+    local relative=${1:-$(<"$WINEPREFIX/.e2e-appdata")}
     [[ $relative == drive_c/* ]] || e2e_fail "the application-data folder $relative is not on drive C"
     relative=${relative#drive_c/}
     E2E_OFFICE_DIR="$E2E_APPDATA/Microsoft/Office"
     E2E_LABEL_FILE="$E2E_OFFICE_DIR/pg_custom.xml"
     E2E_LABEL_FILE_WINDOWS="C:\\${relative//\//\\}\\Microsoft\\Office\\pg_custom.xml"
+}
+
+# e2e_set_user NAME: the user's application-data folder becomes C:\users\NAME\AppData\Roaming,
+# made in the prefix and named under both Shell Folders keys, where Windows and
+# Wine look it up. The keys go in through a UTF-16 file, so every letter survives
+# whatever the code page.
+e2e_set_user() {
+    local name=$1
+    local folder="C:\\\\users\\\\$name\\\\AppData\\\\Roaming" reg="$E2E_RUN/user.reg" key
+    mkdir -p "$WINEPREFIX/drive_c/users/$name/AppData/Roaming"
+    {
+        printf 'Windows Registry Editor Version 5.00\r\n'
+        for key in 'User Shell Folders' 'Shell Folders'; do
+            printf '\r\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\%s]\r\n"AppData"="%s"\r\n' \
+                "$key" "$folder"
+        done
+    } | { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE; } >"$reg"
+    wine regedit /s "$reg" || e2e_fail "regedit could not set the user's folders"
+    E2E_APPDATA="$WINEPREFIX/drive_c/users/$name/AppData/Roaming"
+    e2e_label_file_paths "drive_c/users/$name/AppData/Roaming"
+    e2e_log "  application-data folder C:\\users\\$name\\AppData\\Roaming"
 }
 
 # e2e_put_label_file SOURCE: SOURCE's bytes become the user's label file.
@@ -794,7 +815,7 @@ e2e_expect_brief_hold() {
 # file calls and waits too.
 e2e_trace_file_calls() {
     e2e_add_value 'Software\Wine\Debug' RelayInclude REG_SZ \
-        'user32.MessageBoxA;user32.MessageBoxW;advapi32.RegOpenKeyExA;kernel32.CreateFileA;kernel32.MoveFileExA;kernel32.DeleteFileA;kernel32.Sleep'
+        'user32.MessageBoxA;user32.MessageBoxW;advapi32.RegOpenKeyExA;kernel32.CreateFileW;kernel32.MoveFileExW;kernel32.DeleteFileW;kernel32.Sleep'
 }
 
 # e2e_program_results CALL: after e2e_trace_file_calls, what the last run's calls

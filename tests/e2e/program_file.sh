@@ -35,6 +35,11 @@ manifests=$(grep -c '<assembly xmlns=' <<<"$texts" || true)
 grep -q 'requestedExecutionLevel level="asInvoker"' <<<"$texts" ||
     fail "the manifest does not run the program as the user who starts it"
 grep -q '^FileDescription$' <<<"$wide_texts" || fail "no version resource"
+# Paths reach Windows in UTF-16 only: no ANSI file, folder or error-text call is
+# imported and no ANSI shell call is looked up by name.
+ansi=$(grep -xE '(CreateFile|FindFirstFile|GetFullPathName|CreateDirectory|MoveFileEx|DeleteFile|FormatMessage|GetModuleFileName|SHGetSpecialFolderPath|SHGetFolderPath)A' <<<"$texts" |
+    paste -sd' ' - || true)
+[[ -z $ansi ]] || fail "names ANSI calls that would take paths in the system's code page: $ansi"
 
 name=$(basename "$program" | tr '[:upper:]' '[:lower:]')
 for word in install setup update patch; do

@@ -24,9 +24,9 @@ e2e_expect_box_calls "W $E2E_STYLE_QUESTION" "W $E2E_STYLE_DONE"
 # the installer's first opens failed; the last two calls are the read-open that
 # went through and the create of the new file.
 e2e_expect_brief_hold none
-opens=$(e2e_program_results CreateFileA)
+opens=$(e2e_program_results CreateFileW)
 [[ $opens =~ ^(ffffffff\ )+[0-9a-f]{8}\ [0-9a-f]{8}$ && ! $opens =~ ffffffff\ [0-9a-f]{8}$ ]] ||
-    e2e_fail "CreateFileA returned \"$opens\", expected failures while held, then two handles"
+    e2e_fail "CreateFileW returned \"$opens\", expected failures while held, then two handles"
 waits=$(e2e_program_results Sleep | wc -w)
 ((waits > 0)) || e2e_fail "the installer retried the open without waiting"
 e2e_log "  opens: \"$opens\", $waits waits"

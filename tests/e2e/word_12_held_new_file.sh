@@ -37,9 +37,9 @@ done
 # The hold met the replace: holdfile got the file only after the installer's own
 # close, and the installer's first replace failed while it held it.
 e2e_expect_brief_hold some
-moves=$(e2e_program_results MoveFileExA)
+moves=$(e2e_program_results MoveFileExW)
 [[ $moves =~ ^(00000000\ )+0*[1-9a-fA-F][0-9a-fA-F]*$ ]] ||
-    e2e_fail "MoveFileExA returned \"$moves\", expected failures while held, then a success"
+    e2e_fail "MoveFileExW returned \"$moves\", expected failures while held, then a success"
 waits=$(e2e_program_results Sleep | wc -w)
 ((waits > 0)) || e2e_fail "the installer retried the replace without waiting"
 e2e_log "  replace: \"$moves\", $waits waits"

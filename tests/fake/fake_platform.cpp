@@ -11,6 +11,40 @@ namespace velkaris::fake {
 
 thread_local int platformCallDepth = 0;
 
+namespace {
+
+// The bytes of text in another encoding; nothing when iconv cannot convert them.
+std::optional<std::string> Recode(const char* to, const char* from, std::string text) {
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+    std::string out(text.size() * 2 + 4, '\0');
+    char* inPtr = text.data();
+    char* outPtr = out.data();
+    std::size_t inLeft = text.size();
+    std::size_t outLeft = out.size();
+    const std::size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+    iconv_close(cd);
+    if (rc == static_cast<std::size_t>(-1)) return std::nullopt;
+    out.resize(out.size() - outLeft);
+    return out;
+}
+
+}  // namespace
+
+// The host is little-endian: UTF-16LE bytes are its char16_t units.
+std::optional<std::string> Utf8Of(const std::u16string& text) {
+    return Recode("UTF-8", "UTF-16LE",
+                  std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2));
+}
+
+std::optional<std::u16string> Utf16Of(const std::string& text) {
+    const std::optional<std::string> bytes = Recode("UTF-16LE", "UTF-8", text);
+    if (!bytes) return std::nullopt;
+    std::u16string wide(bytes->size() / 2, u'\0');
+    std::memcpy(wide.data(), bytes->data(), bytes->size());
+    return wide;
+}
+
 bool SplitKeyPath(const std::string& path, std::vector<std::string>& parts) {
     parts.clear();
     if (path.empty()) return true;
@@ -54,8 +88,8 @@ const Fault* FakePlatform::Enter(const char* call) {
     return nullptr;
 }
 
-void FakePlatform::Misuse(const char* call, std::optional<std::intptr_t> handle) {
-    std::string what = "unexpected options or access";
+void FakePlatform::Misuse(const char* call, std::optional<std::intptr_t> handle, bool badText) {
+    std::string what = badText ? "a text no UTF-8 stands for" : "unexpected options or access";
     if (handle) {
         what = "handle " + std::to_string(*handle) +
                (closed_.count(*handle) != 0 ? " closed before" : " not open");
@@ -66,6 +100,12 @@ void FakePlatform::Misuse(const char* call, std::optional<std::intptr_t> handle)
 std::intptr_t FakePlatform::NewHandle() {
     nextHandle_ += 4;
     return nextHandle_;
+}
+
+std::string FakePlatform::PathOf(const char* call, const std::u16string& path) {
+    const std::optional<std::string> utf8 = Utf8Of(path);
+    if (!utf8) Misuse(call, std::nullopt, true);
+    return utf8.value_or("?");
 }
 
 // --- registry ----------------------------------------------------------------
@@ -168,12 +208,13 @@ std::int32_t FakePlatform::RegCloseKey(KeyHandle key) {
 
 // --- shell, user interface, process --------------------------------------------
 
-bool FakePlatform::SHGetSpecialFolderPathA(char* buffer, std::int32_t folder, bool create) {
-    return Forward<bool>("SHGetSpecialFolderPathA", false, [&](std::uint32_t&) {
-        if (folder != windows::CSIDL_APPDATA || create || appDataFolder.size() >= windows::MAX_PATH) {
+bool FakePlatform::SHGetSpecialFolderPathW(char16_t* buffer, std::int32_t folder, bool create) {
+    return Forward<bool>("SHGetSpecialFolderPathW", false, [&](std::uint32_t&) {
+        const std::u16string path = Utf16Of(appDataFolder).value();
+        if (folder != windows::CSIDL_APPDATA || create || path.size() >= windows::MAX_PATH) {
             return false;
         }
-        std::memcpy(buffer, appDataFolder.c_str(), appDataFolder.size() + 1);
+        std::memcpy(buffer, path.c_str(), (path.size() + 1) * sizeof(char16_t));
         return true;
     });
 }
@@ -183,17 +224,12 @@ std::int32_t FakePlatform::MultiByteToWideChar(std::uint32_t codePage, const cha
                                                std::int32_t wideLength) {
     return Forward<std::int32_t>("MultiByteToWideChar", 0, [&](std::uint32_t&) -> std::int32_t {
         if (codePage != windows::CP_WINDOWS_1250 || length <= 0) return 0;
-        iconv_t cd = iconv_open("UTF-16LE", "CP1250");  // the host is little-endian
-        if (cd == reinterpret_cast<iconv_t>(-1)) return 0;
-        std::string in(text, static_cast<std::size_t>(length));
-        char* inPtr = &in[0];
-        char* outPtr = reinterpret_cast<char*>(wide);
-        std::size_t inLeft = in.size();
-        std::size_t outLeft = static_cast<std::size_t>(std::max(wideLength, 0)) * 2;
-        const std::size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-        iconv_close(cd);
-        if (rc == static_cast<std::size_t>(-1)) return 0;  // also when it does not fit
-        return static_cast<std::int32_t>((outPtr - reinterpret_cast<char*>(wide)) / 2);
+        const std::optional<std::string> bytes =
+            Recode("UTF-16LE", "CP1250", std::string(text, static_cast<std::size_t>(length)));
+        const auto room = static_cast<std::size_t>(std::max(wideLength, 0));
+        if (!bytes || bytes->size() / 2 > room) return 0;  // also when it does not fit
+        std::memcpy(wide, bytes->data(), bytes->size());
+        return static_cast<std::int32_t>(bytes->size() / 2);
     });
 }
 
@@ -216,11 +252,12 @@ std::int32_t FakePlatform::MessageBoxA(const std::string& text, const std::strin
     return ShowBox("MessageBoxA", ShownBox{{}, {}, text, caption, false, style});
 }
 
-std::uint32_t FakePlatform::GetModuleFileNameA(char* buffer, std::uint32_t size) {
-    return Forward<std::uint32_t>("GetModuleFileNameA", 0, [&](std::uint32_t&) -> std::uint32_t {
+std::uint32_t FakePlatform::GetModuleFileNameW(char16_t* buffer, std::uint32_t size) {
+    return Forward<std::uint32_t>("GetModuleFileNameW", 0, [&](std::uint32_t&) -> std::uint32_t {
         if (size == 0) return 0;
-        const std::size_t length = std::min<std::size_t>(moduleFileName.size(), size - 1);
-        std::memcpy(buffer, moduleFileName.data(), length);
+        const std::u16string name = Utf16Of(moduleFileName).value();
+        const std::size_t length = std::min<std::size_t>(name.size(), size - 1);
+        std::memcpy(buffer, name.data(), length * sizeof(char16_t));
         buffer[length] = '\0';
         return static_cast<std::uint32_t>(length);
     });
@@ -277,9 +314,11 @@ bool FakePlatform::Close(std::intptr_t handle, bool search, const char* call,
     return true;
 }
 
-FileHandle FakePlatform::OpenFile(const char* call, const std::string& path, std::uint32_t access,
-                                  std::uint32_t shareMode, std::uint32_t disposition) {
-    return Forward<FileHandle>(call, windows::INVALID_HANDLE_VALUE, [&](std::uint32_t& error) {
+FileHandle FakePlatform::CreateFileW(const std::u16string& widePath, std::uint32_t access,
+                                     std::uint32_t shareMode, std::uint32_t disposition,
+                                     std::uint32_t /*attributes*/) {
+    return Forward<FileHandle>("CreateFileW", windows::INVALID_HANDLE_VALUE, [&](std::uint32_t& error) {
+        const std::string path = PathOf("CreateFileW", widePath);
         const bool createNew = disposition == windows::CREATE_NEW;
         const bool create = createNew || disposition == windows::CREATE_ALWAYS;
         const bool always = disposition == windows::OPEN_ALWAYS;
@@ -308,37 +347,6 @@ FileHandle FakePlatform::OpenFile(const char* call, const std::string& path, std
         files.opened_[handle] = FakeFileSystem::Open{files.Key(path), wants, shareMode, 0, false};
         return handle;
     });
-}
-
-FileHandle FakePlatform::CreateFileA(const std::string& path, std::uint32_t access,
-                                     std::uint32_t shareMode, std::uint32_t disposition,
-                                     std::uint32_t /*attributes*/) {
-    return OpenFile("CreateFileA", path, access, shareMode, disposition);
-}
-
-FileHandle FakePlatform::CreateFileW(const std::u16string& path, std::uint32_t access,
-                                     std::uint32_t shareMode, std::uint32_t disposition,
-                                     std::uint32_t /*attributes*/) {
-    // The in-memory files are named in UTF-8.
-    std::string name;
-    for (std::size_t i = 0; i < path.size(); ++i) {
-        std::uint32_t c = path[i];
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < path.size()) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (path[++i] - 0xDC00);
-        }
-        if (c < 0x80) {
-            name += static_cast<char>(c);
-        } else if (c < 0x800) {
-            name += {static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F))};
-        } else if (c < 0x10000) {
-            name += {static_cast<char>(0xE0 | (c >> 12)), static_cast<char>(0x80 | ((c >> 6) & 0x3F)),
-                     static_cast<char>(0x80 | (c & 0x3F))};
-        } else {
-            name += {static_cast<char>(0xF0 | (c >> 18)), static_cast<char>(0x80 | ((c >> 12) & 0x3F)),
-                     static_cast<char>(0x80 | ((c >> 6) & 0x3F)), static_cast<char>(0x80 | (c & 0x3F))};
-        }
-    }
-    return OpenFile("CreateFileW", name, access, shareMode, disposition);
 }
 
 bool FakePlatform::ReadFile(FileHandle file, char* buffer, std::uint32_t count,
@@ -425,8 +433,9 @@ bool FakePlatform::CloseHandle(FileHandle handle) {
     });
 }
 
-FindHandle FakePlatform::FindFirstFileA(const std::string& path, FindData& found) {
-    return Forward<FindHandle>("FindFirstFileA", windows::INVALID_HANDLE_VALUE, [&](std::uint32_t& error) {
+FindHandle FakePlatform::FindFirstFileW(const std::u16string& widePath, FindData& found) {
+    return Forward<FindHandle>("FindFirstFileW", windows::INVALID_HANDLE_VALUE, [&](std::uint32_t& error) {
+        const std::string path = PathOf("FindFirstFileW", widePath);
         const FakeFileSystem::Entry* entry = files.Find(path);
         if (entry == nullptr) error = files.Missing(path);
         if (error != 0) return windows::INVALID_HANDLE_VALUE;
@@ -444,19 +453,20 @@ bool FakePlatform::FindClose(FindHandle search) {
     });
 }
 
-std::uint32_t FakePlatform::GetFullPathNameA(const std::string& path, std::uint32_t size,
-                                             char* buffer) {
-    return Forward<std::uint32_t>("GetFullPathNameA", 0, [&](std::uint32_t&) {
-        const std::string full = files.Full(path);
+std::uint32_t FakePlatform::GetFullPathNameW(const std::u16string& path, std::uint32_t size,
+                                             char16_t* buffer) {
+    return Forward<std::uint32_t>("GetFullPathNameW", 0, [&](std::uint32_t&) {
+        const std::u16string full = Utf16Of(files.Full(PathOf("GetFullPathNameW", path))).value();
         const auto length = static_cast<std::uint32_t>(full.size());
         if (buffer == nullptr || length >= size) return length + 1;  // the size it needs
-        std::memcpy(buffer, full.c_str(), length + 1);
+        std::memcpy(buffer, full.c_str(), (length + 1) * sizeof(char16_t));
         return length;
     });
 }
 
-bool FakePlatform::CreateDirectoryA(const std::string& path) {
-    return Forward<bool>("CreateDirectoryA", false, [&](std::uint32_t& error) {
+bool FakePlatform::CreateDirectoryW(const std::u16string& widePath) {
+    return Forward<bool>("CreateDirectoryW", false, [&](std::uint32_t& error) {
+        const std::string path = PathOf("CreateDirectoryW", widePath);
         error = files.Exists(path)       ? windows::ERROR_ALREADY_EXISTS
                 : !files.HasFolder(path) ? windows::ERROR_PATH_NOT_FOUND
                                          : 0;
@@ -465,9 +475,11 @@ bool FakePlatform::CreateDirectoryA(const std::string& path) {
     });
 }
 
-bool FakePlatform::MoveFileExA(const std::string& from, const std::string& to,
+bool FakePlatform::MoveFileExW(const std::u16string& wideFrom, const std::u16string& wideTo,
                                std::uint32_t flags) {
-    return Forward<bool>("MoveFileExA", false, [&](std::uint32_t& error) {
+    return Forward<bool>("MoveFileExW", false, [&](std::uint32_t& error) {
+        const std::string from = PathOf("MoveFileExW", wideFrom);
+        const std::string to = PathOf("MoveFileExW", wideTo);
         const FakeFileSystem::Entry* moving = files.Find(from);
         const FakeFileSystem::Entry* replaced = files.Find(to);
         // Windows refuses to rename over a folder, a read-only file or an open one,
@@ -489,8 +501,9 @@ bool FakePlatform::MoveFileExA(const std::string& from, const std::string& to,
     });
 }
 
-bool FakePlatform::DeleteFileA(const std::string& path) {
-    return Forward<bool>("DeleteFileA", false, [&](std::uint32_t& error) {
+bool FakePlatform::DeleteFileW(const std::u16string& widePath) {
+    return Forward<bool>("DeleteFileW", false, [&](std::uint32_t& error) {
+        const std::string path = PathOf("DeleteFileW", widePath);
         const FakeFileSystem::Entry* entry = files.Find(path);
         error = !entry                               ? files.Missing(path)
                 : entry->folder || entry->readOnly   ? windows::ERROR_ACCESS_DENIED
@@ -501,18 +514,20 @@ bool FakePlatform::DeleteFileA(const std::string& path) {
     });
 }
 
-std::uint32_t FakePlatform::FormatMessageA(std::uint32_t flags, std::uint32_t messageId,
-                                           std::uint32_t /*languageId*/, char* buffer,
+std::uint32_t FakePlatform::FormatMessageW(std::uint32_t flags, std::uint32_t messageId,
+                                           std::uint32_t /*languageId*/, char16_t* buffer,
                                            std::uint32_t size) {
-    return Forward<std::uint32_t>("FormatMessageA", 0, [&](std::uint32_t& error) -> std::uint32_t {
+    return Forward<std::uint32_t>("FormatMessageW", 0, [&](std::uint32_t& error) -> std::uint32_t {
         const auto found = files.messageTexts.find(messageId);
-        const std::string text = found == files.messageTexts.end() ? "" : found->second + "\r\n";
+        const std::u16string text =
+            found == files.messageTexts.end() ? u"" : Utf16Of(found->second + "\r\n").value();
         error = !(flags & windows::FORMAT_MESSAGE_FROM_SYSTEM) ? windows::ERROR_INVALID_PARAMETER
                 : text.empty()                                 ? windows::ERROR_MESSAGE_NOT_FOUND
                 : buffer == nullptr || text.size() >= size     ? windows::ERROR_INSUFFICIENT_BUFFER
                                                                : 0;
         if (error != 0) return 0;
-        std::memcpy(buffer, text.c_str(), text.size() + 1);  // ended as Windows ends its texts
+        // Ended as Windows ends its texts.
+        std::memcpy(buffer, text.c_str(), (text.size() + 1) * sizeof(char16_t));
         return static_cast<std::uint32_t>(text.size());
     });
 }

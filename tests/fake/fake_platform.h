@@ -28,6 +28,12 @@ struct PlatformCallScope {
     PlatformCallScope& operator=(const PlatformCallScope&) = delete;
 };
 
+// The fake keeps paths and texts in UTF-8 and takes and gives them in UTF-16 at
+// the seam, converting with iconv rather than the program's own conversion. Empty
+// when the text has no such form (an unpaired surrogate, a broken sequence).
+std::optional<std::string> Utf8Of(const std::u16string& text);
+std::optional<std::u16string> Utf16Of(const std::string& text);
+
 // The registry's path rule: names between backslashes, one trailing backslash
 // allowed, no other empty name. False for a path that breaks it.
 bool SplitKeyPath(const std::string& path, std::vector<std::string>& parts);
@@ -111,14 +117,14 @@ public:
     std::int32_t RegSetValueExA(KeyHandle key, const std::string& valueName, std::uint32_t type,
                                 const std::uint8_t* data, std::uint32_t size) override;
     std::int32_t RegCloseKey(KeyHandle key) override;
-    bool SHGetSpecialFolderPathA(char* buffer, std::int32_t folder, bool create) override;
+    bool SHGetSpecialFolderPathW(char16_t* buffer, std::int32_t folder, bool create) override;
     std::int32_t MultiByteToWideChar(std::uint32_t codePage, const char* text, std::int32_t length,
                                      char16_t* wide, std::int32_t wideLength) override;
     std::int32_t MessageBoxW(const std::u16string& text, const std::u16string& caption,
                              std::uint32_t style) override;
     std::int32_t MessageBoxA(const std::string& text, const std::string& caption,
                              std::uint32_t style) override;
-    std::uint32_t GetModuleFileNameA(char* buffer, std::uint32_t size) override;
+    std::uint32_t GetModuleFileNameW(char16_t* buffer, std::uint32_t size) override;
     std::u16string GetCommandLineW() override;
     void GetLocalTime(LocalTime& time) override;
     void ExitProcess(std::uint32_t exitCode) override;
@@ -126,10 +132,9 @@ public:
     bool SetDllDirectoryW(const std::u16string& path) override;
     bool LoadLibraryExW(const std::u16string& name, std::uint32_t flags) override;
 
-    FileHandle CreateFileA(const std::string& path, std::uint32_t access, std::uint32_t shareMode,
-                           std::uint32_t disposition, std::uint32_t attributes) override;
-    FileHandle CreateFileW(const std::u16string& path, std::uint32_t access, std::uint32_t shareMode,
-                           std::uint32_t disposition, std::uint32_t attributes) override;
+    FileHandle CreateFileW(const std::u16string& path, std::uint32_t access,
+                           std::uint32_t shareMode, std::uint32_t disposition,
+                           std::uint32_t attributes) override;
     bool ReadFile(FileHandle file, char* buffer, std::uint32_t count, std::uint32_t& read) override;
     bool WriteFile(FileHandle file, const char* buffer, std::uint32_t count,
                    std::uint32_t& written) override;
@@ -137,15 +142,18 @@ public:
                                  std::uint32_t moveMethod) override;
     bool FlushFileBuffers(FileHandle file) override;
     bool CloseHandle(FileHandle handle) override;
-    FindHandle FindFirstFileA(const std::string& path, FindData& found) override;
+    FindHandle FindFirstFileW(const std::u16string& path, FindData& found) override;
     bool FindClose(FindHandle search) override;
-    std::uint32_t GetFullPathNameA(const std::string& path, std::uint32_t size, char* buffer) override;
-    bool CreateDirectoryA(const std::string& path) override;
-    bool MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) override;
-    bool DeleteFileA(const std::string& path) override;
+    std::uint32_t GetFullPathNameW(const std::u16string& path, std::uint32_t size,
+                                   char16_t* buffer) override;
+    bool CreateDirectoryW(const std::u16string& path) override;
+    bool MoveFileExW(const std::u16string& from, const std::u16string& to,
+                     std::uint32_t flags) override;
+    bool DeleteFileW(const std::u16string& path) override;
     std::uint32_t GetLastError() override;
-    std::uint32_t FormatMessageA(std::uint32_t flags, std::uint32_t messageId,
-                                 std::uint32_t languageId, char* buffer, std::uint32_t size) override;
+    std::uint32_t FormatMessageW(std::uint32_t flags, std::uint32_t messageId,
+                                 std::uint32_t languageId, char16_t* buffer,
+                                 std::uint32_t size) override;
     void Sleep(std::uint32_t milliseconds) override;
 
 private:
@@ -173,9 +181,12 @@ private:
     }
     const Fault* Enter(const char* call);
     // Notes a misuse: arguments the program never passes (no handle), or a
-    // handle it does not hold. Every misuse text is made here.
-    void Misuse(const char* call, std::optional<std::intptr_t> handle);
+    // handle it does not hold, or a text no UTF-8 stands for. Every misuse text is
+    // made here.
+    void Misuse(const char* call, std::optional<std::intptr_t> handle, bool badText = false);
     std::intptr_t NewHandle();
+    // A path the program gave, in the files' UTF-8; a misuse when it has none.
+    std::string PathOf(const char* call, const std::u16string& path);
     // The open file or search behind a handle; a misuse when there is none.
     FakeFileSystem::Open* Opened(std::intptr_t handle, bool search, const char* call,
                                  std::uint32_t& error);
@@ -186,8 +197,6 @@ private:
     std::int32_t OpenKey(const char* call, KeyHandle base, const std::string& subKey,
                          bool create, bool expectedArguments, KeyHandle& result);
     std::int32_t ShowBox(const char* call, ShownBox box);
-    FileHandle OpenFile(const char* call, const std::string& path, std::uint32_t access,
-                        std::uint32_t shareMode, std::uint32_t disposition);
 
     std::vector<std::string> calls_;
     std::map<std::string, int> callCounts_;

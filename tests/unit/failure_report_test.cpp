@@ -37,10 +37,20 @@ TEST(FailureReportTextTest, PrintsTheAddressAsEightUpperCaseHexDigits) {
     EXPECT_NE(text.find(" at DEADBEEF."), std::string::npos);
 }
 
-TEST(FailureReportTextTest, IsCutTo1023Characters) {
-    const std::string text = FailureReportText("EFCreateError", "m.exe", 1, std::string(2000, 'p'));
-    EXPECT_EQ(text.size(), 1023u);
-    EXPECT_EQ(text.substr(0, 10), "Exception ");
+TEST(FailureReportTextTest, IsCutTo1023CharactersCountedAsTheBoxCountsThem) {
+    const std::string head = "Exception EFCreateError in module m.exe at 00000001.\r\n";  // 54
+    const auto report = [](const std::string& message) {
+        return FailureReportText("EFCreateError", "m.exe", 1, message);
+    };
+    const auto repeated = [](const char* text, int count) {
+        std::string result;
+        while (count-- > 0) result += text;
+        return result;
+    };
+    EXPECT_EQ(report(std::string(2000, 'p')), head + std::string(969, 'p'));
+    // In UTF-16 units: "ł" is one (two bytes), "𝄞" two, and never cut in half.
+    EXPECT_EQ(report(repeated("ł", 2000)), head + repeated("ł", 969));
+    EXPECT_EQ(report(repeated("𝄞", 1000)), head + repeated("𝄞", 484));
 }
 
 class FailureReportRunTest : public ::testing::Test {
@@ -58,9 +68,9 @@ TEST_F(FailureReportRunTest, ShowsTheProgramFileNameWithoutItsFolderAndExitsWith
     fake.FailCall("RegSetValueExA");
     EXPECT_EQ(RunProgram(fake), 1);
     EXPECT_EQ(fake.exitCode, 1u);
-    EXPECT_EQ(Report().ansiCaption, "Application Error");
+    EXPECT_EQ(Report().caption, u"Application Error");
     EXPECT_EQ(Report().style, 0x2010u);
-    const std::string& text = Report().ansiText;
+    const std::string text = fake::Utf8Of(Report().text).value();
     const std::string head = "Exception ERegistryException in module velkaris-labels.exe at ";
     EXPECT_EQ(text.substr(0, head.size()), head);
     EXPECT_EQ(text.substr(head.size() + 8), ".\r\nFailed to set data for 'Velkaris     L-15'.\r\n");
@@ -90,8 +100,8 @@ std::pair<std::string, std::optional<std::uint32_t>> ReportOfShortage(
     EXPECT_EQ(RunProgram(exhausted), 1);
     EXPECT_EQ(exhausted.boxes.size(), 2u);
     if (exhausted.boxes.empty()) return {std::string(), exhausted.exitCode};
-    EXPECT_EQ(exhausted.boxes.back().ansiCaption, "Application Error");
-    return {exhausted.boxes.back().ansiText, exhausted.exitCode};
+    EXPECT_EQ(exhausted.boxes.back().caption, u"Application Error");
+    return {fake::Utf8Of(exhausted.boxes.back().text).value(), exhausted.exitCode};
 }
 
 // No address is known for a shortage: it is reported at zero.
@@ -113,7 +123,7 @@ TEST(FailureReportShortageTest, ASizeTooLargeToHoldIsReportedAsOutOfMemoryAtZero
 
 TEST_F(FailureReportRunTest, AReportThatCannotBeShownStillEndsWithCodeOne) {
     fake.FailCall("RegSetValueExA");
-    fake.FailCall("MessageBoxA");
+    fake.FailCall("MessageBoxW", 2);  // after the question
     EXPECT_EQ(RunProgram(fake), 1);
     EXPECT_EQ(fake.exitCode, 1u);
 }

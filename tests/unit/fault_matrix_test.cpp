@@ -1,6 +1,8 @@
 // Every platform call of a full run fails in turn, and every allocation runs out in
 // turn: the run must end in Done with everything installed, or in the failure
 // report, and the user's label file must hold either its old bytes or the new ones.
+// The user's name has a letter outside most ANSI code pages: every path goes to
+// Windows and back in UTF-16.
 
 #include <gtest/gtest.h>
 
@@ -41,7 +43,8 @@ using program_testing::CustomLabelsKey;
 using program_testing::WordKey;
 
 const char* const VERSIONS[] = {"8.0", "9.0", "10.0", "11.0", "12.0"};
-const std::string LABEL_FILE = "C:\\Users\\anna\\AppData\\Roaming\\Microsoft\\Office\\pg_custom.xml";
+const std::string APP_DATA = "C:\\Users\\Michał\\AppData\\Roaming";
+const std::string LABEL_FILE = APP_DATA + "\\Microsoft\\Office\\pg_custom.xml";
 const std::string OLD_FILE =
     "<?xml version=\"1.0\"?><vps><vendorProductSets><vendorProductSet vendorID=\"0\" "
     "vendor=\"Custom\" copyright=\"\" version=\"1\" schemaVersion=\"1\">\r\n"
@@ -79,6 +82,7 @@ void Prepare(fake::FakePlatform& fake, const std::u16string& arguments) {
     fake.commandLine += arguments;
     fake.files.AddFolder("C:\\Users\\anna");
     for (const char* v : VERSIONS) fake.AddKey(WordKey(v));
+    fake.appDataFolder = APP_DATA;
     fake.files.WriteFileBytes(LABEL_FILE, OLD_FILE);
     if (withLeftover) fake.files.WriteFileBytes(LABEL_FILE + ".new", LEFTOVER);
     fake.answers = {win::IDYES};
@@ -93,7 +97,7 @@ Outcome Observe(fake::FakePlatform& fake, int exitCode) {
             (!box.wide && box.ansiText == DONE_TEXT)) {
             o.done = true;
         }
-        if (!box.wide && box.ansiCaption == "Application Error") o.reportText = box.ansiText;
+        if (box.wide && box.caption == u"Application Error") o.reportText = *fake::Utf8Of(box.text);
     }
     o.labelFile = fake.files.ReadFileBytes(LABEL_FILE);
     o.temporaryLeft = fake.files.Exists(LABEL_FILE + ".new") &&
@@ -160,6 +164,12 @@ void ExpectSound(const Outcome& o, const Outcome& clean, const std::string& what
     if (o.exitCode == 1) {
         EXPECT_FALSE(o.done);
         EXPECT_TRUE(IsKnownKind(o.reportText)) << o.reportText;
+        // A report that names a file names the user's own, letter for letter, or the log.
+        if (o.reportText.find(" file \"C:") != std::string::npos) {
+            EXPECT_TRUE(o.reportText.find(" file \"" + LABEL_FILE + "\".") != std::string::npos ||
+                        o.reportText.find(" file \"" + LOG + "\".") != std::string::npos)
+                << o.reportText;
+        }
         EXPECT_EQ(o.openFilesAtExit, 0u);  // files are closed on the way out
         EXPECT_LE(o.openKeysAtExit, 1u);   // the navigator is left to the process end
     } else {
@@ -215,7 +225,7 @@ TEST_P(FaultMatrixTest, EachPlatformCallFailingInTurnEndsSoundly) {
 TEST_P(FaultMatrixTest, EachFileCallHeldThroughEveryAttemptEndsSoundly) {
     // Another process holding the file through all the waits: the retried calls
     // give the report, the others are not retried and fail at once as before.
-    for (const std::string call : {"CreateFileA", "MoveFileExA"}) {
+    for (const std::string call : {"CreateFileW", "MoveFileExW"}) {
         int count = 0;
         for (const std::string& made : clean.calls) count += made == call;
         for (int n = 1; n <= count; ++n) {

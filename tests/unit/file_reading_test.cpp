@@ -56,13 +56,13 @@ TEST(OpenForReading, OpensAnExistingFileForReadingOnlyWithNoSharing) {
     class OpenRecordingPlatform : public fake::FakePlatform {
     public:
         std::uint32_t access = 1, shareMode = 1, disposition = 1, attributes = 1;
-        FileHandle CreateFileA(const std::string& path, std::uint32_t a, std::uint32_t s,
+        FileHandle CreateFileW(const std::u16string& path, std::uint32_t a, std::uint32_t s,
                                std::uint32_t d, std::uint32_t f) override {
             access = a;
             shareMode = s;
             disposition = d;
             attributes = f;
-            return FakePlatform::CreateFileA(path, a, s, d, f);
+            return FakePlatform::CreateFileW(path, a, s, d, f);
         }
     } platform;
     platform.files.WriteFileBytes(PATH, "x");

@@ -108,13 +108,16 @@ TEST_F(InstallLabelFileTest, CreatesAMissingOfficeFolderBesideOtherMicrosoftFold
 }
 
 TEST_F(InstallLabelFileTest, WritesAPathOfExactly255Characters) {
-    const std::string folder = "C:\\" + std::string(100, 'a') + "\\" + std::string(120, 'b');
-    const std::string path = folder + "\\Microsoft\\Office\\pg_custom.xml";
-    ASSERT_EQ(path.size(), 255u);
-    platform.files.AddFolder(folder);
-    InstallLabelFile(platform, folder);
-    EXPECT_EQ(platform.files.ReadFileBytes(path),
-              Crlf(Concat({{HEADER_LINE}, PackLines(1), {FOOTER_LINE}})));
+    // 255 UTF-16 units, as Windows counts them, whatever their letters.
+    for (const char* letter : {"b", "Л"}) {
+        std::string folder = "C:\\" + std::string(100, 'a') + "\\";
+        for (int i = 0; i < 120; ++i) folder += letter;
+        const std::string path = folder + "\\Microsoft\\Office\\pg_custom.xml";
+        platform.files.AddFolder(folder);
+        InstallLabelFile(platform, folder);
+        EXPECT_EQ(platform.files.ReadFileBytes(path),
+                  Crlf(Concat({{HEADER_LINE}, PackLines(1), {FOOTER_LINE}})));
+    }
 }
 
 // --- merging with the user's products -------------------------------------------------
@@ -480,7 +483,7 @@ TEST_F(InstallLabelFileTest, RaisesOpenErrorAndWritesNothingWhileTheFileIsHeldOp
     platform.files.Release(LABEL_FILE_PATH);
     CheckUntouched(old);
     EXPECT_EQ(platform.CallCount("WriteFile"), 0);
-    EXPECT_EQ(platform.CallCount("MoveFileExA"), 0);
+    EXPECT_EQ(platform.CallCount("MoveFileExW"), 0);
 }
 
 TEST_F(InstallLabelFileTest, RaisesOpenErrorAndWritesNothingWhenTheReadFails) {
@@ -503,8 +506,8 @@ TEST_F(InstallLabelFileTest, RaisesCreateErrorAndWritesNothingForAPathOver255Cha
     platform.files.AddFolder(folder + "\\Microsoft\\Office");
     EXPECT_THROW(InstallLabelFile(platform, folder), EFCreateError);
     EXPECT_EQ(platform.files.ListFolder(folder + "\\Microsoft\\Office"), Lines{});
-    EXPECT_EQ(platform.CallCount("CreateFileA"), 0);
-    EXPECT_EQ(platform.CallCount("CreateDirectoryA"), 0);
+    EXPECT_EQ(platform.CallCount("CreateFileW"), 0);
+    EXPECT_EQ(platform.CallCount("CreateDirectoryW"), 0);
 }
 
 TEST_F(InstallLabelFileTest, RaisesCreateErrorAndWritesNothingForAnEmptyFolder) {
@@ -515,9 +518,9 @@ TEST_F(InstallLabelFileTest, RaisesCreateErrorAndWritesNothingForAnEmptyFolder) 
         EXPECT_EQ(error.KindName(), "EFCreateError");
         EXPECT_EQ(error.Message().rfind("Cannot create file \"", 0), 0u) << error.Message();
     }
-    EXPECT_EQ(platform.CallCount("FindFirstFileA"), 0);
-    EXPECT_EQ(platform.CallCount("CreateFileA"), 0);
-    EXPECT_EQ(platform.CallCount("CreateDirectoryA"), 0);
+    EXPECT_EQ(platform.CallCount("FindFirstFileW"), 0);
+    EXPECT_EQ(platform.CallCount("CreateFileW"), 0);
+    EXPECT_EQ(platform.CallCount("CreateDirectoryW"), 0);
 }
 
 TEST_F(InstallLabelFileTest, KeepsTheOldFileWhenTheWriteFails) {
@@ -562,10 +565,12 @@ TEST(LabelFileAppearing, AFileThatAppearsBeforeTheRenameIsKeptAndTheInstallFails
     // Word, say, writes its own label file while the new one is being written.
     class WordWritingMeanwhile : public fake::FakePlatform {
     public:
-        bool MoveFileExA(const std::string& from, const std::string& to,
+        bool MoveFileExW(const std::u16string& from, const std::u16string& to,
                          std::uint32_t flags) override {
-            if (CallCount("MoveFileExA") == 0) files.WriteFileBytes(to, WordFile(OwnProducts(1)));
-            return FakePlatform::MoveFileExA(from, to, flags);
+            if (CallCount("MoveFileExW") == 0) {
+                files.WriteFileBytes(*fake::Utf8Of(to), WordFile(OwnProducts(1)));
+            }
+            return FakePlatform::MoveFileExW(from, to, flags);
         }
     } platform;
     try {
@@ -590,16 +595,16 @@ TEST_F(InstallLabelFileTest, LeavesNoFileWhenTheFirstSaveFails) {
 // --- another process's brief hold ------------------------------------------------------
 
 // The calls a scanner's hold on the label file or its new copy can make fail, by
-// the occurrence of their first attempt: the read-open is the first CreateFileA,
+// the occurrence of their first attempt: the read-open is the first CreateFileW,
 // the temporary file's create the second.
 struct HeldCall {
     const char* call;
     int firstAttempt;
     const char* report;  // how today's report begins when it never succeeds
 };
-const HeldCall HELD_CALLS[] = {{"CreateFileA", 1, "Cannot open file \""},
-                               {"CreateFileA", 2, "Cannot create file \""},
-                               {"MoveFileExA", 1, "Cannot create file \""}};
+const HeldCall HELD_CALLS[] = {{"CreateFileW", 1, "Cannot open file \""},
+                               {"CreateFileW", 2, "Cannot create file \""},
+                               {"MoveFileExW", 1, "Cannot create file \""}};
 
 const char* const SHARING_TEXT =
     "The process cannot access the file because it is being used by another process";
@@ -705,9 +710,9 @@ TEST_F(InstallLabelFileTest, WaitsOutAnotherProcessHoldingTheFileForAMoment) {
 TEST_F(InstallLabelFileTest, RetriesTheDeleteOfTheNewFileThatIsHeldAfterAFailedReplace) {
     const std::string old = WordFile(OwnProducts(5));
     platform.files.WriteFileBytes(LABEL_FILE_PATH, old);
-    platform.FailCall("MoveFileExA", 1, fake::windows::ERROR_DISK_FULL);
-    platform.FailCall("DeleteFileA", 1, win::ERROR_SHARING_VIOLATION);
-    platform.FailCall("DeleteFileA", 2, win::ERROR_SHARING_VIOLATION);
+    platform.FailCall("MoveFileExW", 1, fake::windows::ERROR_DISK_FULL);
+    platform.FailCall("DeleteFileW", 1, win::ERROR_SHARING_VIOLATION);
+    platform.FailCall("DeleteFileW", 2, win::ERROR_SHARING_VIOLATION);
     try {
         InstallLabelFile(platform, APP_DATA_FOLDER);
         FAIL() << "no error raised";
@@ -716,14 +721,14 @@ TEST_F(InstallLabelFileTest, RetriesTheDeleteOfTheNewFileThatIsHeldAfterAFailedR
                                        "\". There is not enough space on the disk");
     }
     CheckUntouched(old);
-    EXPECT_EQ(platform.CallCount("DeleteFileA"), 3);
+    EXPECT_EQ(platform.CallCount("DeleteFileW"), 3);
 }
 
 TEST_F(InstallLabelFileTest, GivesUpTheDeleteOfAHeldNewFileAfterTheWaitsAndKeepsTheReport) {
     const std::string old = WordFile(OwnProducts(5));
     platform.files.WriteFileBytes(LABEL_FILE_PATH, old);
-    platform.FailCall("MoveFileExA", 1, fake::windows::ERROR_DISK_FULL);
-    for (int n = 1; n <= 100; ++n) platform.FailCall("DeleteFileA", n, win::ERROR_SHARING_VIOLATION);
+    platform.FailCall("MoveFileExW", 1, fake::windows::ERROR_DISK_FULL);
+    for (int n = 1; n <= 100; ++n) platform.FailCall("DeleteFileW", n, win::ERROR_SHARING_VIOLATION);
     try {
         InstallLabelFile(platform, APP_DATA_FOLDER);
         FAIL() << "no error raised";
@@ -732,7 +737,7 @@ TEST_F(InstallLabelFileTest, GivesUpTheDeleteOfAHeldNewFileAfterTheWaitsAndKeeps
                                        "\". There is not enough space on the disk");
     }
     EXPECT_EQ(platform.files.ReadFileBytes(LABEL_FILE_PATH), old);
-    EXPECT_LE(platform.CallCount("DeleteFileA"), 12);
+    EXPECT_LE(platform.CallCount("DeleteFileW"), 12);
     EXPECT_LE(Total(platform.sleeps), 1200u);
     EXPECT_EQ(platform.files.OpenFileCount(), 0u);
 }

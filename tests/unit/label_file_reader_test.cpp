@@ -24,25 +24,35 @@ TEST(LabelFilePath, JoinsTheFolderWithMicrosoftOfficeAndTheFileName) {
     EXPECT_EQ(LabelFilePath(platform, APP_DATA_FOLDER), LABEL_FILE_PATH);
 }
 
+// A folder of C:\ and count letters, each one UTF-16 unit: "ł" is two bytes.
+std::string FolderOf(const std::string& letter, int count) {
+    std::string folder = "C:\\";
+    while (count-- > 0) folder += letter;
+    return folder;
+}
+
 TEST(LabelFilePath, TakesAPathOfExactly255Characters) {
     fake::FakePlatform platform;
-    const std::string folder = "C:\\" + std::string(224 - 3, 'a');
-    const std::string path = LabelFilePath(platform, folder);
-    EXPECT_EQ(path.size(), 255u);
-    EXPECT_EQ(path, folder + "\\Microsoft\\Office\\pg_custom.xml");
+    EXPECT_EQ(LabelFilePath(platform, FolderOf("a", 224 - 3)).size(), 255u);
+    for (const char* letter : {"a", "ł"}) {
+        const std::string folder = FolderOf(letter, 224 - 3);
+        EXPECT_EQ(LabelFilePath(platform, folder), folder + "\\Microsoft\\Office\\pg_custom.xml");
+    }
 }
 
 TEST(LabelFilePath, RefusesAPathOver255CharactersInsteadOfCuttingIt) {
     fake::FakePlatform platform;
-    const std::string folder = "C:\\" + std::string(225 - 3, 'a');
-    try {
-        LabelFilePath(platform, folder);
-        FAIL() << "no error raised";
-    } catch (const EFCreateError& error) {
-        EXPECT_EQ(error.KindName(), "EFCreateError");
-        EXPECT_EQ(error.Message(), "Cannot create file \"" + folder +
-                                       "\\Microsoft\\Office\\pg_custom.xml\". The filename or "
-                                       "extension is too long");
+    for (const char* letter : {"a", "ł"}) {
+        const std::string folder = FolderOf(letter, 225 - 3);
+        try {
+            LabelFilePath(platform, folder);
+            ADD_FAILURE() << "no error raised";
+        } catch (const EFCreateError& error) {
+            EXPECT_EQ(error.KindName(), "EFCreateError");
+            EXPECT_EQ(error.Message(), "Cannot create file \"" + folder +
+                                           "\\Microsoft\\Office\\pg_custom.xml\". The filename or "
+                                           "extension is too long");
+        }
     }
 }
 

@@ -43,12 +43,14 @@ TEST(ShowMessageBoxTest, BoxThatCannotBeShownAnswersZero) {
     EXPECT_EQ(ShowMessageBox(fake, "x", "y", 0x24), 0);
 }
 
-TEST(ShowSystemMessageBoxTest, PassesTheSystemCodePageTextUnchanged) {
+TEST(ShowSystemMessageBoxTest, ShowsUtf8TextThroughTheWideCallWhateverTheCodePage) {
     fake::FakePlatform fake;
-    ShowSystemMessageBox(fake, "C:\\U\xBFytkownik\r\n", "Application Error", 0x2010);
+    ShowSystemMessageBox(fake, "C:\\Michał\\Олеся\\𝄞\r\n", "Application Error", 0x2010);
     ASSERT_EQ(fake.boxes.size(), 1u);
-    EXPECT_FALSE(fake.boxes[0].wide);
-    EXPECT_EQ(fake.boxes[0].ansiText, "C:\\U\xBFytkownik\r\n");
+    EXPECT_TRUE(fake.boxes[0].wide);
+    EXPECT_EQ(fake.boxes[0].text, u"C:\\Michał\\Олеся\\𝄞\r\n");
+    EXPECT_EQ(fake.boxes[0].caption, u"Application Error");
+    EXPECT_EQ(fake.boxes[0].style, 0x2010u);
 }
 
 }  // namespace

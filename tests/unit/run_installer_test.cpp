@@ -98,7 +98,7 @@ TEST_F(RunInstallerTest, OnlyWord8GetsItsLabelsAndTheDoneBox) {
     EXPECT_EQ(fake.boxes[1].text, Utf16(program_testing::DONE_UTF8));
     EXPECT_EQ(fake.boxes[1].caption, Utf16(program_testing::CAPTION_UTF8));
     EXPECT_EQ(fake.boxes[1].style, 0x40040u);
-    EXPECT_EQ(fake.CallCount("SHGetSpecialFolderPathA"), 0);
+    EXPECT_EQ(fake.CallCount("SHGetSpecialFolderPathW"), 0);
 }
 
 TEST_F(RunInstallerTest, InstallsFromTheNewestVersionDownEachRightAfterItsKeyOpens) {
@@ -170,7 +170,7 @@ TEST_F(RunInstallerTest, OnlyWord12TouchesNoRegistryValue) {
     EXPECT_EQ(Run(), 0);
     EXPECT_EQ(fake.CallCount("RegSetValueExA"), 0);
     EXPECT_EQ(fake.CallCount("RegCreateKeyExA"), 0);
-    EXPECT_EQ(fake.CallCount("SHGetSpecialFolderPathA"), 1);
+    EXPECT_EQ(fake.CallCount("SHGetSpecialFolderPathW"), 1);
 }
 
 // Records, in order, the Word keys opened, the boxes shown and the files renamed
@@ -189,9 +189,10 @@ public:
         steps.push_back(text == Utf16(program_testing::QUESTION_UTF8) ? "question" : "box");
         return FakePlatform::MessageBoxW(text, caption, style);
     }
-    bool MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) override {
-        steps.push_back("write " + to);
-        return FakePlatform::MoveFileExA(from, to, flags);
+    bool MoveFileExW(const std::u16string& from, const std::u16string& to,
+                     std::uint32_t flags) override {
+        steps.push_back("write " + *fake::Utf8Of(to));
+        return FakePlatform::MoveFileExW(from, to, flags);
     }
 };
 
@@ -251,11 +252,11 @@ TEST_F(RunInstallerTest, RefusedValueStopsTheRunWithTheReportAndNoDoneBox) {
     EXPECT_EQ(Run(), 1);
     EXPECT_EQ(fake.exitCode, 1u);
     ASSERT_EQ(fake.boxes.size(), 2u);
-    EXPECT_FALSE(fake.boxes[1].wide);
-    EXPECT_EQ(fake.boxes[1].ansiCaption, "Application Error");
+    EXPECT_TRUE(fake.boxes[1].wide);
+    EXPECT_EQ(fake.boxes[1].caption, u"Application Error");
     EXPECT_EQ(fake.boxes[1].style, 0x2010u);
-    EXPECT_NE(fake.boxes[1].ansiText.find("Failed to set data for 'Velkaris     L-14'."),
-              std::string::npos);
+    EXPECT_NE(fake.boxes[1].text.find(u"Failed to set data for 'Velkaris     L-14'."),
+              std::u16string::npos);
     // What was written before the failure stays; the later version is not installed.
     const fake::RegKey* newest = fake.FindKey(CustomLabelsKey("11.0"));
     ASSERT_NE(newest, nullptr);
@@ -272,10 +273,10 @@ TEST_F(RunInstallerTest, UnopenableCustomLabelsStopsWithoutWritingIntoTheWordKey
     EXPECT_EQ(Run(), 1);
     EXPECT_TRUE(fake.FindKey(WordKey("10.0"))->values.empty());
     ASSERT_EQ(fake.boxes.size(), 2u);
-    EXPECT_NE(fake.boxes[1].ansiText.find("ERegistryException"), std::string::npos);
-    EXPECT_NE(fake.boxes[1].ansiText.find(
-                  "HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\10.0\\Word\\Custom Labels"),
-              std::string::npos);
+    EXPECT_NE(fake.boxes[1].text.find(u"ERegistryException"), std::u16string::npos);
+    EXPECT_NE(fake.boxes[1].text.find(
+                  u"HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\10.0\\Word\\Custom Labels"),
+              std::u16string::npos);
 }
 
 TEST_F(RunInstallerTest, SecondRunOverwritesTheSameValuesAndKeepsOthers) {
@@ -367,9 +368,9 @@ TEST(CommandLineRunTest, QuietLogHelpAndBadSwitchesEndAsTheRowSays) {
         if (!run.boxes.empty()) {
             const fake::ShownBox& last = run.boxes.back();
             const std::u16string start = Utf16(row.boxTextUtf8);
-            std::string report = last.ansiText;
-            if (!last.wide) report.erase(report.find(" at ") + 4, 8);  // the code position
-            EXPECT_EQ((last.wide ? last.text : Utf16(report)).substr(0, start.size()), start);
+            std::u16string shown = last.wide ? last.text : Utf16(last.ansiText);
+            if (shown.rfind(u"Exception ", 0) == 0) shown.erase(shown.find(u" at ") + 4, 8);  // the code position
+            EXPECT_EQ(shown.substr(0, start.size()), start);
         }
         EXPECT_EQ(run.FindKey(CustomLabelsKey("11.0")) != nullptr, row.installs);
         EXPECT_EQ(run.files.ReadFileBytes(labelFile) != userFile, row.installs);

@@ -37,14 +37,16 @@ public:
     std::vector<Open> opens;
     std::vector<std::uint32_t> moveFlags;
 
-    FileHandle CreateFileA(const std::string& path, std::uint32_t access, std::uint32_t shareMode,
-                           std::uint32_t disposition, std::uint32_t attributes) override {
-        opens.push_back(Open{path, access, shareMode, disposition, attributes});
-        return FakePlatform::CreateFileA(path, access, shareMode, disposition, attributes);
+    FileHandle CreateFileW(const std::u16string& path, std::uint32_t access,
+                           std::uint32_t shareMode, std::uint32_t disposition,
+                           std::uint32_t attributes) override {
+        opens.push_back(Open{*fake::Utf8Of(path), access, shareMode, disposition, attributes});
+        return FakePlatform::CreateFileW(path, access, shareMode, disposition, attributes);
     }
-    bool MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) override {
+    bool MoveFileExW(const std::u16string& from, const std::u16string& to,
+                     std::uint32_t flags) override {
         moveFlags.push_back(flags);
-        return FakePlatform::MoveFileExA(from, to, flags);
+        return FakePlatform::MoveFileExW(from, to, flags);
     }
 };
 
@@ -120,7 +122,7 @@ TEST_F(SaveFileSafelyTest, RemovesALeftoverNewFileAndReportsOneThatComesBack) {
     // One put back between the delete and the create is reported.
     fake.files.WriteFileBytes(PATH, "old bytes");
     fake.files.WriteFileBytes(PATH + ".new", "praca");
-    fake.FailCall("CreateFileA", 6, fake::windows::ERROR_FILE_EXISTS);
+    fake.FailCall("CreateFileW", 6, fake::windows::ERROR_FILE_EXISTS);
     EXPECT_EQ(FailingSave<EFCreateError>(Lines({"new"})),
               "Cannot create file \"" + PATH + "\". The file exists");
     ExpectOldFileKeptAndNothingLeft();
@@ -186,8 +188,8 @@ TEST_F(SaveFileSafelyTest, ReadOnlyFileRaisesEFCreateErrorAndStaysIntact) {
 }
 
 TEST_F(SaveFileSafelyTest, QuotesTheErrorOfTheFailedCallNotOfLaterOnes) {
-    fake.FailCall("CreateFileA", 1, fake::windows::ERROR_DISK_FULL);
-    fake.FailCall("GetFullPathNameA", 1, fake::windows::ERROR_INVALID_PARAMETER);
+    fake.FailCall("CreateFileW", 1, fake::windows::ERROR_DISK_FULL);
+    fake.FailCall("GetFullPathNameW", 1, fake::windows::ERROR_INVALID_PARAMETER);
     EXPECT_EQ(FailingSave<EFCreateError>(Lines({"x"})),
               "Cannot create file \"" + PATH + "\". There is not enough space on the disk");
 }
@@ -229,7 +231,7 @@ TEST_F(SaveFileSafelyTest, FailedCloseRaisesEWriteErrorAndKeepsTheOldFile) {
 
 TEST_F(SaveFileSafelyTest, FailedReplaceRaisesEFCreateErrorAndKeepsTheOldFile) {
     fake.files.WriteFileBytes(PATH, "old bytes");
-    fake.FailCall("MoveFileExA", 1, fake::windows::ERROR_DISK_FULL);
+    fake.FailCall("MoveFileExW", 1, fake::windows::ERROR_DISK_FULL);
     EXPECT_EQ(FailingSave<EFCreateError>(Lines({"new"})),
               "Cannot create file \"" + PATH + "\". There is not enough space on the disk");
     ExpectOldFileKeptAndNothingLeft();

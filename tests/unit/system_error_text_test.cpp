@@ -21,10 +21,10 @@ TEST(SystemErrorText, AsksForTheSystemsTextIntoItsOwnBufferLeavingInsertsAlone) 
     class FlagRecordingPlatform : public fake::FakePlatform {
     public:
         std::uint32_t flags = 0;
-        std::uint32_t FormatMessageA(std::uint32_t f, std::uint32_t id, std::uint32_t language,
-                                     char* buffer, std::uint32_t size) override {
+        std::uint32_t FormatMessageW(std::uint32_t f, std::uint32_t id, std::uint32_t language,
+                                     char16_t* buffer, std::uint32_t size) override {
             flags = f;
-            return FakePlatform::FormatMessageA(f, id, language, buffer, size);
+            return FakePlatform::FormatMessageW(f, id, language, buffer, size);
         }
     } platform;
     // A text with an insert, as some system texts have, comes back as it stands.
@@ -38,6 +38,11 @@ TEST(SystemErrorText, DropsEveryTrailingPeriodAndControl) {
     fake::FakePlatform fake;
     fake.files.messageTexts[4000] = "Odd. Text . .\t ";
     EXPECT_EQ(SystemErrorText(fake, 4000), "Odd. Text");
+    // A Polish or Ukrainian Windows' own wording comes through whole, in UTF-8.
+    fake.files.messageTexts[5] = "Odmowa dostępu.";
+    EXPECT_EQ(SystemErrorText(fake, 5), "Odmowa dostępu");
+    fake.files.messageTexts[5] = "Відмовлено в доступі.";
+    EXPECT_EQ(SystemErrorText(fake, 5), "Відмовлено в доступі");
 }
 
 TEST(SystemErrorText, IsEmptyWhenThePlatformHasNoText) {

@@ -1,6 +1,6 @@
-// File calls: CreateFileA, CreateFileW, ReadFile, WriteFile, SetFilePointer, FlushFileBuffers,
-// CloseHandle, FindFirstFileA, FindClose, GetFullPathNameA, CreateDirectoryA,
-// MoveFileExA, DeleteFileA, GetLastError, FormatMessageA, Sleep.
+// File calls: CreateFileW, ReadFile, WriteFile, SetFilePointer, FlushFileBuffers,
+// CloseHandle, FindFirstFileW, FindClose, GetFullPathNameW, CreateDirectoryW,
+// MoveFileExW, DeleteFileW, GetLastError, FormatMessageW, Sleep.
 #include <windows.h>
 
 #include "platform/win32/win32_platform.h"
@@ -11,21 +11,18 @@ namespace {
 
 HANDLE Handle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
 
-}  // namespace
-
-FileHandle Win32Platform::CreateFileA(const std::string& path, std::uint32_t access,
-                                      std::uint32_t shareMode, std::uint32_t disposition,
-                                      std::uint32_t attributes) {
-    return reinterpret_cast<FileHandle>(::CreateFileA(path.c_str(), access, shareMode, nullptr,
-                                                      disposition, attributes, nullptr));
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows' wide characters are UTF-16 units");
+const wchar_t* Wide(const std::u16string& text) {
+    return reinterpret_cast<const wchar_t*>(text.c_str());
 }
+
+}  // namespace
 
 FileHandle Win32Platform::CreateFileW(const std::u16string& path, std::uint32_t access,
                                       std::uint32_t shareMode, std::uint32_t disposition,
                                       std::uint32_t attributes) {
-    return reinterpret_cast<FileHandle>(::CreateFileW(reinterpret_cast<const wchar_t*>(path.c_str()),
-                                                      access, shareMode, nullptr, disposition,
-                                                      attributes, nullptr));
+    return reinterpret_cast<FileHandle>(::CreateFileW(Wide(path), access, shareMode, nullptr,
+                                                      disposition, attributes, nullptr));
 }
 
 bool Win32Platform::ReadFile(FileHandle file, char* buffer, std::uint32_t count,
@@ -55,39 +52,40 @@ bool Win32Platform::FlushFileBuffers(FileHandle file) {
 
 bool Win32Platform::CloseHandle(FileHandle handle) { return ::CloseHandle(Handle(handle)) != FALSE; }
 
-FindHandle Win32Platform::FindFirstFileA(const std::string& path, FindData& found) {
-    WIN32_FIND_DATAA data;
-    const HANDLE search = ::FindFirstFileA(path.c_str(), &data);
+FindHandle Win32Platform::FindFirstFileW(const std::u16string& path, FindData& found) {
+    WIN32_FIND_DATAW data;
+    const HANDLE search = ::FindFirstFileW(Wide(path), &data);
     found.attributes = data.dwFileAttributes;
     return reinterpret_cast<FindHandle>(search);
 }
 
 bool Win32Platform::FindClose(FindHandle search) { return ::FindClose(Handle(search)) != FALSE; }
 
-std::uint32_t Win32Platform::GetFullPathNameA(const std::string& path, std::uint32_t size,
-                                              char* buffer) {
-    return ::GetFullPathNameA(path.c_str(), size, buffer, nullptr);
+std::uint32_t Win32Platform::GetFullPathNameW(const std::u16string& path, std::uint32_t size,
+                                              char16_t* buffer) {
+    return ::GetFullPathNameW(Wide(path), size, reinterpret_cast<wchar_t*>(buffer), nullptr);
 }
 
-bool Win32Platform::CreateDirectoryA(const std::string& path) {
-    return ::CreateDirectoryA(path.c_str(), nullptr) != FALSE;
+bool Win32Platform::CreateDirectoryW(const std::u16string& path) {
+    return ::CreateDirectoryW(Wide(path), nullptr) != FALSE;
 }
 
-bool Win32Platform::MoveFileExA(const std::string& from, const std::string& to,
+bool Win32Platform::MoveFileExW(const std::u16string& from, const std::u16string& to,
                                 std::uint32_t flags) {
-    return ::MoveFileExA(from.c_str(), to.c_str(), flags) != FALSE;
+    return ::MoveFileExW(Wide(from), Wide(to), flags) != FALSE;
 }
 
-bool Win32Platform::DeleteFileA(const std::string& path) {
-    return ::DeleteFileA(path.c_str()) != FALSE;
+bool Win32Platform::DeleteFileW(const std::u16string& path) {
+    return ::DeleteFileW(Wide(path)) != FALSE;
 }
 
 std::uint32_t Win32Platform::GetLastError() { return ::GetLastError(); }
 
-std::uint32_t Win32Platform::FormatMessageA(std::uint32_t flags, std::uint32_t messageId,
-                                            std::uint32_t languageId, char* buffer,
+std::uint32_t Win32Platform::FormatMessageW(std::uint32_t flags, std::uint32_t messageId,
+                                            std::uint32_t languageId, char16_t* buffer,
                                             std::uint32_t size) {
-    return ::FormatMessageA(flags, nullptr, messageId, languageId, buffer, size, nullptr);
+    return ::FormatMessageW(flags, nullptr, messageId, languageId,
+                            reinterpret_cast<wchar_t*>(buffer), size, nullptr);
 }
 
 void Win32Platform::Sleep(std::uint32_t milliseconds) { ::Sleep(milliseconds); }

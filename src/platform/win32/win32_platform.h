@@ -15,7 +15,7 @@ public:
                                 const std::uint8_t* data, std::uint32_t size) override;
     std::int32_t RegCloseKey(KeyHandle key) override;
 
-    bool SHGetSpecialFolderPathA(char* buffer, std::int32_t folder, bool create) override;
+    bool SHGetSpecialFolderPathW(char16_t* buffer, std::int32_t folder, bool create) override;
     std::int32_t MultiByteToWideChar(std::uint32_t codePage, const char* text, std::int32_t length,
                                      char16_t* wide, std::int32_t wideLength) override;
     std::int32_t MessageBoxW(const std::u16string& text, const std::u16string& caption,
@@ -23,7 +23,7 @@ public:
     std::int32_t MessageBoxA(const std::string& text, const std::string& caption,
                              std::uint32_t style) override;
 
-    std::uint32_t GetModuleFileNameA(char* buffer, std::uint32_t size) override;
+    std::uint32_t GetModuleFileNameW(char16_t* buffer, std::uint32_t size) override;
     std::u16string GetCommandLineW() override;
     void GetLocalTime(LocalTime& time) override;
     void ExitProcess(std::uint32_t exitCode) override;
@@ -32,10 +32,9 @@ public:
     bool SetDllDirectoryW(const std::u16string& path) override;
     bool LoadLibraryExW(const std::u16string& name, std::uint32_t flags) override;
 
-    FileHandle CreateFileA(const std::string& path, std::uint32_t access, std::uint32_t shareMode,
-                           std::uint32_t disposition, std::uint32_t attributes) override;
-    FileHandle CreateFileW(const std::u16string& path, std::uint32_t access, std::uint32_t shareMode,
-                           std::uint32_t disposition, std::uint32_t attributes) override;
+    FileHandle CreateFileW(const std::u16string& path, std::uint32_t access,
+                           std::uint32_t shareMode, std::uint32_t disposition,
+                           std::uint32_t attributes) override;
     bool ReadFile(FileHandle file, char* buffer, std::uint32_t count, std::uint32_t& read) override;
     bool WriteFile(FileHandle file, const char* buffer, std::uint32_t count,
                    std::uint32_t& written) override;
@@ -43,15 +42,18 @@ public:
                                  std::uint32_t moveMethod) override;
     bool FlushFileBuffers(FileHandle file) override;
     bool CloseHandle(FileHandle handle) override;
-    FindHandle FindFirstFileA(const std::string& path, FindData& found) override;
+    FindHandle FindFirstFileW(const std::u16string& path, FindData& found) override;
     bool FindClose(FindHandle search) override;
-    std::uint32_t GetFullPathNameA(const std::string& path, std::uint32_t size, char* buffer) override;
-    bool CreateDirectoryA(const std::string& path) override;
-    bool MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) override;
-    bool DeleteFileA(const std::string& path) override;
+    std::uint32_t GetFullPathNameW(const std::u16string& path, std::uint32_t size,
+                                   char16_t* buffer) override;
+    bool CreateDirectoryW(const std::u16string& path) override;
+    bool MoveFileExW(const std::u16string& from, const std::u16string& to,
+                     std::uint32_t flags) override;
+    bool DeleteFileW(const std::u16string& path) override;
     std::uint32_t GetLastError() override;
-    std::uint32_t FormatMessageA(std::uint32_t flags, std::uint32_t messageId,
-                                 std::uint32_t languageId, char* buffer, std::uint32_t size) override;
+    std::uint32_t FormatMessageW(std::uint32_t flags, std::uint32_t messageId,
+                                 std::uint32_t languageId, char16_t* buffer,
+                                 std::uint32_t size) override;
     void Sleep(std::uint32_t milliseconds) override;
 };
 

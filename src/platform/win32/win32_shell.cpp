@@ -1,5 +1,5 @@
-// Shell, user interface and process calls: SHGetSpecialFolderPathA,
-// MultiByteToWideChar, MessageBoxW, MessageBoxA, GetModuleFileNameA, GetCommandLineW,
+// Shell, user interface and process calls: SHGetSpecialFolderPathW,
+// MultiByteToWideChar, MessageBoxW, MessageBoxA, GetModuleFileNameW, GetCommandLineW,
 // GetLocalTime, ExitProcess.
 #include <windows.h>
 
@@ -10,16 +10,17 @@ namespace velkaris {
 
 namespace {
 
-using SHGetSpecialFolderPathACall = BOOL(WINAPI*)(HWND, LPSTR, int, BOOL);
+using SHGetSpecialFolderPathWCall = BOOL(WINAPI*)(HWND, LPWSTR, int, BOOL);
 using MessageBoxWCall = int(WINAPI*)(HWND, LPCWSTR, LPCWSTR, UINT);
 using MessageBoxACall = int(WINAPI*)(HWND, LPCSTR, LPCSTR, UINT);
 
 }  // namespace
 
-bool Win32Platform::SHGetSpecialFolderPathA(char* buffer, std::int32_t folder, bool create) {
+bool Win32Platform::SHGetSpecialFolderPathW(char16_t* buffer, std::int32_t folder, bool create) {
     static const auto call =
-        SystemFunction<SHGetSpecialFolderPathACall>(L"shell32.dll", "SHGetSpecialFolderPathA");
-    return call != nullptr && call(nullptr, buffer, folder, create ? TRUE : FALSE) != FALSE;
+        SystemFunction<SHGetSpecialFolderPathWCall>(L"shell32.dll", "SHGetSpecialFolderPathW");
+    return call != nullptr && call(nullptr, reinterpret_cast<wchar_t*>(buffer), folder,
+                                   create ? TRUE : FALSE) != FALSE;
 }
 
 std::int32_t Win32Platform::MultiByteToWideChar(std::uint32_t codePage, const char* text,
@@ -44,8 +45,8 @@ std::int32_t Win32Platform::MessageBoxA(const std::string& text, const std::stri
     return call(nullptr, text.c_str(), caption.c_str(), style);
 }
 
-std::uint32_t Win32Platform::GetModuleFileNameA(char* buffer, std::uint32_t size) {
-    return ::GetModuleFileNameA(nullptr, buffer, size);
+std::uint32_t Win32Platform::GetModuleFileNameW(char16_t* buffer, std::uint32_t size) {
+    return ::GetModuleFileNameW(nullptr, reinterpret_cast<wchar_t*>(buffer), size);
 }
 
 std::u16string Win32Platform::GetCommandLineW() {
