@@ -5,6 +5,7 @@
 // (generalised UTF-8), so that a path read from Windows names the same file when
 // it goes back.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -15,5 +16,8 @@ namespace velkaris {
 // look-alike of another character, such as an overlong backslash.
 std::u16string Utf8ToUtf16(std::string_view text);
 std::string Utf16ToUtf8(std::u16string_view text);
+
+// One code point, up to U+10FFFF, appended to out as UTF-8.
+void AppendUtf8(std::string& out, std::uint32_t c);
 
 }  // namespace velkaris
