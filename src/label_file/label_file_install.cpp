@@ -116,9 +116,11 @@ LabelFileResult InstallLabelFile(Platform& platform, const std::string& folder) 
     if (present) products = ExtractExistingProducts(platform, path);
     if (products) {
         const PackSelection missing = MissingFrom(*products);
-        result.productsKept = CountProductElements(*products);
         result.packLabelsAdded =
             static_cast<std::int32_t>(std::count(missing.begin(), missing.end(), true));
+        // The pack's products an earlier run added are not the user's own.
+        result.productsKept = std::max(
+            0, CountProductElements(*products) - (LABEL_COUNT - result.packLabelsAdded));
         text = MergedOver(std::move(*products), missing);
     } else {
         text = present ? MergedLabelFileText(std::nullopt) : MergedLabelFileText();
