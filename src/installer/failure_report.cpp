@@ -55,8 +55,7 @@ std::string FailureReportText(const std::string& kindName, const std::string& mo
     if (text.size() <= REPORT_LIMIT) return text;
     const std::u16string wide = Utf8ToUtf16(text);
     if (wide.size() <= REPORT_LIMIT) return text;
-    const bool splitsPair = wide[REPORT_LIMIT - 1] >= 0xD800 && wide[REPORT_LIMIT - 1] <= 0xDBFF &&
-                            wide[REPORT_LIMIT] >= 0xDC00 && wide[REPORT_LIMIT] <= 0xDFFF;
+    const bool splitsPair = IsHighSurrogate(wide[REPORT_LIMIT - 1]) && IsLowSurrogate(wide[REPORT_LIMIT]);
     return Utf16ToUtf8(std::u16string_view(wide).substr(0, REPORT_LIMIT - (splitsPair ? 1 : 0)));
 }
 

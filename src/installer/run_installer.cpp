@@ -37,8 +37,6 @@ std::string NewerWordSeen(RegistryNavigator& registry) {
     return seen;
 }
 
-std::string Count(std::int32_t n) { return std::to_string(n); }
-
 }  // namespace
 
 void InstallForVersion(Program& program, const WordVersion& version) {
@@ -48,15 +46,15 @@ void InstallForVersion(Program& program, const WordVersion& version) {
             const LabelFileResult result = InstallLabelFile(
                 program.platform, GetUserFolder(program.platform, win::CSIDL_APPDATA));
             program.log.Line(word + "label file " + result.path + " written, " +
-                             Count(result.productsKept) + " of the user's products kept, " +
+                             std::to_string(result.productsKept) + " of the user's products kept, " +
                              (result.packLabelsAdded > 0
-                                  ? "pack added (" + Count(result.packLabelsAdded) + " labels)"
+                                  ? "pack added (" + std::to_string(result.packLabelsAdded) + " labels)"
                                   : std::string("pack already there")));
             break;
         }
         case LabelDestination::RegistryLabels:
             InstallRegistryLabels(*program.registry, *version.records);
-            program.log.Line(word + Count(LABEL_COUNT) + " values written under HKEY_CURRENT_USER" +
+            program.log.Line(word + std::to_string(LABEL_COUNT) + " values written under HKEY_CURRENT_USER" +
                              version.keyPath + CUSTOM_LABELS_KEY);
             break;
         case LabelDestination::SeenOnly:

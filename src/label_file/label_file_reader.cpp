@@ -114,7 +114,7 @@ std::string ReadLabelFileText(Platform& platform, const std::string& path) {
             if (units.size() % 2 != 0 && (bigEndian || detected.markLength == 0)) {
                 RaiseOpenError(platform, path, "It ends in the middle of a character");
             }
-            decoded = Utf16ToUtf8(units, bigEndian ? ByteOrder::BigEndian : ByteOrder::LittleEndian);
+            decoded = DecodeUtf16(units, bigEndian ? ByteOrder::BigEndian : ByteOrder::LittleEndian);
             if (!decoded) {
                 RaiseOpenError(platform, path,
                                "It holds a broken UTF-16 character (a surrogate without its pair)");
@@ -126,7 +126,7 @@ std::string ReadLabelFileText(Platform& platform, const std::string& path) {
             if (units.size() % 4 != 0) {
                 RaiseOpenError(platform, path, "It ends in the middle of a character");
             }
-            decoded = Utf32ToUtf8(units, detected.encoding == XmlEncoding::Utf32Be
+            decoded = DecodeUtf32(units, detected.encoding == XmlEncoding::Utf32Be
                                              ? ByteOrder::BigEndian
                                              : ByteOrder::LittleEndian);
             if (!decoded) {
@@ -137,11 +137,9 @@ std::string ReadLabelFileText(Platform& platform, const std::string& path) {
     }
     if (decoded) {
         text = std::move(*decoded);
-        // Ended by a zero as a file read byte for byte is; a marked little-endian file
-        // of odd length never was.
-        if (n % 2 == 0 || detected.encoding != XmlEncoding::Utf16Le || detected.markLength == 0) {
-            text += '\0';
-        }
+        // Ended by a zero as a file read byte for byte is, but for the one file allowed a
+        // lone last byte (marked little-endian), which never was.
+        if (units.size() % 2 == 0 || detected.encoding != XmlEncoding::Utf16Le) text += '\0';
     }
     // Nothing after a NUL can be carried over, and a NUL is no XML character: a file
     // in an encoding read wrongly shows them.

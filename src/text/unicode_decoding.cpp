@@ -8,9 +8,6 @@ namespace velkaris {
 
 namespace {
 
-bool IsHighSurrogate(std::uint32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(std::uint32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
-
 // The value of the count bytes at i in the given order; bytes past the end read as 0.
 std::uint32_t UnitAt(std::string_view bytes, std::size_t i, std::size_t count, ByteOrder order) {
     std::uint32_t unit = 0;
@@ -28,7 +25,7 @@ bool StartsWith(std::string_view bytes, std::string_view prefix) {
 
 }  // namespace
 
-std::optional<std::string> Utf16ToUtf8(std::string_view bytes, ByteOrder order) {
+std::optional<std::string> DecodeUtf16(std::string_view bytes, ByteOrder order) {
     if (order == ByteOrder::BigEndian && bytes.size() % 2 != 0) return std::nullopt;
     std::string out;
     out.reserve(bytes.size() / 2 + bytes.size() / 4);  // Latin and Polish text: 1 to 2 bytes a unit
@@ -49,7 +46,7 @@ std::optional<std::string> Utf16ToUtf8(std::string_view bytes, ByteOrder order) 
     return out;
 }
 
-std::optional<std::string> Utf32ToUtf8(std::string_view bytes, ByteOrder order) {
+std::optional<std::string> DecodeUtf32(std::string_view bytes, ByteOrder order) {
     if (bytes.size() % 4 != 0) return std::nullopt;
     std::string out;
     out.reserve(bytes.size() / 4 + bytes.size() / 8);

@@ -15,11 +15,11 @@ enum class ByteOrder { LittleEndian, BigEndian };
 // endian text is a unit of its own with a zero high byte; of a big-endian one it is
 // half a character, and nothing is given. Nothing either when a surrogate has no
 // partner: no UTF-8 text stands for it.
-std::optional<std::string> Utf16ToUtf8(std::string_view bytes, ByteOrder order);
+std::optional<std::string> DecodeUtf16(std::string_view bytes, ByteOrder order);
 
 // Four bytes a character. Nothing for a count that is no multiple of four, or a
 // value that is a surrogate or lies past U+10FFFF.
-std::optional<std::string> Utf32ToUtf8(std::string_view bytes, ByteOrder order);
+std::optional<std::string> DecodeUtf32(std::string_view bytes, ByteOrder order);
 
 enum class XmlEncoding {
     Utf8,     // or any encoding that writes "<?xml" as ASCII, also with no mark at all

@@ -9,9 +9,6 @@ namespace {
 
 constexpr char16_t REPLACEMENT = u'\uFFFD';
 
-bool IsHighSurrogate(std::uint32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(std::uint32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
-
 // The code point of the sequence at text[i] and its length; length 0 when none
 // is well-formed there.
 std::uint32_t DecodeAt(std::string_view text, std::size_t i, std::size_t& length) {

@@ -17,6 +17,9 @@ namespace velkaris {
 std::u16string Utf8ToUtf16(std::string_view text);
 std::string Utf16ToUtf8(std::u16string_view text);
 
+constexpr bool IsHighSurrogate(std::uint32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+constexpr bool IsLowSurrogate(std::uint32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
 // One code point, up to U+10FFFF, appended to out as UTF-8.
 void AppendUtf8(std::string& out, std::uint32_t c);
 
