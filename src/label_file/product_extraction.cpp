@@ -106,7 +106,8 @@ std::int32_t CountProductElements(const std::string& text) {
 // end tag would be dropped by the rewrite: such a file is left as it is.
 std::optional<std::string> ExtractExistingProducts(Platform& platform, const std::string& path) {
     std::string text = ReadLabelFileText(platform, path);
-    const std::size_t nul = std::min(text.find('\0'), text.size());
+    // The read refuses a NUL anywhere but at the end: the text runs up to its last one.
+    const std::size_t nul = !text.empty() && text.back() == '\0' ? text.size() - 1 : text.size();
 
     if (nul + 1 == text.size() && HasOnlyCrLfBreaks(text, nul)) {
         // Already in the written form up to the final NUL, which no marker holds: cut
