@@ -21,10 +21,20 @@ namespace {
                                    std::uint32_t errorCode) {
     throw EFCreateError(InsertTexts("Cannot create file \"%s\". %s",
                                     {AbsolutePath(platform, path),
-                                     SystemErrorText(platform, errorCode)}));
+                                     SystemErrorText(platform, errorCode)}),
+                        RemedyForSystemError(errorCode));
 }
 
-[[noreturn]] void RaiseWriteError() { throw EWriteError("Stream write error"); }
+// Named as the create error names it: the label file the new one is written for.
+[[noreturn]] void RaiseWriteError(Platform& platform, const std::string& path,
+                                  std::uint32_t errorCode) {
+    throw EWriteError(InsertTexts("Cannot write to file \"%s\". %s",
+                                  {AbsolutePath(platform, path),
+                                   SystemErrorText(platform, errorCode)}),
+                      RemedyForSystemError(errorCode));
+}
+
+constexpr std::uint32_t ERROR_FILE_TOO_LARGE = 223;
 
 // The temporary file of one save: closed when still open, and removed unless it
 // has replaced the target.
@@ -107,16 +117,21 @@ void SaveFileSafely(Platform& platform, const std::string& path, const std::stri
 
     if (!temporary.Create()) RaiseCreateError(platform, path, platform.GetLastError());
     if (!text.empty()) {
-        if (text.size() > std::numeric_limits<std::uint32_t>::max()) RaiseWriteError();
+        if (text.size() > std::numeric_limits<std::uint32_t>::max()) {
+            RaiseWriteError(platform, path, ERROR_FILE_TOO_LARGE);
+        }
         const auto size = static_cast<std::uint32_t>(text.size());
         std::uint32_t written = 0;
-        if (!platform.WriteFile(temporary.Handle(), text.data(), size, written) ||
-            written != size) {
-            RaiseWriteError();
+        if (!platform.WriteFile(temporary.Handle(), text.data(), size, written)) {
+            RaiseWriteError(platform, path, platform.GetLastError());
         }
+        // A write that stops short sets no error: the disk is full.
+        if (written != size) RaiseWriteError(platform, path, win::ERROR_DISK_FULL);
     }
-    if (!platform.FlushFileBuffers(temporary.Handle())) RaiseWriteError();
-    if (!temporary.Close()) RaiseWriteError();
+    if (!platform.FlushFileBuffers(temporary.Handle())) {
+        RaiseWriteError(platform, path, platform.GetLastError());
+    }
+    if (!temporary.Close()) RaiseWriteError(platform, path, platform.GetLastError());
 
     // The rename is the one step that touches the target: it either takes the whole
     // new file or leaves the old one. A scanner may hold either file just now.
