@@ -12,8 +12,9 @@ namespace velkaris {
 Answer InteractiveUserInterface::Ask(const std::u16string& question) {
     const std::int32_t answer =
         ShowMessageBox(platform_, question, MESSAGE_CAPTION, win::MB_YESNO | win::MB_ICONQUESTION);
-    if (answer == 0) {
-        // No desktop (a service, a session not yet shown): nobody said No.
+    if (answer <= 0) {
+        // No desktop (a service, a session not yet shown): nobody said No. Windows
+        // gives 0 for a box it cannot show, Wine -1.
         const std::string reason = SystemErrorText(platform_, platform_.GetLastError());
         throw EOSError(InsertTexts("Cannot show the question box. %s",
                                    {reason.empty() ? "Windows gave no reason" : reason}),
