@@ -36,7 +36,9 @@ std::vector<const WordVersion*> DetectWord(RegistryNavigator& registry) {
 std::string Names(const std::vector<const WordVersion*>& versions, bool supported) {
     std::string names;
     for (const WordVersion* version : versions) {
-        if (Supported(*version) == supported) names += (names.empty() ? "" : " ") + std::string(version->name);
+        if (Supported(*version) == supported) {
+            names += (names.empty() ? "" : " ") + std::string(version->name);
+        }
     }
     return names;
 }
@@ -45,11 +47,12 @@ std::string Names(const std::vector<const WordVersion*>& versions, bool supporte
 void SelectVersionKey(Program& program, const WordVersion& version) {
     RegistryNavigator& registry = *program.registry;
     if (registry.SelectKey(version.keyPath, false)) return;
-    const std::string key = std::string(version.keyPath).substr(0, std::string(version.keyPath).size() - 1);
-    throw ERegistryException(
-        InsertTexts("Cannot open key 'HKEY_CURRENT_USER%s' with full access. %s",
-                    {key, SystemErrorText(program.platform, static_cast<std::uint32_t>(registry.LastResult()))}),
-        Remedy::RegistryPermissions);
+    std::string key = version.keyPath;
+    key.pop_back();  // the trailing backslash
+    const auto reason = static_cast<std::uint32_t>(registry.LastResult());
+    throw ERegistryException(InsertTexts("Cannot open key 'HKEY_CURRENT_USER%s' with full access. %s",
+                                         {key, SystemErrorText(program.platform, reason)}),
+                             Remedy::RegistryPermissions);
 }
 
 }  // namespace
@@ -131,10 +134,10 @@ int RunInstaller(Program& program, const RunMode& mode) {
             }
             std::u16string done = mode.doneText;
             if (!newer.empty()) done += u"\r" + std::u16string(NEWER_WORD_TOO_TEXT);
-            exitCode = EndRun(program,
-                              std::string("Outcome: ") + mode.outcome +
-                                  (newer.empty() ? "" : "; Word " + newer + " is newer than the pack supports and got nothing"),
-                              0, done, NOTICE_DONE);
+            const std::string outcome =
+                std::string("Outcome: ") + mode.outcome +
+                (newer.empty() ? "" : "; Word " + newer + " is newer than the pack supports and got nothing");
+            exitCode = EndRun(program, outcome, 0, done, NOTICE_DONE);
         }
     }
     program.registry.reset();
