@@ -32,7 +32,7 @@ std::u16string ShownArgument(const std::u16string& argument) {
     if (argument.size() <= SHOWN_LIMIT) return argument;
     // Never between the halves of a character beyond 16 bits.
     const bool splitsPair = argument[SHOWN_LIMIT - 1] >= 0xD800 && argument[SHOWN_LIMIT - 1] < 0xDC00;
-    return argument.substr(0, SHOWN_LIMIT - (splitsPair ? 1 : 0)) + u"…";
+    return argument.substr(0, SHOWN_LIMIT - (splitsPair ? 1 : 0)) + u"\u2026";
 }
 
 std::vector<std::u16string> SplitCommandLine(const std::u16string& line) {
