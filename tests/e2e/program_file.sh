@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The program file itself: a 32-bit Windows GUI program that needs no DLL beside
-# Windows' own, carries one manifest that never asks to elevate and declares DPI
-# awareness, a version resource and the project's icon, has a name Windows does not
-# take for an installer's, and a fixed link time stamp, so that two builds of one
-# commit are the same bytes.
+# Windows' own, carries one manifest that never asks to elevate and a version
+# resource, has a name Windows does not take for an installer's, and a fixed link
+# time stamp, so that two builds of one commit are the same bytes. The manifest
+# declares DPI awareness, and the program holds the project's icon.
 set -euo pipefail
 program=$1
 root="$(cd "$(dirname "$0")/../.." && pwd)"
@@ -36,23 +36,19 @@ manifests=$(grep -c '<assembly xmlns=' <<<"$texts" || true)
 [[ $manifests == 1 ]] || fail "holds $manifests manifests, not one"
 grep -q 'requestedExecutionLevel level="asInvoker"' <<<"$texts" ||
     fail "the manifest does not run the program as the user who starts it"
-grep -q '<dpiAware [^>]*>true</dpiAware>' <<<"$texts" &&
-    grep -q '<dpiAwareness [^>]*>PerMonitorV2</dpiAwareness>' <<<"$texts" ||
+grep -q '<dpiAware [^>]*>true<' <<<"$texts" && grep -q '<dpiAwareness [^>]*>PerMonitorV2<' <<<"$texts" ||
     fail "the manifest does not declare DPI awareness: Windows would stretch the boxes"
 grep -q '^FileDescription$' <<<"$wide_texts" || fail "no version resource"
-
-# The icon read back from the program: the committed one, at each size, pixel for
-# pixel; and the committed one is what scripts/icon draws, byte for byte.
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-committed=$root/src/platform/win32/velkaris-labels.ico
+# The icon read back from the program is, pixel for pixel, the one scripts/icon draws,
+# and that is the committed one, byte for byte.
+scratch=$(mktemp -d) && trap 'rm -rf "$scratch"' EXIT
 wrestool -x -t14 "$program" >"$scratch/program.ico" || fail "holds no icon"
-pixels() { identify -format '%wx%h %#\n' "$1"; }
-[[ $(pixels "$scratch/program.ico" | cut -d' ' -f1 | paste -sd' ' -) == '16x16 32x32 48x48 256x256' ]] ||
-    fail "the icon's sizes are $(pixels "$scratch/program.ico" | cut -d' ' -f1 | paste -sd' ' -), not 16, 32, 48 and 256"
-[[ $(pixels "$scratch/program.ico") == "$(pixels "$committed")" ]] || fail "the icon differs from $committed"
 bash "$root/scripts/icon" "$scratch/drawn.ico"
-cmp -s "$scratch/drawn.ico" "$committed" || fail "scripts/icon no longer draws the committed icon"
+cmp -s "$scratch/drawn.ico" "$root/src/platform/win32/velkaris-labels.ico" || fail "scripts/icon draws another icon"
+pixels() { identify -format '%wx%h %# ' "$1"; }
+[[ $(pixels "$scratch/program.ico") == "$(pixels "$scratch/drawn.ico")" &&
+    $(identify -format '%wx%h ' "$scratch/drawn.ico") == '16x16 32x32 48x48 256x256 ' ]] ||
+    fail "the icon is not the project's, at 16, 32, 48 and 256 pixels"
 # Paths reach Windows in UTF-16 only: no ANSI file, folder or error-text call is
 # imported and no ANSI shell call is looked up by name.
 ansi=$(grep -xE '(CreateFile|FindFirstFile|GetFullPathName|CreateDirectory|MoveFileEx|DeleteFile|FormatMessage|GetModuleFileName|SHGetSpecialFolderPath|SHGetFolderPath)A' <<<"$texts" |
