@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A release signed with the code-signing certificate of a throwaway CA made here: it verifies
-# against that CA, comes back unsigned byte for byte and runs under Wine as before. A 4th
-# argument, the shipped 32-bit program, is signed and checked too where Wine runs a 64-bit build.
+# against that CA, comes back unsigned byte for byte and runs under Wine as before. The shipped
+# 32-bit program (a 4th argument, where Wine runs a 64-bit build) is signed and checked first.
 source "$(dirname "$0")/lib.sh"
 shipped=$(realpath "${4:-$1}")
 e2e_begin "${@:1:3}"
@@ -16,7 +16,7 @@ P=secret openssl pkcs12 -export -inkey "$pki/signer.key" -in "$pki/signer.pem" -
 message=$(env -u VELKARIS_SIGN_PKCS12 bash "$root/scripts/sign" "$shipped" "$pki/none" 2>&1) &&
     e2e_fail "signed without a certificate"
 [[ $message == *'set VELKARIS_SIGN_PKCS12'* ]] || e2e_fail "without a certificate scripts/sign says \"$message\""
-for program in $(printf '%s\n' "$shipped" "$E2E_PROGRAM" | sort -u); do
+for program in "$shipped" "$E2E_PROGRAM"; do
     dist=$(mktemp -d -p "$pki") && signed=$dist/velkaris-labels.exe
     VELKARIS_SIGN_PKCS12=$pki/signer.p12 VELKARIS_SIGN_PASSWORD=secret VELKARIS_SIGN_URL=$url \
         bash "$root/scripts/sign" "$program" "$dist" >"$E2E_RUN/sign.log" 2>&1 ||
@@ -30,8 +30,7 @@ for program in $(printf '%s\n' "$shipped" "$E2E_PROGRAM" | sort -u); do
         cmp "$dist/stripped.exe" "$program" && (cd "$dist" && sha256sum --quiet -c SHA256SUMS) &&
         grep -q "commit $(git -C "$root" rev-parse HEAD)" "$dist/SHA256SUMS" ||
         e2e_fail "unsigned again, ${program##*/} differs, or SHA256SUMS does not hold: $(<"$dist/SHA256SUMS")"
-    [[ $program != "$E2E_PROGRAM" ]] || run=$signed
 done
-E2E_PROGRAM=$run
+E2E_PROGRAM=$signed
 e2e_add_word 11.0
 e2e_run_answering_yes_expect_done
