@@ -595,15 +595,16 @@ TEST_F(InstallLabelFileTest, LeavesNoFileWhenTheFirstSaveFails) {
 // --- another process's brief hold ------------------------------------------------------
 
 // The calls a scanner's hold on the label file or its new copy can make fail, by
-// the occurrence of their first attempt: the read-open is the first CreateFileW,
-// the temporary file's create the second.
+// the occurrence of their first attempt: after the lock, the open that holds the
+// file against writers is the second CreateFileW, the read's own the third (which
+// nothing else can hold meanwhile), the temporary file's create the fourth.
 struct HeldCall {
     const char* call;
     int firstAttempt;
     const char* report;  // how today's report begins when it never succeeds
 };
-const HeldCall HELD_CALLS[] = {{"CreateFileW", 1, "Cannot open file \""},
-                               {"CreateFileW", 2, "Cannot create file \""},
+const HeldCall HELD_CALLS[] = {{"CreateFileW", 2, "Cannot open file \""},
+                               {"CreateFileW", 4, "Cannot create file \""},
                                {"MoveFileExW", 1, "Cannot create file \""}};
 
 const char* const SHARING_TEXT =
