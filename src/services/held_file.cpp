@@ -31,7 +31,7 @@ bool HeldFile::CloseUnchanged() {
 void HeldFile::Close() {
     if (!IsOpen()) return;
     platform_.CloseHandle(handle_);
-    handle_ = win::INVALID_HANDLE_VALUE;
+    handle_ = NONE;
 }
 
 }  // namespace velkaris

@@ -8,7 +8,6 @@
 #include <string>
 
 #include "platform/platform.h"
-#include "platform/win_values.h"
 
 namespace velkaris {
 
@@ -21,17 +20,18 @@ public:
     HeldFile(const HeldFile&) = delete;
     HeldFile& operator=(const HeldFile&) = delete;
 
-    bool IsOpen() const { return handle_ != win::INVALID_HANDLE_VALUE; }
+    bool IsOpen() const { return handle_ != NONE; }
     std::uint32_t Error() const { return error_; }
     // Lets go of the file; true when its size and last-write time are still those it
     // had when it was opened (a writer that ignores the sharing shows there).
     bool CloseUnchanged();
 
 private:
+    static constexpr FileHandle NONE = -1;  // INVALID_HANDLE_VALUE; windows.h may stand beside this
     void Close();
 
     Platform& platform_;
-    FileHandle handle_ = win::INVALID_HANDLE_VALUE;
+    FileHandle handle_ = NONE;
     FileInformation opened_;
     std::uint32_t error_ = 0;
 };
