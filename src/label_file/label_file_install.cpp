@@ -121,7 +121,9 @@ LabelFileResult InstallLabelFile(Platform& platform, const std::string& folder) 
     std::optional<HeldFile> held;
     if (present) {
         held.emplace(platform, path);
-        if (!held->IsOpen()) RaiseOpenError(platform, path, SystemErrorText(platform, held->Error()));
+        if (!held->IsOpen()) {
+            RaiseOpenError(platform, path, SystemErrorText(platform, held->Error()));
+        }
     }
     LabelFileResult result{path, 0, LABEL_COUNT};
     std::string text;

@@ -16,9 +16,9 @@ FileLock::FileLock(Platform& platform, const std::string& path)
     const std::string lock = path + ".lock";
     const std::u16string wide = Utf8ToUtf16(lock);
     if (RetryTransient(platform, LOCK_WAIT, [&] {
-            handle_ = platform.CreateFileW(wide, win::GENERIC_READ | win::GENERIC_WRITE, 0,
-                                           win::OPEN_ALWAYS,
-                                           win::FILE_ATTRIBUTE_NORMAL | win::FILE_FLAG_DELETE_ON_CLOSE);
+            handle_ = platform.CreateFileW(
+                wide, win::GENERIC_READ | win::GENERIC_WRITE, 0, win::OPEN_ALWAYS,
+                win::FILE_ATTRIBUTE_NORMAL | win::FILE_FLAG_DELETE_ON_CLOSE);
             return handle_ != win::INVALID_HANDLE_VALUE;
         })) {
         return;

@@ -170,7 +170,8 @@ void ExpectSound(const Outcome& o, const Outcome& clean, const std::string& what
         if (o.reportText.find(" file \"C:") != std::string::npos) {
             bool named = o.reportText.find(" file \"" + LOG + "\".") != std::string::npos;
             for (const char* beside : {"", ".new", ".new~", ".lock"}) {
-                named |= o.reportText.find(" file \"" + LABEL_FILE + beside + "\".") != std::string::npos;
+                const std::string file = " file \"" + LABEL_FILE + beside + "\".";
+                named |= o.reportText.find(file) != std::string::npos;
             }
             EXPECT_TRUE(named) << o.reportText;
         }
