@@ -46,6 +46,7 @@ constexpr std::uint32_t OPEN_ALWAYS = 4;
 constexpr std::uint32_t FILE_ATTRIBUTE_DIRECTORY = 0x10;
 constexpr std::uint32_t FILE_ATTRIBUTE_NORMAL = 0x80;
 constexpr std::uint32_t FILE_FLAG_DELETE_ON_CLOSE = 0x04000000u;
+constexpr std::uint32_t FILE_FLAG_OPEN_REPARSE_POINT = 0x00200000u;
 constexpr std::uint32_t FILE_BEGIN = 0;
 constexpr std::uint32_t FILE_END = 2;
 constexpr std::uint32_t INVALID_SET_FILE_POINTER = 0xFFFFFFFFu;

@@ -15,10 +15,13 @@ FileLock::FileLock(Platform& platform, const std::string& path)
     : platform_(platform), handle_(win::INVALID_HANDLE_VALUE) {
     const std::string lock = path + ".lock";
     const std::u16string wide = Utf8ToUtf16(lock);
+    // A link someone planted at the lock's name is opened, and deleted, itself: never
+    // the file it points to.
+    const std::uint32_t flags = win::FILE_ATTRIBUTE_NORMAL | win::FILE_FLAG_DELETE_ON_CLOSE |
+                                win::FILE_FLAG_OPEN_REPARSE_POINT;
     if (RetryTransient(platform, LOCK_WAIT, [&] {
-            handle_ = platform.CreateFileW(
-                wide, win::GENERIC_READ | win::GENERIC_WRITE, 0, win::OPEN_ALWAYS,
-                win::FILE_ATTRIBUTE_NORMAL | win::FILE_FLAG_DELETE_ON_CLOSE);
+            handle_ = platform.CreateFileW(wide, win::GENERIC_READ | win::GENERIC_WRITE, 0,
+                                           win::OPEN_ALWAYS, flags);
             return handle_ != win::INVALID_HANDLE_VALUE;
         })) {
         return;
