@@ -11,8 +11,11 @@ bool IsTransientFileError(std::uint32_t error) {
            error == win::ERROR_ACCESS_DENIED;
 }
 
-std::uint32_t TransientRetryWait(const RetryPolicy& policy, int failedAttempts) {
-    if (failedAttempts < 1 || failedAttempts > policy.waits) return 0;
+std::uint32_t TransientRetryWait(const RetryPolicy& policy, int failedAttempts,
+                                 std::uint32_t error) {
+    if (!IsTransientFileError(error)) return 0;
+    const int waits = error == win::ERROR_SHARING_VIOLATION ? policy.waits : policy.otherWaits;
+    if (failedAttempts < 1 || failedAttempts > waits) return 0;
     return std::min(policy.step * static_cast<std::uint32_t>(failedAttempts), policy.longest);
 }
 

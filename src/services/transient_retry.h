@@ -18,20 +18,24 @@ namespace velkaris {
 // shows (Windows gives 5 for a file pending delete, Wine for replacing an open file).
 bool IsTransientFileError(std::uint32_t error);
 
-// Waits of step, 2 step, ... up to longest, then longest again, `waits` of them.
+// Waits of step, 2 step, ... up to longest, then longest again: `waits` of them while
+// the file is open elsewhere (a sharing violation), `otherWaits` for the other
+// transient errors, which a folder the user may not write gives too.
 struct RetryPolicy {
     int waits;
+    int otherWaits;
     std::uint32_t step;
     std::uint32_t longest;
 };
 // 25, 50, ... 200 ms: nine attempts over 0.9 s.
-constexpr RetryPolicy BRIEF_HOLD{8, 25, 200};
-// The same, then every 200 ms: about 30 s in all.
-constexpr RetryPolicy LOCK_WAIT{154, 25, 200};
+constexpr RetryPolicy BRIEF_HOLD{8, 8, 25, 200};
+// The same, then every 200 ms while the lock is held: about 30 s in all.
+constexpr RetryPolicy LOCK_WAIT{154, 8, 25, 200};
 
-// The wait before the next attempt after the nth failed one (n from 1), in
-// milliseconds; 0 once no attempt is left.
-std::uint32_t TransientRetryWait(const RetryPolicy& policy, int failedAttempts);
+// The wait before the next attempt after the nth failed one (n from 1) failed with
+// error, in milliseconds; 0 once no attempt is left or the error is not transient.
+std::uint32_t TransientRetryWait(const RetryPolicy& policy, int failedAttempts,
+                                 std::uint32_t error);
 
 // Calls attempt (true on success) until it succeeds, fails with an error that is
 // not transient, or the policy's waits are used up. On false the last error is
@@ -40,8 +44,8 @@ template <typename Attempt>
 bool RetryTransient(Platform& platform, const RetryPolicy& policy, Attempt&& attempt) {
     for (int failed = 1;; ++failed) {
         if (attempt()) return true;
-        const std::uint32_t wait = TransientRetryWait(policy, failed);
-        if (wait == 0 || !IsTransientFileError(platform.GetLastError())) return false;
+        const std::uint32_t wait = TransientRetryWait(policy, failed, platform.GetLastError());
+        if (wait == 0) return false;
         platform.Sleep(wait);
     }
 }

@@ -11,6 +11,7 @@
 #include "catalogue/label_records.h"
 #include "fake/fake_platform.h"
 #include "label_file/label_file_install.h"
+#include "platform/win_values.h"
 #include "services/file_lock.h"
 #include "text/errors.h"
 #include "unit/label_file_test_support.h"
@@ -60,6 +61,12 @@ std::string Install(fake::FakePlatform& platform) {
         return error.Message();
     }
     return "";
+}
+
+std::uint32_t Waited(const fake::FakePlatform& platform) {
+    std::uint32_t total = 0;
+    for (std::uint32_t ms : platform.sleeps) total += ms;
+    return total;
 }
 
 int Occurrences(const std::string& text, const std::string& part) {
@@ -148,10 +155,8 @@ TEST(CopiesAtOnce, ASecondCopyWaitsForTheLockAboutThirtySecondsThenNamesIt) {
                                        ".lock\". Another copy of this program is adding labels "
                                        "to the same label file and has not finished within 30 "
                                        "seconds");
-        std::uint32_t waited = 0;
-        for (std::uint32_t ms : second.sleeps) waited += ms;
-        EXPECT_GE(waited, 29000u);
-        EXPECT_LE(waited, 31000u);
+        EXPECT_GE(Waited(second), 29000u);
+        EXPECT_LE(Waited(second), 31000u);
         EXPECT_EQ(disk->ReadFileBytes(LABEL_FILE), WordFile(OwnProducts(5)));
     }
     // A copy that dies holding the lock lets it go with its handles: the waiting one goes on.
@@ -163,6 +168,15 @@ TEST(CopiesAtOnce, ASecondCopyWaitsForTheLockAboutThirtySecondsThenNamesIt) {
     EXPECT_EQ(Install(second), "");
     ExpectComplete(disk->ReadFileBytes(LABEL_FILE));
     EXPECT_EQ(disk->ListFolder(OFFICE_FOLDER), std::vector<std::string>{"pg_custom.xml"});
+}
+
+TEST(CopiesAtOnce, ALockRefusedForAccessIsReportedAfterTheBriefWaitsOnly) {
+    // A folder the user may not write: no copy is at work there, and 30 s would be lost.
+    fake::FakePlatform platform;
+    platform.files.WriteFileBytes(LABEL_FILE, WordFile(OwnProducts(5)));
+    for (int n = 1; n <= 200; ++n) platform.FailCall("CreateFileW", n, win::ERROR_ACCESS_DENIED);
+    EXPECT_EQ(Install(platform), "Cannot create file \"" + LABEL_FILE + ".lock\". Access is denied");
+    EXPECT_LE(Waited(platform), 1200u);
 }
 
 }  // namespace
