@@ -271,7 +271,8 @@ void TimeStages(Win32Platform& platform, const Paths& paths, int products, int r
         if (!wellFormed) throw std::runtime_error("the merged file is not well-formed");
 
         t = NowMs();
-        velkaris::SaveFileSafely(platform, paths.labelFile, merged, true);
+        velkaris::HeldFile held(platform, paths.labelFile);
+        velkaris::SaveFileSafely(platform, paths.labelFile, merged, &held);
         times["save"].push_back(NowMs() - t);
     }
     for (const auto& entry : times) Put(results, "stage." + entry.first, Median(entry.second));

@@ -11,7 +11,9 @@ set(VELKARIS_CORE_SOURCES
   src/text/xml_well_formed.cpp
   src/services/account_names.cpp
   src/services/dll_search.cpp
+  src/services/file_lock.cpp
   src/services/file_reading.cpp
+  src/services/held_file.cpp
   src/services/message_boxes.cpp
   src/services/registry_navigator.cpp
   src/services/safe_save.cpp

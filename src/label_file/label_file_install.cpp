@@ -12,8 +12,11 @@
 #include "label_file/pack_presence.h"
 #include "label_file/product_extraction.h"
 #include "label_file/product_id_renumbering.h"
+#include "services/file_lock.h"
 #include "services/file_reading.h"
+#include "services/held_file.h"
 #include "services/safe_save.h"
+#include "services/system_error_text.h"
 #include "text/errors.h"
 #include "text/text.h"
 #include "text/utf8_utf16.h"
@@ -109,7 +112,20 @@ LabelFileResult InstallLabelFile(Platform& platform, const std::string& folder) 
             "current user could not be found");
     }
     const std::string path = LabelFilePath(platform, folder);
+    EnsureOfficeFolder(platform, folder);
+    // Copies run at once (a logon script and Intune, two sessions, two computers on one
+    // redirected folder): one at a time reads and replaces the file, or one would
+    // replace it without the labels another has just added.
+    const FileLock lock(platform, path);
     const bool present = FileIsPresent(platform, path);
+    std::optional<HeldFile> held;
+    if (present) {
+        held.emplace(platform, path);
+        if (!held->IsOpen()) {
+            RaiseOpenError(platform, path, SystemErrorText(platform, held->Error()),
+                           RemedyForSystemError(held->Error()));
+        }
+    }
     LabelFileResult result{path, 0, LABEL_COUNT};
     std::string text;
     std::optional<std::string> products;
@@ -130,9 +146,8 @@ LabelFileResult InstallLabelFile(Platform& platform, const std::string& folder) 
     if (!IsWellFormedXml(text)) {
         RaiseOpenError(platform, path, "Its labels could not be carried over as well-formed XML");
     }
-    if (!present) EnsureOfficeFolder(platform, folder);
     // A file that was not read is never replaced: its labels would be lost.
-    SaveFileSafely(platform, path, text, present);
+    SaveFileSafely(platform, path, text, held ? &*held : nullptr);
     return result;
 }
 

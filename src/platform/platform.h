@@ -17,6 +17,11 @@ struct FindData {
     std::uint32_t attributes = 0;   // FILE_ATTRIBUTE_*
 };
 
+struct FileInformation {  // of an open file
+    std::uint64_t size = 0;
+    std::uint64_t lastWriteTime = 0;  // FILETIME: 100 ns units since 1601
+};
+
 struct LocalTime {  // SYSTEMTIME's calendar fields
     std::uint16_t year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
 };
@@ -74,6 +79,7 @@ public:
     virtual std::uint32_t SetFilePointer(FileHandle file, std::int32_t distance,
                                          std::uint32_t moveMethod) = 0;
     virtual bool FlushFileBuffers(FileHandle file) = 0;
+    virtual bool GetFileInformationByHandle(FileHandle file, FileInformation& information) = 0;
     virtual bool CloseHandle(FileHandle handle) = 0;
     virtual FindHandle FindFirstFileW(const std::u16string& path, FindData& found) = 0;
     virtual bool FindClose(FindHandle search) = 0;

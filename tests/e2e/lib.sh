@@ -327,12 +327,14 @@ e2e_add_read_only_key() {
 }
 
 # Records the Office registry tree and the application-data folder as NAME.tree
-# and NAME.files in the run folder.
+# and NAME.files in the run folder. Folders by name only: the label file's lock,
+# made and deleted beside it, changes its folder's time.
 e2e_snapshot() {
     local name=$1
     e2e_helper regdump "$E2E_OFFICE_KEY" >"$E2E_RUN/$name.tree" 2>"$E2E_RUN/$name.tree.err" ||
         e2e_fail "regdump failed: $(<"$E2E_RUN/$name.tree.err")"
-    (cd "$E2E_APPDATA" && find . -printf '%p\t%y\t%s\t%T@\n' | LC_ALL=C sort) >"$E2E_RUN/$name.files"
+    (cd "$E2E_APPDATA" && find . \( -type d -printf '%p\td\n' \) -o -printf '%p\t%y\t%s\t%T@\n' |
+        LC_ALL=C sort) >"$E2E_RUN/$name.files"
 }
 
 # ---------------------------------------------------------------------------

@@ -75,6 +75,7 @@ int FakePlatform::CallCount(const std::string& call) const {
 }
 
 const Fault* FakePlatform::Enter(const char* call) {
+    if (onCall) onCall(call);
     calls_.push_back(call);
     const int nth = ++callCounts_[call];
     const int overall = static_cast<int>(calls_.size());
@@ -98,8 +99,8 @@ void FakePlatform::Misuse(const char* call, std::optional<std::intptr_t> handle,
 }
 
 std::intptr_t FakePlatform::NewHandle() {
-    nextHandle_ += 4;
-    return nextHandle_;
+    files.nextHandle_ += 4;
+    return files.nextHandle_;
 }
 
 std::string FakePlatform::PathOf(const char* call, const std::u16string& path) {
@@ -312,7 +313,9 @@ void FakePlatform::Sleep(std::uint32_t milliseconds) {
 FakeFileSystem::Open* FakePlatform::Opened(std::intptr_t handle, bool search, const char* call,
                                            std::uint32_t& error) {
     const auto open = files.opened_.find(handle);
-    if (open != files.opened_.end() && open->second.search == search) return &open->second;
+    if (open != files.opened_.end() && open->second.search == search && open->second.owner == this) {
+        return &open->second;
+    }
     Misuse(call, handle);
     error = windows::ERROR_INVALID_HANDLE;
     return nullptr;
@@ -321,14 +324,14 @@ FakeFileSystem::Open* FakePlatform::Opened(std::intptr_t handle, bool search, co
 bool FakePlatform::Close(std::intptr_t handle, bool search, const char* call,
                          std::uint32_t& error) {
     if (Opened(handle, search, call, error) == nullptr) return false;
-    files.opened_.erase(handle);
+    files.Close(handle);
     closed_.insert(handle);
     return true;
 }
 
 FileHandle FakePlatform::CreateFileW(const std::u16string& widePath, std::uint32_t access,
                                      std::uint32_t shareMode, std::uint32_t disposition,
-                                     std::uint32_t /*attributes*/) {
+                                     std::uint32_t attributes) {
     return Forward<FileHandle>("CreateFileW", windows::INVALID_HANDLE_VALUE, [&](std::uint32_t& error) {
         const std::string path = PathOf("CreateFileW", widePath);
         const bool createNew = disposition == windows::CREATE_NEW;
@@ -353,10 +356,12 @@ FileHandle FakePlatform::CreateFileW(const std::u16string& widePath, std::uint32
         if (entry == nullptr || create) {
             FakeFileSystem::Entry& created = files.entries_[files.Key(path)];
             if (entry == nullptr) created.name = files.Full(path);
-            created.bytes.clear();
+            files.Touch(created).bytes.clear();
         }
         const FileHandle handle = NewHandle();
-        files.opened_[handle] = FakeFileSystem::Open{files.Key(path), wants, shareMode, 0, false};
+        files.opened_[handle] = FakeFileSystem::Open{
+            files.Key(path), wants, shareMode, 0, false,
+            (attributes & windows::FILE_FLAG_DELETE_ON_CLOSE) != 0, this};
         return handle;
     });
 }
@@ -393,7 +398,7 @@ bool FakePlatform::WriteFile(FileHandle file, const char* buffer, std::uint32_t 
             error = windows::ERROR_ACCESS_DENIED;
         }
         if (error != 0) return false;
-        std::string& bytes = files.entries_.at(open->key).bytes;
+        std::string& bytes = files.Touch(files.entries_.at(open->key)).bytes;
         if (open->access & windows::FILE_APPEND_DATA) open->position = bytes.size();
         const std::uint32_t wanted = fault != nullptr ? count / 2 : count;
         std::uint64_t fits = wanted;
@@ -439,6 +444,17 @@ bool FakePlatform::FlushFileBuffers(FileHandle file) {
     });
 }
 
+bool FakePlatform::GetFileInformationByHandle(FileHandle file, FileInformation& information) {
+    return Forward<bool>("GetFileInformationByHandle", false, [&](std::uint32_t& error) {
+        const FakeFileSystem::Open* open = Opened(file, false, "GetFileInformationByHandle", error);
+        if (open == nullptr) return false;
+        const FakeFileSystem::Entry& entry = files.entries_.at(open->key);
+        information.size = entry.apparentSize.value_or(entry.bytes.size());
+        information.lastWriteTime = entry.lastWrite;
+        return true;
+    });
+}
+
 bool FakePlatform::CloseHandle(FileHandle handle) {
     return Forward<bool>("CloseHandle", false, [&](std::uint32_t& error, const Fault* fault) {
         return Close(handle, false, "CloseHandle", error) && fault == nullptr;
@@ -454,7 +470,7 @@ FindHandle FakePlatform::FindFirstFileW(const std::u16string& widePath, FindData
         found.attributes = entry->folder ? windows::FILE_ATTRIBUTE_DIRECTORY
                                          : windows::FILE_ATTRIBUTE_ARCHIVE;
         const FindHandle search = NewHandle();
-        files.opened_[search] = FakeFileSystem::Open{files.Key(path), 0, 0, 0, true};
+        files.opened_[search] = FakeFileSystem::Open{files.Key(path), 0, 0, 0, true, false, this};
         return search;
     });
 }

@@ -7,6 +7,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -107,8 +108,16 @@ public:
     std::optional<std::uint32_t> defaultDllDirectories;
     std::optional<std::u16string> dllDirectory;
     std::vector<std::u16string> loadedLibraries;  // by LoadLibraryExW, in order
+    // Runs at the start of every call, by its name, so a test can let another
+    // program take its turn there.
+    std::function<void(const std::string& call)> onCall;
 
-    FakeFileSystem files;
+    // The disk. Platforms given one disk stand for programs running on one computer,
+    // or on several that share a folder.
+    std::shared_ptr<FakeFileSystem> disk = std::make_shared<FakeFileSystem>();
+    FakeFileSystem& files = *disk;
+    FakePlatform() = default;
+    explicit FakePlatform(std::shared_ptr<FakeFileSystem> shared) : disk(std::move(shared)) {}
 
     // --- Platform -----------------------------------------------------------
     std::int32_t RegOpenKeyExA(KeyHandle base, const std::string& subKey, std::uint32_t options,
@@ -142,6 +151,7 @@ public:
     std::uint32_t SetFilePointer(FileHandle file, std::int32_t distance,
                                  std::uint32_t moveMethod) override;
     bool FlushFileBuffers(FileHandle file) override;
+    bool GetFileInformationByHandle(FileHandle file, FileInformation& information) override;
     bool CloseHandle(FileHandle handle) override;
     FindHandle FindFirstFileW(const std::u16string& path, FindData& found) override;
     bool FindClose(FindHandle search) override;
@@ -208,7 +218,6 @@ private:
     std::vector<Fault> faults_;
     std::map<KeyHandle, RegKey*> openKeys_;
     std::set<std::intptr_t> closed_;  // handles of every kind once closed
-    std::intptr_t nextHandle_ = 0x100;
     std::uint32_t lastError_ = 0;
 };
 

@@ -33,6 +33,7 @@ constexpr std::uint32_t OPEN_EXISTING = 3;
 constexpr std::uint32_t OPEN_ALWAYS = 4;
 constexpr std::uint32_t FILE_ATTRIBUTE_DIRECTORY = 0x10;
 constexpr std::uint32_t FILE_ATTRIBUTE_ARCHIVE = 0x20;
+constexpr std::uint32_t FILE_FLAG_DELETE_ON_CLOSE = 0x04000000u;
 constexpr std::uint32_t FILE_BEGIN = 0;
 constexpr std::uint32_t FILE_CURRENT = 1;
 constexpr std::uint32_t FILE_END = 2;

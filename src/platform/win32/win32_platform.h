@@ -41,6 +41,7 @@ public:
     std::uint32_t SetFilePointer(FileHandle file, std::int32_t distance,
                                  std::uint32_t moveMethod) override;
     bool FlushFileBuffers(FileHandle file) override;
+    bool GetFileInformationByHandle(FileHandle file, FileInformation& information) override;
     bool CloseHandle(FileHandle handle) override;
     FindHandle FindFirstFileW(const std::u16string& path, FindData& found) override;
     bool FindClose(FindHandle search) override;
