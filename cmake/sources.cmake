@@ -4,10 +4,12 @@
 set(VELKARIS_CORE_SOURCES
   src/text/bounded_text.cpp
   src/text/errors.cpp
+  src/text/file_name_case.cpp
   src/text/text.cpp
   src/text/unicode_decoding.cpp
   src/text/utf8_utf16.cpp
   src/text/xml_well_formed.cpp
+  src/services/account_names.cpp
   src/services/dll_search.cpp
   src/services/file_lock.cpp
   src/services/file_reading.cpp

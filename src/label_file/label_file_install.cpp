@@ -122,7 +122,8 @@ LabelFileResult InstallLabelFile(Platform& platform, const std::string& folder) 
     if (present) {
         held.emplace(platform, path);
         if (!held->IsOpen()) {
-            RaiseOpenError(platform, path, SystemErrorText(platform, held->Error()));
+            RaiseOpenError(platform, path, SystemErrorText(platform, held->Error()),
+                           RemedyForSystemError(held->Error()));
         }
     }
     LabelFileResult result{path, 0, LABEL_COUNT};

@@ -40,7 +40,8 @@ private:
 
 [[noreturn]] void RaiseSystemOpenError(Platform& platform, const std::string& path,
                                        std::uint32_t errorCode) {
-    RaiseOpenError(platform, path, SystemErrorText(platform, errorCode));
+    RaiseOpenError(platform, path, SystemErrorText(platform, errorCode),
+                   RemedyForSystemError(errorCode));
 }
 
 std::string ReadAll(Platform& platform, const std::string& path) {
@@ -150,9 +151,10 @@ std::string ReadLabelFileText(Platform& platform, const std::string& path) {
     return text;
 }
 
-void RaiseOpenError(Platform& platform, const std::string& path, const std::string& reason) {
+void RaiseOpenError(Platform& platform, const std::string& path, const std::string& reason,
+                    Remedy remedy) {
     throw EFOpenError(InsertTexts("Cannot open file \"%s\". %s",
-                                        {AbsolutePath(platform, path), reason}));
+                                        {AbsolutePath(platform, path), reason}), remedy);
 }
 
 }  // namespace velkaris

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "text/errors.h"
 
 namespace velkaris {
 
@@ -18,8 +19,10 @@ std::string LabelFilePath(Platform& platform, const std::string& folder);
 // its end.
 std::string ReadLabelFileText(Platform& platform, const std::string& path);
 
-// Raises EFOpenError for the path, with the reason after it.
+// Raises EFOpenError for the path, with the reason after it. Unless the system
+// refused the file, its content is what cannot be carried over: the user renames it.
 [[noreturn]] void RaiseOpenError(Platform& platform, const std::string& path,
-                                 const std::string& reason);
+                                 const std::string& reason,
+                                 Remedy remedy = Remedy::RenameTheFile);
 
 }  // namespace velkaris

@@ -27,13 +27,15 @@ FileLock::FileLock(Platform& platform, const std::string& path)
         return;
     }
     const std::uint32_t error = platform.GetLastError();
+    const bool anotherCopy = error == win::ERROR_SHARING_VIOLATION;
     throw EFCreateError(InsertTexts(
         "Cannot create file \"%s\". %s",
         {AbsolutePath(platform, lock),
-         error == win::ERROR_SHARING_VIOLATION
+         anotherCopy
              ? "Another copy of this program is adding labels to the same label file and "
                "has not finished within 30 seconds"
-             : SystemErrorText(platform, error)}));
+             : SystemErrorText(platform, error)}),
+        anotherCopy ? Remedy::RunLater : RemedyForSystemError(error));
 }
 
 FileLock::~FileLock() { platform_.CloseHandle(handle_); }

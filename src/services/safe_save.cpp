@@ -23,10 +23,20 @@ namespace {
                                    std::uint32_t errorCode) {
     throw EFCreateError(InsertTexts("Cannot create file \"%s\". %s",
                                     {AbsolutePath(platform, path),
-                                     SystemErrorText(platform, errorCode)}));
+                                     SystemErrorText(platform, errorCode)}),
+                        RemedyForSystemError(errorCode));
 }
 
-[[noreturn]] void RaiseWriteError() { throw EWriteError("Stream write error"); }
+// Named as the create error names it: the label file the new one is written for.
+[[noreturn]] void RaiseWriteError(Platform& platform, const std::string& path,
+                                  std::uint32_t errorCode) {
+    throw EWriteError(InsertTexts("Cannot write to file \"%s\". %s",
+                                  {AbsolutePath(platform, path),
+                                   SystemErrorText(platform, errorCode)}),
+                      RemedyForSystemError(errorCode));
+}
+
+constexpr std::uint32_t ERROR_FILE_TOO_LARGE = 223;
 
 // How deep leftovers are taken away: the new file, the scratch file that removes a
 // leftover there, and one that removes a leftover scratch file.
@@ -137,16 +147,21 @@ void SaveFileSafely(Platform& platform, const std::string& path, const std::stri
                          error);
     }
     if (!text.empty()) {
-        if (text.size() > std::numeric_limits<std::uint32_t>::max()) RaiseWriteError();
+        if (text.size() > std::numeric_limits<std::uint32_t>::max()) {
+            RaiseWriteError(platform, path, ERROR_FILE_TOO_LARGE);
+        }
         const auto size = static_cast<std::uint32_t>(text.size());
         std::uint32_t written = 0;
-        if (!platform.WriteFile(temporary.Handle(), text.data(), size, written) ||
-            written != size) {
-            RaiseWriteError();
+        if (!platform.WriteFile(temporary.Handle(), text.data(), size, written)) {
+            RaiseWriteError(platform, path, platform.GetLastError());
         }
+        // A write that stops short sets no error: the disk is full.
+        if (written != size) RaiseWriteError(platform, path, win::ERROR_DISK_FULL);
     }
-    if (!platform.FlushFileBuffers(temporary.Handle())) RaiseWriteError();
-    if (!temporary.Close()) RaiseWriteError();
+    if (!platform.FlushFileBuffers(temporary.Handle())) {
+        RaiseWriteError(platform, path, platform.GetLastError());
+    }
+    if (!temporary.Close()) RaiseWriteError(platform, path, platform.GetLastError());
 
     // The file read was held against writers until now; its size and write time show
     // one that ignored that. It is let go only now, as an open file cannot be replaced.

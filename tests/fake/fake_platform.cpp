@@ -144,7 +144,8 @@ RegKey* FakePlatform::OpenedKey(KeyHandle key) {
 }
 
 std::int32_t FakePlatform::OpenKey(const char* call, KeyHandle base, const std::string& subKey,
-                                   bool create, bool expectedArguments, KeyHandle& result) {
+                                   bool create, bool queryOnly, bool expectedArguments,
+                                   KeyHandle& result) {
     return Forward<std::int32_t>(call, std::nullopt, [&](std::uint32_t&) -> std::int32_t {
         if (!expectedArguments) Misuse(call, std::nullopt);
         RegKey* key = base == windows::HKEY_CURRENT_USER ? &hkcu : OpenedKey(base);
@@ -160,7 +161,7 @@ std::int32_t FakePlatform::OpenKey(const char* call, KeyHandle base, const std::
             }
             key = &it->second;
         }
-        if (key->readOnly) return windows::ERROR_ACCESS_DENIED;
+        if (key->readOnly && !queryOnly) return windows::ERROR_ACCESS_DENIED;
         result = static_cast<KeyHandle>(NewHandle());
         openKeys_[result] = key;
         return windows::ERROR_SUCCESS;
@@ -170,14 +171,16 @@ std::int32_t FakePlatform::OpenKey(const char* call, KeyHandle base, const std::
 std::int32_t FakePlatform::RegOpenKeyExA(KeyHandle base, const std::string& subKey,
                                          std::uint32_t options, std::uint32_t access,
                                          KeyHandle& result) {
-    return OpenKey("RegOpenKeyExA", base, subKey, false,
-                   options == 0 && access == windows::KEY_ALL_ACCESS, result);
+    return OpenKey("RegOpenKeyExA", base, subKey, false, access == windows::KEY_QUERY_VALUE,
+                   options == 0 && (access == windows::KEY_ALL_ACCESS ||
+                                    access == windows::KEY_QUERY_VALUE),
+                   result);
 }
 
 std::int32_t FakePlatform::RegCreateKeyExA(KeyHandle base, const std::string& subKey,
                                            std::uint32_t options, std::uint32_t access,
                                            KeyHandle& result) {
-    return OpenKey("RegCreateKeyExA", base, subKey, true,
+    return OpenKey("RegCreateKeyExA", base, subKey, true, false,
                    options == windows::REG_OPTION_NON_VOLATILE && access == windows::KEY_ALL_ACCESS,
                    result);
 }
@@ -220,37 +223,14 @@ bool FakePlatform::SHGetSpecialFolderPathW(char16_t* buffer, std::int32_t folder
     });
 }
 
-std::int32_t FakePlatform::MultiByteToWideChar(std::uint32_t codePage, const char* text,
-                                               std::int32_t length, char16_t* wide,
-                                               std::int32_t wideLength) {
-    return Forward<std::int32_t>("MultiByteToWideChar", 0, [&](std::uint32_t&) -> std::int32_t {
-        if (codePage != windows::CP_WINDOWS_1250 || length <= 0) return 0;
-        const std::optional<std::string> bytes =
-            Recode("UTF-16LE", "CP1250", std::string(text, static_cast<std::size_t>(length)));
-        const auto room = static_cast<std::size_t>(std::max(wideLength, 0));
-        if (!bytes || bytes->size() / 2 > room) return 0;  // also when it does not fit
-        std::memcpy(wide, bytes->data(), bytes->size());
-        return static_cast<std::int32_t>(bytes->size() / 2);
-    });
-}
-
-std::int32_t FakePlatform::ShowBox(const char* call, ShownBox box) {
-    return Forward<std::int32_t>(call, 0, [&](std::uint32_t&) {
-        boxes.push_back(std::move(box));
+std::int32_t FakePlatform::MessageBoxW(const std::u16string& text, const std::u16string& caption,
+                                       std::uint32_t style) {
+    return Forward<std::int32_t>("MessageBoxW", 0, [&](std::uint32_t&) {
+        boxes.push_back(ShownBox{text, caption, style});
         const std::int32_t answer = answers.empty() ? windows::IDOK : answers.front();
         if (!answers.empty()) answers.pop_front();
         return answer;
     });
-}
-
-std::int32_t FakePlatform::MessageBoxW(const std::u16string& text, const std::u16string& caption,
-                                       std::uint32_t style) {
-    return ShowBox("MessageBoxW", ShownBox{text, caption, {}, {}, true, style});
-}
-
-std::int32_t FakePlatform::MessageBoxA(const std::string& text, const std::string& caption,
-                                       std::uint32_t style) {
-    return ShowBox("MessageBoxA", ShownBox{{}, {}, text, caption, false, style});
 }
 
 std::uint32_t FakePlatform::GetModuleFileNameW(char16_t* buffer, std::uint32_t size) {
@@ -262,6 +242,38 @@ std::uint32_t FakePlatform::GetModuleFileNameW(char16_t* buffer, std::uint32_t s
         buffer[length] = '\0';
         return static_cast<std::uint32_t>(length);
     });
+}
+
+bool FakePlatform::GiveName(const char* call, const std::string& name, char16_t* buffer,
+                            std::uint32_t& size, bool countsNul) {
+    return Forward<bool>(call, false, [&](std::uint32_t& error) {
+        const std::u16string wide = Utf16Of(name).value();
+        if (wide.size() >= size) {
+            size = static_cast<std::uint32_t>(wide.size() + 1);
+            error = windows::ERROR_BUFFER_OVERFLOW;
+            return false;
+        }
+        std::memcpy(buffer, wide.c_str(), (wide.size() + 1) * sizeof(char16_t));
+        size = static_cast<std::uint32_t>(wide.size() + (countsNul ? 1 : 0));
+        return true;
+    });
+}
+
+bool FakePlatform::GetUserNameW(char16_t* buffer, std::uint32_t& size) {
+    return GiveName("GetUserNameW", userName, buffer, size, true);
+}
+
+bool FakePlatform::GetComputerNameW(char16_t* buffer, std::uint32_t& size) {
+    return GiveName("GetComputerNameW", computerName, buffer, size, false);
+}
+
+std::uint32_t FakePlatform::GetCurrentProcessId() {
+    return Forward<std::uint32_t>("GetCurrentProcessId", processId,
+                                  [&](std::uint32_t&, const Fault*) { return processId; });
+}
+
+bool FakePlatform::RunsAsLocalSystem() {
+    return Forward<bool>("RunsAsLocalSystem", false, [&](std::uint32_t&) { return localSystem; });
 }
 
 std::u16string FakePlatform::GetCommandLineW() {

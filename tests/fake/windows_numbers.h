@@ -11,11 +11,11 @@ namespace velkaris::fake::windows {
 
 constexpr KeyHandle HKEY_CURRENT_USER = 0x80000001u;
 constexpr std::uint32_t KEY_ALL_ACCESS = 0xF003Fu;
+constexpr std::uint32_t KEY_QUERY_VALUE = 0x1;
 constexpr std::uint32_t REG_OPTION_NON_VOLATILE = 0;
 constexpr std::int32_t ERROR_SUCCESS = 0;
 constexpr std::int32_t CSIDL_APPDATA = 0x1A;
 constexpr std::uint32_t MAX_PATH = 260;
-constexpr std::uint32_t CP_WINDOWS_1250 = 1250;
 constexpr std::uint32_t LOAD_LIBRARY_SEARCH_SYSTEM32 = 0x800;
 constexpr std::int32_t IDOK = 1;
 constexpr std::int32_t IDYES = 6;
@@ -49,6 +49,7 @@ constexpr std::uint32_t ERROR_SHARING_VIOLATION = 32;
 constexpr std::uint32_t ERROR_FILE_EXISTS = 80;
 constexpr std::uint32_t ERROR_INVALID_PARAMETER = 87;
 constexpr std::uint32_t ERROR_DISK_FULL = 112;
+constexpr std::uint32_t ERROR_BUFFER_OVERFLOW = 111;
 constexpr std::uint32_t ERROR_INSUFFICIENT_BUFFER = 122;
 constexpr std::uint32_t ERROR_NEGATIVE_SEEK = 131;
 constexpr std::uint32_t ERROR_BAD_PATHNAME = 161;

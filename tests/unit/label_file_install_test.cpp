@@ -532,7 +532,8 @@ TEST_F(InstallLabelFileTest, KeepsTheOldFileWhenTheWriteFails) {
         FAIL() << "no error raised";
     } catch (const EWriteError& error) {
         EXPECT_EQ(error.KindName(), "EWriteError");
-        EXPECT_EQ(error.Message(), "Stream write error");
+        EXPECT_EQ(error.Message(), "Cannot write to file \"" + std::string(LABEL_FILE_PATH) +
+                                       "\". There is not enough space on the disk");
     }
     CheckUntouched(old);
 }

@@ -204,38 +204,42 @@ TEST_F(SaveFileSafelyTest, QuotesTheErrorOfTheFailedCallNotOfLaterOnes) {
               "Cannot create file \"" + PATH + "\". There is not enough space on the disk");
 }
 
+// A short write sets no error of its own: it is a full disk, never a success.
+#define DISK_FULL ("Cannot write to file \"" + PATH + "\". There is not enough space on the disk")
+
 TEST_F(SaveFileSafelyTest, FailedWriteRaisesEWriteErrorAndKeepsTheOldFile) {
     fake.files.WriteFileBytes(PATH, "old bytes");
     fake.FailCall("WriteFile", 1, win::ERROR_ACCESS_DENIED);
-    EXPECT_EQ(FailingSave<EWriteError>(Lines({"new"})), "Stream write error");
+    EXPECT_EQ(FailingSave<EWriteError>(Lines({"new"})),
+              "Cannot write to file \"" + PATH + "\". Access is denied");
     ExpectOldFileKeptAndNothingLeft();
 }
 
 TEST_F(SaveFileSafelyTest, ShortWriteRaisesEWriteErrorAndKeepsTheOldFile) {
     fake.files.WriteFileBytes(PATH, "old bytes");
     fake.AddFault(fake::Fault{"WriteFile", 1, 0, true});
-    EXPECT_EQ(FailingSave<EWriteError>(Lines({"new content"})), "Stream write error");
+    EXPECT_EQ(FailingSave<EWriteError>(Lines({"new content"})), DISK_FULL);
     ExpectOldFileKeptAndNothingLeft();
 }
 
 TEST_F(SaveFileSafelyTest, FullDiskRaisesEWriteErrorAndKeepsTheOldFile) {
     fake.files.WriteFileBytes(PATH, "old bytes");
     fake.files.diskCapacity = 12;
-    EXPECT_EQ(FailingSave<EWriteError>(Lines({"new content"})), "Stream write error");
+    EXPECT_EQ(FailingSave<EWriteError>(Lines({"new content"})), DISK_FULL);
     ExpectOldFileKeptAndNothingLeft();
 }
 
 TEST_F(SaveFileSafelyTest, FailedFlushRaisesEWriteErrorAndKeepsTheOldFile) {
     fake.files.WriteFileBytes(PATH, "old bytes");
     fake.FailCall("FlushFileBuffers", 1, fake::windows::ERROR_DISK_FULL);
-    EXPECT_EQ(FailingSave<EWriteError>(Lines({"new"})), "Stream write error");
+    EXPECT_EQ(FailingSave<EWriteError>(Lines({"new"})), DISK_FULL);
     ExpectOldFileKeptAndNothingLeft();
 }
 
 TEST_F(SaveFileSafelyTest, FailedCloseRaisesEWriteErrorAndKeepsTheOldFile) {
     fake.files.WriteFileBytes(PATH, "old bytes");
     fake.FailCall("CloseHandle", 1, fake::windows::ERROR_DISK_FULL);
-    EXPECT_EQ(FailingSave<EWriteError>(Lines({"new"})), "Stream write error");
+    EXPECT_EQ(FailingSave<EWriteError>(Lines({"new"})), DISK_FULL);
     ExpectOldFileKeptAndNothingLeft();
 }
 
