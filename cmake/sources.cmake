@@ -22,6 +22,7 @@ set(VELKARIS_CORE_SOURCES
   src/registry_labels/custom_labels_writer.cpp
   src/label_file/label_file_install.cpp
   src/label_file/label_file_reader.cpp
+  src/label_file/label_file_structure.cpp
   src/label_file/pack_presence.cpp
   src/label_file/product_extraction.cpp
   src/label_file/product_id_renumbering.cpp
