@@ -45,8 +45,6 @@ set(VELKARIS_WIN32_SOURCES
 set(VELKARIS_TEST_SUPPORT_SOURCES
   tests/fake/fake_file_system.cpp
   tests/fake/fake_platform.cpp
-  tests/oracle/line_list.cpp
-  tests/oracle/renumbering_oracle.cpp
   tests/oracle/utf16_file.cpp
   tests/xml/xml_parser.cpp)
 

@@ -38,7 +38,10 @@ public:
             }
         }
         result_.wellFormed = !reader_.Failed();
-        if (!result_.wellFormed) result_.faultLine = LineOfOffset(text_, reader_.FaultAt());
+        if (!result_.wellFormed) {
+            result_.faultAt = reader_.FaultAt();
+            result_.faultLine = LineOfOffset(text_, result_.faultAt);
+        }
         return std::move(result_);
     }
 
@@ -53,6 +56,10 @@ private:
     void StartTag() {
         const std::string_view name = reader_.Name().Of(text_);
         const std::size_t depth = reader_.Depth();
+        result_.rootFound = true;
+        if (name != "product" && name.size() == 7 && LowerAscii(std::string(name)) == "product") {
+            result_.lookalikeProducts.push_back(reader_.Whole().begin);
+        }
         if (name == "vendorProductSet" && !result_.setFound) {
             result_.setFound = true;
             setDepth_ = depth;

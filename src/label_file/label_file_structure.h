@@ -25,12 +25,17 @@ struct LabelFileProduct {
 struct LabelFileStructure {
     bool wellFormed = false;
     std::size_t faultLine = 0;           // of a text that is not, 1-based
+    std::size_t faultAt = 0;             // the byte there
     bool hasDeclaration = false;
     Span declaredEncoding;               // the declaration's encoding value; empty if none
     bool setFound = false;               // a vendorProductSet element, the first of which
     Span setContent;                     // lies between its start and end tags
     std::vector<LabelFileProduct> products;  // its product children, in document order
     std::size_t otherProducts = 0;       // product elements anywhere else
+    // Where elements named product in another letter case start: not labels to XML,
+    // but a user's all the same.
+    std::vector<std::size_t> lookalikeProducts;
+    bool rootFound = false;
 };
 
 // Scans the text (UTF-8, a byte-order mark allowed). Element names are compared
