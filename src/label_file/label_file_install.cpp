@@ -9,13 +9,13 @@
 #include "catalogue/label_records.h"
 #include "catalogue/product_fragment.h"
 #include "label_file/label_file_reader.h"
+#include "label_file/label_file_structure.h"
 #include "label_file/product_extraction.h"
 #include "label_file/product_id_renumbering.h"
 #include "services/file_reading.h"
 #include "services/safe_save.h"
 #include "text/errors.h"
 #include "text/utf8_utf16.h"
-#include "text/xml_reader.h"
 
 namespace velkaris {
 
@@ -32,9 +32,12 @@ const std::string LINE_BREAK = "\r\n";
 
 using PackSelection = std::array<bool, LABEL_COUNT>;  // true: the product is added
 
-// The pack's products that are not there yet, in the pack's order, then the footer line.
-std::string AddedText(const PackSelection& added) {
-    std::string text;
+// The pack's products that are not there yet, in the pack's order, their ids after
+// lastId, then the footer line. The ids are placed by reading the products as XML,
+// inside a vendor set of their own.
+std::string AddedText(const PackSelection& added, std::int32_t& lastId) {
+    const std::string open = "<vendorProductSet>";
+    std::string text = open;
     for (std::size_t i = 0; i < PACK_PRODUCTS.size(); ++i) {
         if (!added[i]) continue;
         const PackProduct& product = PACK_PRODUCTS[i];
@@ -42,7 +45,10 @@ std::string AddedText(const PackSelection& added) {
             text += PRODUCT_FRAGMENT[static_cast<std::size_t>(line)] + LINE_BREAK;
         }
     }
-    return text + LABEL_FILE_FOOTER + LINE_BREAK;
+    text += "</vendorProductSet>";
+    RenumberProductIds(text, ReadLabelFileStructure(text).products, lastId);
+    text.erase(text.size() - open.size() - 1);
+    return text.erase(0, open.size()) + LABEL_FILE_FOOTER + LINE_BREAK;
 }
 
 PackSelection WholePack() {
@@ -60,36 +66,30 @@ std::int32_t OwnProducts(const std::vector<LabelFileProduct>& products) {
         }));
 }
 
-// The new file's text before its ids are renumbered. The stretch's own buffer
-// becomes the file: a second copy of a large file costs more than all the scans of it.
-std::string Merged(std::string&& stretch, const std::string& between, const PackSelection& added) {
-    std::string& text = stretch;
+// The header line, between, then the pack's products added and the footer. The
+// products' own buffer becomes the file: a second copy of a large file costs more
+// than the scan of it.
+std::string Merged(std::string&& products, const std::string& between,
+                   const PackSelection& added, std::int32_t lastId) {
+    std::string& text = products;
     text.insert(0, LABEL_FILE_HEADER + LINE_BREAK);
     text += between;
-    text += AddedText(added);
+    text += AddedText(added, lastId);
     return std::move(text);
-}
-
-// Word reads none of the labels of a file that is not well-formed, so such a file is
-// never written; the one there is kept. The same scan gives the ids' places.
-void Finish(Platform& platform, const std::string& path, std::string& text) {
-    const LabelFileStructure written = ReadLabelFileStructure(text);
-    if (!written.wellFormed) {
-        RaiseOpenError(platform, path, "Its labels could not be carried over as well-formed XML");
-    }
-    RenumberProductIds(text, written.products);
 }
 
 }  // namespace
 
-std::string MergedLabelFileText(Platform& platform, const std::string& path,
-                                ExistingProducts&& existing) {
+std::string MergedLabelFileText(ExistingProducts&& existing) {
     PackSelection missing;
     std::transform(existing.packPresent.begin(), existing.packPresent.end(), missing.begin(),
                    [](bool present) { return !present; });
-    std::string text = Merged(std::move(existing.stretch), LINE_BREAK + LINE_BREAK, missing);
-    Finish(platform, path, text);
-    return text;
+    // The file was well-formed and no prefix of the products was declared outside
+    // them, so the new file is well-formed too: between the installer's own lines
+    // stand whole elements only.
+    std::int32_t lastId = 0;
+    RenumberProductIds(existing.stretch, existing.products, lastId);
+    return Merged(std::move(existing.stretch), LINE_BREAK + LINE_BREAK, missing, lastId);
 }
 
 // The label file: its header line; when there was a file, the products cut from it
@@ -119,10 +119,9 @@ LabelFileResult InstallLabelFile(Platform& platform, const std::string& folder) 
             result.unchanged = true;
             return result;
         }
-        text = MergedLabelFileText(platform, path, std::move(*existing));
+        text = MergedLabelFileText(std::move(*existing));
     } else {
-        text = Merged("", present ? LINE_BREAK : "", WholePack());
-        Finish(platform, path, text);
+        text = Merged("", present ? LINE_BREAK : "", WholePack(), 0);
     }
     if (!present) EnsureOfficeFolder(platform, folder);
     // A file that was not read is never replaced: its labels would be lost.

@@ -443,7 +443,7 @@ bool XmlReader::BindNamespaces() {
         if (uri.empty()) return false;  // XML 1.0 cannot undeclare a prefix
         const auto found = boundPrefix_.find(prefix);
         const int previous = found == boundPrefix_.end() ? -1 : found->second;
-        bindings_.push_back(Binding{prefix, std::move(uri), previous});
+        bindings_.push_back(Binding{prefix, std::move(uri), open_.size(), previous});
         boundPrefix_[prefix] = static_cast<int>(bindings_.size() - 1);
     }
     return true;
@@ -451,8 +451,14 @@ bool XmlReader::BindNamespaces() {
 
 // Every prefix used is bound, and no two attributes are one name in one namespace.
 bool XmlReader::NamesBound() {
+    outermostBinding_ = 0;
     const auto bound = [this](std::string_view prefix) {
-        return prefix.empty() || prefix == "xml" || boundPrefix_.count(prefix) != 0;
+        if (prefix.empty() || prefix == "xml") return true;
+        const auto found = boundPrefix_.find(prefix);
+        if (found == boundPrefix_.end()) return false;
+        const std::size_t depth = bindings_[static_cast<std::size_t>(found->second)].depth;
+        if (outermostBinding_ == 0 || depth < outermostBinding_) outermostBinding_ = depth;
+        return true;
     };
     if (!bound(PrefixOf(name_.Of(d_)))) return false;
     std::size_t prefixed = 0;
