@@ -367,6 +367,8 @@ bool XmlReader::StartTag() {
     rootSeen_ = true;
     name_ = QualifiedName();
     if (name_.size() == 0) return false;
+    // Word's own files use no namespaces: their tags skip the namespace checks.
+    bool namespaced = name_.Of(d_).find(':') != std::string_view::npos;
     for (;;) {
         const std::size_t before = at_;
         SkipSpace();
@@ -375,6 +377,8 @@ bool XmlReader::StartTag() {
         XmlAttribute attribute;
         attribute.name = QualifiedName();
         if (attribute.name.size() == 0) return false;
+        const std::string_view name = attribute.name.Of(d_);
+        namespaced = namespaced || name.find(':') != std::string_view::npos || name == "xmlns";
         SkipSpace();
         if (!At("=")) return false;
         ++at_;
@@ -388,7 +392,8 @@ bool XmlReader::StartTag() {
     bindingsAtOpen_.push_back(bindings_.size());
     depth_ = open_.size();
     popPending_ = emptyElement_;
-    return UniqueAttributes() && BindNamespaces() && NamesBound();
+    outermostBinding_ = 0;
+    return UniqueAttributes() && (!namespaced || (BindNamespaces() && NamesBound()));
 }
 
 bool XmlReader::AttributeValue(Span& value) {
@@ -451,7 +456,6 @@ bool XmlReader::BindNamespaces() {
 
 // Every prefix used is bound, and no two attributes are one name in one namespace.
 bool XmlReader::NamesBound() {
-    outermostBinding_ = 0;
     const auto bound = [this](std::string_view prefix) {
         if (prefix.empty() || prefix == "xml") return true;
         const auto found = boundPrefix_.find(prefix);
