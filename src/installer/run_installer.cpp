@@ -49,8 +49,11 @@ void InstallForVersion(Program& program, const WordVersion& version) {
             program.log.Line(word + "label file " + result.path +
                              (result.unchanged
                                   ? ": " + kept + ", pack already there, file unchanged"
-                                  : " written, " + kept + " kept, pack added (" +
-                                        std::to_string(result.packLabelsAdded) + " labels)"));
+                                  : " written, " + kept + " kept, " +
+                                        (result.packLabelsAdded > 0
+                                             ? "pack added (" +
+                                                   std::to_string(result.packLabelsAdded) + " labels)"
+                                             : std::string("pack already there, ids renumbered"))));
             break;
         }
         case LabelDestination::RegistryLabels:

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <unordered_set>
 #include <utility>
 
 #include "catalogue/label_records.h"
@@ -16,6 +17,7 @@
 #include "services/safe_save.h"
 #include "text/errors.h"
 #include "text/utf8_utf16.h"
+#include "text/xml_reader.h"
 
 namespace velkaris {
 
@@ -66,6 +68,18 @@ std::int32_t OwnProducts(const std::vector<LabelFileProduct>& products) {
         }));
 }
 
+// As a parser reads them: "1" and "&#49;" are one id.
+bool IdsDistinct(const ExistingProducts& existing) {
+    std::unordered_set<std::string> ids;
+    for (const LabelFileProduct& product : existing.products) {
+        if (!product.hasId) continue;
+        std::string id;
+        AppendResolvedText(product.id.Of(existing.stretch), id, true);
+        if (!ids.insert(std::move(id)).second) return false;
+    }
+    return true;
+}
+
 // The header line, between, then the pack's products added and the footer. The
 // products' own buffer becomes the file: a second copy of a large file costs more
 // than the scan of it.
@@ -114,8 +128,9 @@ LabelFileResult InstallLabelFile(Platform& platform, const std::string& folder) 
         result.packLabelsAdded = static_cast<std::int32_t>(std::count(
             existing->packPresent.begin(), existing->packPresent.end(), false));
         result.productsKept = OwnProducts(existing->products);
-        // Nothing to add: the file stays exactly as it is, byte for byte.
-        if (result.packLabelsAdded == 0) {
+        // Nothing to add: the file stays exactly as it is, byte for byte, unless two of
+        // its products share an id, which a rewrite mends.
+        if (result.packLabelsAdded == 0 && IdsDistinct(*existing)) {
             result.unchanged = true;
             return result;
         }
