@@ -2,13 +2,11 @@
 # the fuzzers and the benchmark. Paths are relative to the repository root; layers
 # from the bottom up, as src/ is laid out.
 set(VELKARIS_CORE_SOURCES
-  src/text/bounded_text.cpp
   src/text/errors.cpp
   src/text/file_name_case.cpp
-  src/text/text.cpp
   src/text/unicode_decoding.cpp
   src/text/utf8_utf16.cpp
-  src/text/xml_well_formed.cpp
+  src/text/xml_reader.cpp
   src/services/account_names.cpp
   src/services/dll_search.cpp
   src/services/file_lock.cpp
@@ -26,6 +24,7 @@ set(VELKARIS_CORE_SOURCES
   src/registry_labels/custom_labels_writer.cpp
   src/label_file/label_file_install.cpp
   src/label_file/label_file_reader.cpp
+  src/label_file/label_file_structure.cpp
   src/label_file/pack_presence.cpp
   src/label_file/product_extraction.cpp
   src/label_file/product_id_renumbering.cpp
@@ -48,8 +47,6 @@ set(VELKARIS_WIN32_SOURCES
 set(VELKARIS_TEST_SUPPORT_SOURCES
   tests/fake/fake_file_system.cpp
   tests/fake/fake_platform.cpp
-  tests/oracle/line_list.cpp
-  tests/oracle/renumbering_oracle.cpp
   tests/oracle/utf16_file.cpp
   tests/xml/xml_parser.cpp)
 

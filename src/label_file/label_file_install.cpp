@@ -4,12 +4,13 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <unordered_set>
 #include <utility>
 
 #include "catalogue/label_records.h"
 #include "catalogue/product_fragment.h"
 #include "label_file/label_file_reader.h"
-#include "label_file/pack_presence.h"
+#include "label_file/label_file_structure.h"
 #include "label_file/product_extraction.h"
 #include "label_file/product_id_renumbering.h"
 #include "services/file_lock.h"
@@ -18,9 +19,8 @@
 #include "services/safe_save.h"
 #include "services/system_error_text.h"
 #include "text/errors.h"
-#include "text/text.h"
 #include "text/utf8_utf16.h"
-#include "text/xml_well_formed.h"
+#include "text/xml_reader.h"
 
 namespace velkaris {
 
@@ -37,9 +37,12 @@ const std::string LINE_BREAK = "\r\n";
 
 using PackSelection = std::array<bool, LABEL_COUNT>;  // true: the product is added
 
-// The pack's products that are not there yet, in the pack's order, then the footer line.
-std::string AddedText(const PackSelection& added) {
-    std::string text;
+// The pack's products that are not there yet, in the pack's order, their ids after
+// lastId, then the footer line. The ids are placed by reading the products as XML,
+// inside a vendor set of their own.
+std::string AddedText(const PackSelection& added, std::int32_t& lastId) {
+    const std::string open = "<vendorProductSet>";
+    std::string text = open;
     for (std::size_t i = 0; i < PACK_PRODUCTS.size(); ++i) {
         if (!added[i]) continue;
         const PackProduct& product = PACK_PRODUCTS[i];
@@ -47,7 +50,10 @@ std::string AddedText(const PackSelection& added) {
             text += PRODUCT_FRAGMENT[static_cast<std::size_t>(line)] + LINE_BREAK;
         }
     }
-    return text + LABEL_FILE_FOOTER + LINE_BREAK;
+    text += "</vendorProductSet>";
+    RenumberProductIds(text, ReadLabelFileStructure(text).products, lastId);
+    text.erase(text.size() - open.size() - 1);
+    return text.erase(0, open.size()) + LABEL_FILE_FOOTER + LINE_BREAK;
 }
 
 PackSelection WholePack() {
@@ -56,54 +62,58 @@ PackSelection WholePack() {
     return all;
 }
 
-PackSelection MissingFrom(const std::string& products) {
-    PackSelection missing = PackProductsPresent(products);
-    for (bool& product : missing) product = !product;
-    return missing;
+// The products that are not the pack's, which an earlier run added.
+std::int32_t OwnProducts(const std::vector<LabelFileProduct>& products) {
+    return static_cast<std::int32_t>(
+        std::count_if(products.begin(), products.end(), [](const LabelFileProduct& product) {
+            return std::none_of(PACK_PRODUCTS.begin(), PACK_PRODUCTS.end(),
+                                [&](const PackProduct& pack) { return pack.name == product.name; });
+        }));
 }
 
-// The header line, then between (nothing, or the line break of a file whose text was
-// empty), then the pack and the footer.
-std::string HeaderAndPack(const std::string& between) {
-    std::string text = LABEL_FILE_HEADER + LINE_BREAK + between;
-    std::int32_t lastId = 0;
-    AppendRenumberedProductIds(AddedText(WholePack()), text, lastId);
-    return text;
-}
-
-// The products' own buffer becomes the file: a second copy of a large file costs
-// more than all the scans of it.
-std::string MergedOver(std::string&& products, const PackSelection& added) {
-    std::int32_t lastId = 0;
-    std::string& text = products;
-    if (!RenumberProductIdsInPlace(text, lastId)) {
-        std::string renumbered;
-        renumbered.reserve(text.size() + 64);
-        AppendRenumberedProductIds(text, renumbered, lastId);
-        text = std::move(renumbered);
+// As a parser reads them: "1" and "&#49;" are one id.
+bool IdsDistinct(const ExistingProducts& existing) {
+    std::unordered_set<std::string> ids;
+    for (const LabelFileProduct& product : existing.products) {
+        if (!product.hasId) continue;
+        std::string id;
+        AppendResolvedText(product.id.Of(existing.stretch), id, true);
+        if (!ids.insert(std::move(id)).second) return false;
     }
+    return true;
+}
+
+// The header line, between, then the pack's products added and the footer. The
+// products' own buffer becomes the file: a second copy of a large file costs more
+// than the scan of it.
+std::string Merged(std::string&& products, const std::string& between,
+                   const PackSelection& added, std::int32_t lastId) {
+    std::string& text = products;
     text.insert(0, LABEL_FILE_HEADER + LINE_BREAK);
-    text += LINE_BREAK + LINE_BREAK;
-    AppendRenumberedProductIds(AddedText(added), text, lastId);
+    text += between;
+    text += AddedText(added, lastId);
     return std::move(text);
 }
 
 }  // namespace
 
+std::string MergedLabelFileText(ExistingProducts&& existing) {
+    PackSelection missing;
+    std::transform(existing.packPresent.begin(), existing.packPresent.end(), missing.begin(),
+                   [](bool present) { return !present; });
+    // The file was well-formed and no prefix of the products was declared outside
+    // them, so the new file is well-formed too: between the installer's own lines
+    // stand whole elements only.
+    std::int32_t lastId = 0;
+    RenumberProductIds(existing.stretch, existing.products, lastId);
+    return Merged(std::move(existing.stretch), LINE_BREAK + LINE_BREAK, missing, lastId);
+}
+
 // The label file: its header line; when there was a file, the products cut from it
 // followed by two line breaks (one ends their last line, one leaves an empty line;
 // a file with empty text gives one line break alone); the pack's products that those
-// do not hold; the footer line. Every line ends in CR LF. One count numbers
-// the products carried over and then the pack, but a value is never looked for past
-// the user's products: an unclosed one there would swallow the start of the pack.
-std::string MergedLabelFileText() { return HeaderAndPack(""); }
-
-std::string MergedLabelFileText(std::optional<std::string> products) {
-    if (!products) return HeaderAndPack(LINE_BREAK);
-    const PackSelection missing = MissingFrom(*products);
-    return MergedOver(std::move(*products), missing);
-}
-
+// do not hold; the footer line. Every line ends in CR LF. The products' ids are then
+// numbered 1, 2, 3, ... through the file.
 LabelFileResult InstallLabelFile(Platform& platform, const std::string& folder) {
     // Without the folder the path would point at the root of the current drive.
     if (folder.empty()) {
@@ -128,23 +138,21 @@ LabelFileResult InstallLabelFile(Platform& platform, const std::string& folder) 
     }
     LabelFileResult result{path, 0, LABEL_COUNT};
     std::string text;
-    std::optional<std::string> products;
-    if (present) products = ExtractExistingProducts(platform, path);
-    if (products) {
-        const PackSelection missing = MissingFrom(*products);
-        result.packLabelsAdded =
-            static_cast<std::int32_t>(std::count(missing.begin(), missing.end(), true));
-        // The pack's products an earlier run added are not the user's own.
-        result.productsKept = std::max(
-            0, CountProductElements(*products) - (LABEL_COUNT - result.packLabelsAdded));
-        text = MergedOver(std::move(*products), missing);
+    std::optional<ExistingProducts> existing;
+    if (present) existing = ExtractExistingProducts(platform, path);
+    if (existing) {
+        result.packLabelsAdded = static_cast<std::int32_t>(std::count(
+            existing->packPresent.begin(), existing->packPresent.end(), false));
+        result.productsKept = OwnProducts(existing->products);
+        // Nothing to add: the file stays exactly as it is, byte for byte, unless two of
+        // its products share an id, which a rewrite mends.
+        if (result.packLabelsAdded == 0 && IdsDistinct(*existing)) {
+            result.unchanged = true;
+            return result;
+        }
+        text = MergedLabelFileText(std::move(*existing));
     } else {
-        text = present ? MergedLabelFileText(std::nullopt) : MergedLabelFileText();
-    }
-    // Word reads none of the labels of a file that is not well-formed, so such a
-    // file is never written; the one there is kept.
-    if (!IsWellFormedXml(text)) {
-        RaiseOpenError(platform, path, "Its labels could not be carried over as well-formed XML");
+        text = Merged("", present ? LINE_BREAK : "", WholePack(), 0);
     }
     // A file that was not read is never replaced: its labels would be lost.
     SaveFileSafely(platform, path, text, held ? &*held : nullptr);
