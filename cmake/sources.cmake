@@ -19,6 +19,7 @@ set(VELKARIS_CORE_SOURCES
   src/catalogue/label_records.cpp
   src/catalogue/product_fragment.cpp
   src/catalogue/word_versions.cpp
+  src/registry_labels/custom_labels_removal.cpp
   src/registry_labels/custom_labels_writer.cpp
   src/label_file/label_file_install.cpp
   src/label_file/label_file_reader.cpp

@@ -50,12 +50,14 @@ constexpr std::uint32_t FILE_END = 2;
 constexpr std::uint32_t INVALID_SET_FILE_POINTER = 0xFFFFFFFFu;
 constexpr std::uint32_t MOVEFILE_REPLACE_EXISTING = 0x1;
 constexpr std::uint32_t MOVEFILE_WRITE_THROUGH = 0x8;
+constexpr std::uint32_t ERROR_FILE_NOT_FOUND = 2;
 constexpr std::uint32_t ERROR_ACCESS_DENIED = 5;
 constexpr std::uint32_t ERROR_SHARING_VIOLATION = 32;
 constexpr std::uint32_t ERROR_LOCK_VIOLATION = 33;
 constexpr std::uint32_t ERROR_FILE_EXISTS = 80;
 constexpr std::uint32_t ERROR_INVALID_PARAMETER = 87;  // also the exit code of a bad command line
 constexpr std::uint32_t ERROR_FILENAME_EXCED_RANGE = 206;
+constexpr std::uint32_t ERROR_MORE_DATA = 234;
 constexpr std::uint32_t FORMAT_MESSAGE_SYSTEM_TEXT = 0x3200;  // FROM_SYSTEM | IGNORE_INSERTS | ARGUMENT_ARRAY
 
 }  // namespace velkaris::win

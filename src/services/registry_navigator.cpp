@@ -31,6 +31,7 @@ bool RegistryNavigator::SelectKey(const std::string& keyPath, bool mayCreate) {
             ? platform_.RegOpenKeyExA(base, path, 0, win::KEY_ALL_ACCESS, opened)
             : platform_.RegCreateKeyExA(base, path, win::REG_OPTION_NON_VOLATILE,
                                         win::KEY_ALL_ACCESS, opened);
+    lastSelectError_ = result;
     if (result != win::ERROR_SUCCESS) return false;
 
     ReleaseCurrentKey();
@@ -45,6 +46,31 @@ void RegistryNavigator::WriteBinaryValue(const std::string& valueName, const std
                                                          data, static_cast<std::uint32_t>(size));
     if (result != win::ERROR_SUCCESS) {
         throw ERegistryException(InsertTexts("Failed to set data for '%s'", {valueName}));
+    }
+}
+
+std::optional<RegistryValue> RegistryNavigator::ReadValue(const std::string& valueName) {
+    RegistryValue value;
+    std::uint32_t size = 0;
+    std::int32_t result = platform_.RegQueryValueExA(openHandle_, valueName, value.type, nullptr, size);
+    // The value may grow between asking its size and reading it.
+    while (result == win::ERROR_SUCCESS || result == static_cast<std::int32_t>(win::ERROR_MORE_DATA)) {
+        value.data.assign(size, '\0');
+        result = platform_.RegQueryValueExA(openHandle_, valueName, value.type,
+                                            reinterpret_cast<std::uint8_t*>(&value.data[0]), size);
+        if (result == win::ERROR_SUCCESS) {
+            value.data.resize(size);
+            return value;
+        }
+    }
+    if (result == static_cast<std::int32_t>(win::ERROR_FILE_NOT_FOUND)) return std::nullopt;
+    throw ERegistryException(InsertTexts("Failed to read data for '%s'", {valueName}));
+}
+
+void RegistryNavigator::DeleteValue(const std::string& valueName) {
+    const std::int32_t result = platform_.RegDeleteValueA(openHandle_, valueName);
+    if (result != win::ERROR_SUCCESS && result != static_cast<std::int32_t>(win::ERROR_FILE_NOT_FOUND)) {
+        throw ERegistryException(InsertTexts("Failed to delete value '%s'", {valueName}));
     }
 }
 
