@@ -33,7 +33,7 @@
 #include "services/safe_save.h"
 #include "text/errors.h"
 #include "text/utf8_utf16.h"
-#include "text/xml_well_formed.h"
+#include "text/xml_reader.h"
 
 namespace {
 

@@ -7,7 +7,7 @@ set(VELKARIS_CORE_SOURCES
   src/text/text.cpp
   src/text/unicode_decoding.cpp
   src/text/utf8_utf16.cpp
-  src/text/xml_well_formed.cpp
+  src/text/xml_reader.cpp
   src/services/dll_search.cpp
   src/services/file_reading.cpp
   src/services/message_boxes.cpp

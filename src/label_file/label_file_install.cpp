@@ -17,7 +17,7 @@
 #include "text/errors.h"
 #include "text/text.h"
 #include "text/utf8_utf16.h"
-#include "text/xml_well_formed.h"
+#include "text/xml_reader.h"
 
 namespace velkaris {
 

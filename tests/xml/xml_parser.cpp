@@ -12,7 +12,10 @@ namespace {
 using Parser = std::unique_ptr<XML_ParserStruct, decltype(&XML_ParserFree)>;
 
 // No encoding forced: expat reads the byte-order mark and the declaration itself.
-Parser NewParser() { return Parser(XML_ParserCreate(nullptr), &XML_ParserFree); }
+Parser NewParser(bool namespaces = false) {
+    return Parser(namespaces ? XML_ParserCreateNS(nullptr, '|') : XML_ParserCreate(nullptr),
+                  &XML_ParserFree);
+}
 
 bool Parse(XML_Parser parser, const std::string& bytes) {
     return bytes.size() <= static_cast<std::size_t>(INT_MAX) &&
@@ -28,8 +31,8 @@ bool IsAscii(const XML_Char* name) {
 
 }  // namespace
 
-std::string ParseError(const std::string& bytes) {
-    const Parser parser = NewParser();
+std::string ParseError(const std::string& bytes, bool namespaces) {
+    const Parser parser = NewParser(namespaces);
     if (!parser) return "expat could not start";
     if (Parse(parser.get(), bytes)) return {};
     return std::string(XML_ErrorString(XML_GetErrorCode(parser.get()))) + " at line " +

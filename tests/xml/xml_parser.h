@@ -8,9 +8,11 @@
 namespace velkaris::xml {
 
 // Empty when the bytes are a well-formed XML document, else expat's reason and line.
-std::string ParseError(const std::string& bytes);
+// With namespaces, also every prefix bound and no attribute twice in one namespace.
+std::string ParseError(const std::string& bytes, bool namespaces = false);
 
 inline bool Parses(const std::string& bytes) { return ParseError(bytes).empty(); }
+inline bool ParsesWithNamespaces(const std::string& bytes) { return ParseError(bytes, true).empty(); }
 
 // The elements named name in a document that parses; 0 for one that does not.
 std::size_t CountElements(const std::string& bytes, const std::string& name);
