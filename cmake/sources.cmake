@@ -23,7 +23,9 @@ set(VELKARIS_CORE_SOURCES
   src/registry_labels/custom_labels_writer.cpp
   src/label_file/label_file_install.cpp
   src/label_file/label_file_reader.cpp
+  src/label_file/label_file_removal.cpp
   src/label_file/pack_presence.cpp
+  src/label_file/product_comparison.cpp
   src/label_file/product_extraction.cpp
   src/label_file/product_id_renumbering.cpp
   src/installer/command_line.cpp
@@ -32,7 +34,9 @@ set(VELKARIS_CORE_SOURCES
   src/installer/program_entry.cpp
   src/installer/run_installer.cpp
   src/installer/run_log.cpp
-  src/installer/user_interface.cpp)
+  src/installer/run_uninstaller.cpp
+  src/installer/user_interface.cpp
+  src/installer/word_detection.cpp)
 
 set(VELKARIS_WIN32_SOURCES
   src/platform/win32/win32_dll_search.cpp

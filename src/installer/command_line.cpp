@@ -70,6 +70,8 @@ CommandLine ParseCommandLine(const std::u16string& line) {
         const std::u16string name = LowerAscii(argument.substr(1));
         if (name == u"quiet") {
             result.quiet = true;
+        } else if (name == u"uninstall") {
+            result.uninstall = true;
         } else if (name == u"?" || name == u"help") {
             result.help = true;
         } else if (name == u"log" && i + 1 < arguments.size() && !arguments[i + 1].empty()) {

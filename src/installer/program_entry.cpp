@@ -6,6 +6,7 @@
 #include "installer/failure_report.h"
 #include "installer/messages.h"
 #include "installer/run_installer.h"
+#include "installer/run_uninstaller.h"
 #include "platform/win_values.h"
 #include "services/dll_search.h"
 #include "text/errors.h"
@@ -47,7 +48,11 @@ int RunCommandLine(Program& program) {
                win::MB_OK | win::MB_ICONINFORMATION);
         return 0;
     }
-    RunInstaller(program);
+    if (line.uninstall) {
+        RunUninstaller(program);
+    } else {
+        RunInstaller(program);
+    }
     return 0;
 }
 

@@ -3,41 +3,13 @@
 #include <string>
 
 #include "installer/messages.h"
+#include "installer/word_detection.h"
 #include "label_file/label_file_install.h"
 #include "platform/win_values.h"
 #include "registry_labels/custom_labels_writer.h"
 #include "services/user_folder.h"
 
 namespace velkaris {
-
-namespace {
-
-constexpr std::uint32_t NOTICE_WARNING = win::MB_OK | win::MB_ICONWARNING | win::MB_TOPMOST;
-
-bool Supported(const WordVersion& version) {
-    return version.destination != LabelDestination::SeenOnly;
-}
-
-// The first supported version whose key opens, in ascending order; null for none.
-const WordVersion* DetectSupportedWord(RegistryNavigator& registry) {
-    for (const WordVersion& version : WORD_VERSIONS) {
-        if (Supported(version) && registry.SelectKey(version.keyPath, false)) return &version;
-    }
-    return nullptr;
-}
-
-// The newer versions whose keys open, space-separated.
-std::string NewerWordSeen(RegistryNavigator& registry) {
-    std::string seen;
-    for (const WordVersion& version : WORD_VERSIONS) {
-        if (!Supported(version) && registry.SelectKey(version.keyPath, false)) {
-            seen += (seen.empty() ? "" : " ") + std::string(version.name);
-        }
-    }
-    return seen;
-}
-
-}  // namespace
 
 void InstallForVersion(Program& program, const WordVersion& version) {
     const std::string word = std::string("Word ") + version.name + ": ";
@@ -73,25 +45,13 @@ void RunInstaller(Program& program) {
     RunLog& log = program.log;
     RegistryNavigator& registry = program.registry.emplace(program.platform);
 
-    if (const WordVersion* first = DetectSupportedWord(registry); first == nullptr) {
-        const std::string newer = NewerWordSeen(registry);
-        if (newer.empty()) {
-            log.Line("Word found: none");
-            EndRun(program, "Outcome: no Word, nothing to do", 0, NO_WORD_TEXT, NOTICE_WARNING);
-        } else {
-            log.Line("Word found: none of 8.0 to 12.0; newer, not supported: " + newer);
-            EndRun(program, "Outcome: only a Word newer than the pack supports, nothing to do", 0,
-                   WORD_TOO_NEW_TEXT, NOTICE_WARNING);
-        }
-    } else {
-        // Detection stops at the first version; the install below names every one.
-        log.Line(std::string("Word found: ") + first->name + " first of 8.0 to 12.0");
+    if (DetectWordOrEndRun(program) != nullptr) {
         if (!program.ui->Ask(QUESTION_TEXT)) {
             EndRun(program, "Outcome: answered No, nothing changed", 0);
         } else {
             log.Line("Answered Yes");
             for (auto version = WORD_VERSIONS.rbegin(); version != WORD_VERSIONS.rend(); ++version) {
-                if (Supported(*version) && registry.SelectKey(version->keyPath, false)) {
+                if (IsSupported(*version) && registry.SelectKey(version->keyPath, false)) {
                     InstallForVersion(program, *version);
                 }
             }

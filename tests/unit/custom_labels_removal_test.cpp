@@ -29,27 +29,27 @@ struct Case {
 
 const std::string RECORD_L15 = RecordBytes(RECORDS_100[0]);
 
-const Case CASES[] = {
-    {"the pack as installed, beside a label of the user's", "100",
-     {{"Moja etykieta", {fake::windows::REG_BINARY, "\x01\x02"}}}, 17, {}, 1},
-    {"a label changed in Word, one of another type, one grown by a byte", "100",
-     {{PACK_L15, {fake::windows::REG_BINARY, RECORD_L15.substr(0, 43) + "\x07"}},
-      {"Velkaris     L-13", {fake::windows::REG_SZ, RecordBytes(RECORDS_100[1])}},
-      {"Velkaris     L-14", {fake::windows::REG_BINARY, RecordBytes(RECORDS_100[2]) + '\0'}}},
-     14, {PACK_L15, "Velkaris     L-13", "Velkaris     L-14"}, 3},
-    {"the other generation's records are not this version's", "80", {}, 0,
-     {PACK_L15, "Velkaris     L-13", "Velkaris     L-14", "Velkaris     L-16", "Velkaris     L-17",
-      "Velkaris     L-01", "Velkaris     L-02", "Velkaris     L-03", "Velkaris     L-05",
-      "Velkaris     L-04", "Velkaris     L-06", "Velkaris     L-07", "Velkaris     L-08",
-      "Velkaris     L-09", "Velkaris     L-10", "Velkaris     L-11", "Velkaris     L-12"},
-     17},
-    {"a name that is not quite the pack's", "",
-     {{"Velkaris L-15", {fake::windows::REG_BINARY, RECORD_L15}}, {"velkaris     l-15x", {fake::windows::REG_BINARY, RECORD_L15}}},
-     0, {}, 2},
-};
 
 TEST(CustomLabelsRemovalTest, RemovesOnlyTheValuesStillAsTheInstallWroteThem) {
-    for (const Case& c : CASES) {
+    const Case cases[] = {
+        {"the pack as installed, beside a label of the user's", "100",
+         {{"Moja etykieta", {fake::windows::REG_BINARY, "\x01\x02"}}}, 17, {}, 1},
+        {"a label changed in Word, one of another type, one grown by a byte", "100",
+         {{PACK_L15, {fake::windows::REG_BINARY, RECORD_L15.substr(0, 43) + "\x07"}},
+          {"Velkaris     L-13", {fake::windows::REG_SZ, RecordBytes(RECORDS_100[1])}},
+          {"Velkaris     L-14", {fake::windows::REG_BINARY, RecordBytes(RECORDS_100[2]) + '\0'}}},
+         14, {PACK_L15, "Velkaris     L-13", "Velkaris     L-14"}, 3},
+        {"the other generation's records are not this version's", "80", {}, 0,
+         {PACK_L15, "Velkaris     L-13", "Velkaris     L-14", "Velkaris     L-16", "Velkaris     L-17",
+          "Velkaris     L-01", "Velkaris     L-02", "Velkaris     L-03", "Velkaris     L-05",
+          "Velkaris     L-04", "Velkaris     L-06", "Velkaris     L-07", "Velkaris     L-08",
+          "Velkaris     L-09", "Velkaris     L-10", "Velkaris     L-11", "Velkaris     L-12"},
+         17},
+        {"a name that is not quite the pack's", "",
+         {{"Velkaris L-15", {fake::windows::REG_BINARY, RECORD_L15}}, {"velkaris     l-15x", {fake::windows::REG_BINARY, RECORD_L15}}},
+         0, {}, 2},
+    };
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         fake::FakePlatform fake;
         fake::RegKey& key = fake.AddKey(KEY);

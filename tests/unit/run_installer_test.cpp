@@ -333,6 +333,17 @@ const CommandLineRun COMMAND_LINE_RUNS[] = {
     {u" /log C:\\nowhere\\velkaris.log", "11.0", false, 1, false, "2010",
      "Exception EFCreateError in module velkaris-labels.exe at .\r\nCannot create file \"C:\\nowhere\\velkaris.log\". The system cannot find the path specified.",
      ""},
+    {u" /uninstall /log C:\\Users\\anna\\velkaris.log", "11.0 12.0", false, 0, false, "24 40040",
+     "Pakiet etykiet marki Velkaris nie jest zainstalowany.",
+     T "Word found: 11.0 first of 8.0 to 12.0\r\n" T "Answered Yes\r\n"
+     T "Word 12.0: label file C:\\Users\\anna\\AppData\\Roaming\\Microsoft\\Office\\pg_custom.xml "
+       "holds none of the pack's products as installed, not rewritten\r\n"
+     T "Word 11.0: 0 values removed under "
+       "HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\11.0\\Word\\Custom Labels\r\n"
+     T "Outcome: the pack was not installed, nothing removed\r\n" T "Exit code 0\r\n"},
+    {u" -UNINSTALL -quiet -log C:\\Users\\anna\\velkaris.log", "11.0 12.0", true, 1, false, "", "",
+     T "Word found: 11.0 first of 8.0 to 12.0\r\n" T "Answered Yes\r\n"
+     T "Failure: Exception EFOpenError in module velkaris-labels.exe at "},
     {u" /log C:\\Users\\anna\\velkaris.log", "16.0 14.0", false, 0, false, "40030",
      "Zainstalowana wersja programu MS Word nie jest obsługiwana\rInstalacja",
      T "Word found: none of 8.0 to 12.0; newer, not supported: 14.0 16.0\r\n"
