@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Word 12.0 alone, its label file saved again by Word after the install: UTF-16, one
+# element a line, the pack's products laid out like the user's. /uninstall still
+# knows the pack's products, takes them out with their lines, and leaves the user's
+# Polish names byte for byte in UTF-8, the declaration naming UTF-8.
+source "$(dirname "$0")/lib.sh"
+e2e_begin "$@"
+
+e2e_add_word 12.0
+e2e_put_label_file "$E2E_EXPECTED_DIR/existing-installed-word-utf16.xml"
+E2E_PROGRAM_ARGS=(-UNINSTALL)
+e2e_start_program
+E2E_PROGRAM_ARGS=()
+e2e_expect_box "$E2E_CAPTION" 'Czy chcesz usunąć pakiet etykiet marki Velkaris z programu MS Word?' "$IDYES" "$IDNO"
+e2e_press "$E2E_CAPTION" "$IDYES"
+e2e_expect_box "$E2E_CAPTION" 'Etykiety marki Velkaris zostały usunięte.' "$IDOK"
+e2e_press "$E2E_CAPTION" "$IDOK"
+e2e_expect_exit 0
+e2e_expect_label_file "$E2E_EXPECTED_DIR/pg_custom-word-utf16-uninstalled.xml"
