@@ -24,6 +24,7 @@ set(VELKARIS_CORE_SOURCES
   src/label_file/label_file_install.cpp
   src/label_file/label_file_reader.cpp
   src/label_file/label_file_removal.cpp
+  src/label_file/label_file_structure.cpp
   src/label_file/pack_presence.cpp
   src/label_file/product_comparison.cpp
   src/label_file/product_extraction.cpp
@@ -49,8 +50,6 @@ set(VELKARIS_WIN32_SOURCES
 set(VELKARIS_TEST_SUPPORT_SOURCES
   tests/fake/fake_file_system.cpp
   tests/fake/fake_platform.cpp
-  tests/oracle/line_list.cpp
-  tests/oracle/renumbering_oracle.cpp
   tests/oracle/utf16_file.cpp
   tests/xml/xml_parser.cpp)
 

@@ -17,11 +17,12 @@ void InstallForVersion(Program& program, const WordVersion& version) {
         case LabelDestination::LabelFile: {
             const LabelFileResult result = InstallLabelFile(
                 program.platform, GetUserFolder(program.platform, win::CSIDL_APPDATA));
-            program.log.Line(word + "label file " + result.path + " written, " +
-                             std::to_string(result.productsKept) + " of the user's products kept, " +
-                             (result.packLabelsAdded > 0
-                                  ? "pack added (" + std::to_string(result.packLabelsAdded) + " labels)"
-                                  : std::string("pack already there")));
+            const std::string kept = std::to_string(result.productsKept) + " of the user's products";
+            program.log.Line(word + "label file " + result.path +
+                             (result.unchanged
+                                  ? ": " + kept + ", pack already there, file unchanged"
+                                  : " written, " + kept + " kept, pack added (" +
+                                        std::to_string(result.packLabelsAdded) + " labels)"));
             break;
         }
         case LabelDestination::RegistryLabels:

@@ -53,36 +53,33 @@ PackSelection WholePack() {
     return all;
 }
 
-PackSelection MissingFrom(const std::string& products) {
-    PackSelection missing = PackProductsPresent(products);
-    for (bool& product : missing) product = !product;
-    return missing;
+// The products that are not the pack's, which an earlier run added.
+std::int32_t OwnProducts(const std::vector<LabelFileProduct>& products) {
+    return static_cast<std::int32_t>(
+        std::count_if(products.begin(), products.end(), [](const LabelFileProduct& product) {
+            return std::none_of(PACK_PRODUCTS.begin(), PACK_PRODUCTS.end(),
+                                [&](const PackProduct& pack) { return pack.name == product.name; });
+        }));
 }
 
-// The header line, then between (nothing, or the line break of a file whose text was
-// empty), then the pack and the footer.
-std::string HeaderAndPack(const std::string& between) {
-    std::string text = LABEL_FILE_HEADER + LINE_BREAK + between;
-    std::int32_t lastId = 0;
-    AppendRenumberedProductIds(AddedText(WholePack()), text, lastId);
-    return text;
-}
-
-// The products' own buffer becomes the file: a second copy of a large file costs
-// more than all the scans of it.
-std::string MergedOver(std::string&& products, const PackSelection& added) {
-    std::int32_t lastId = 0;
-    std::string& text = products;
-    if (!RenumberProductIdsInPlace(text, lastId)) {
-        std::string renumbered;
-        renumbered.reserve(text.size() + 64);
-        AppendRenumberedProductIds(text, renumbered, lastId);
-        text = std::move(renumbered);
-    }
+// The new file's text before its ids are renumbered. The stretch's own buffer
+// becomes the file: a second copy of a large file costs more than all the scans of it.
+std::string Merged(std::string&& stretch, const std::string& between, const PackSelection& added) {
+    std::string& text = stretch;
     text.insert(0, LABEL_FILE_HEADER + LINE_BREAK);
-    text += LINE_BREAK + LINE_BREAK;
-    AppendRenumberedProductIds(AddedText(added), text, lastId);
+    text += between;
+    text += AddedText(added);
     return std::move(text);
+}
+
+// Word reads none of the labels of a file that is not well-formed, so such a file is
+// never written; the one there is kept. The same scan gives the ids' places.
+void Finish(Platform& platform, const std::string& path, std::string& text) {
+    const LabelFileStructure written = ReadLabelFileStructure(text);
+    if (!written.wellFormed) {
+        RaiseOpenError(platform, path, "Its labels could not be carried over as well-formed XML");
+    }
+    RenumberProductIds(text, written.products);
 }
 
 }  // namespace
@@ -90,17 +87,8 @@ std::string MergedOver(std::string&& products, const PackSelection& added) {
 // The label file: its header line; when there was a file, the products cut from it
 // followed by two line breaks (one ends their last line, one leaves an empty line;
 // a file with empty text gives one line break alone); the pack's products that those
-// do not hold; the footer line. Every line ends in CR LF. One count numbers
-// the products carried over and then the pack, but a value is never looked for past
-// the user's products: an unclosed one there would swallow the start of the pack.
-std::string MergedLabelFileText() { return HeaderAndPack(""); }
-
-std::string MergedLabelFileText(std::optional<std::string> products) {
-    if (!products) return HeaderAndPack(LINE_BREAK);
-    const PackSelection missing = MissingFrom(*products);
-    return MergedOver(std::move(*products), missing);
-}
-
+// do not hold; the footer line. Every line ends in CR LF. The products' ids are then
+// numbered 1, 2, 3, ... through the file.
 LabelFileResult InstallLabelFile(Platform& platform, const std::string& folder) {
     // Without the folder the path would point at the root of the current drive.
     if (folder.empty()) {
@@ -112,24 +100,25 @@ LabelFileResult InstallLabelFile(Platform& platform, const std::string& folder) 
     const bool present = FileIsPresent(platform, path);
     LabelFileResult result{path, 0, LABEL_COUNT};
     std::string text;
-    std::optional<std::string> products;
-    if (present) products = ExtractExistingProducts(platform, path);
-    if (products) {
-        const PackSelection missing = MissingFrom(*products);
+    std::optional<ExistingProducts> existing;
+    if (present) existing = ExtractExistingProducts(platform, path);
+    if (existing) {
+        const PackSelection found = PackProductsPresent(existing->products);
+        PackSelection missing;
+        std::transform(found.begin(), found.end(), missing.begin(), [](bool f) { return !f; });
         result.packLabelsAdded =
             static_cast<std::int32_t>(std::count(missing.begin(), missing.end(), true));
-        // The pack's products an earlier run added are not the user's own.
-        result.productsKept = std::max(
-            0, CountProductElements(*products) - (LABEL_COUNT - result.packLabelsAdded));
-        text = MergedOver(std::move(*products), missing);
+        result.productsKept = OwnProducts(existing->products);
+        // Nothing to add: the file stays exactly as it is, byte for byte.
+        if (result.packLabelsAdded == 0) {
+            result.unchanged = true;
+            return result;
+        }
+        text = Merged(std::move(existing->stretch), LINE_BREAK + LINE_BREAK, missing);
     } else {
-        text = present ? MergedLabelFileText(std::nullopt) : MergedLabelFileText();
+        text = Merged("", present ? LINE_BREAK : "", WholePack());
     }
-    // Word reads none of the labels of a file that is not well-formed, so such a
-    // file is never written; the one there is kept.
-    if (!IsWellFormedXml(text)) {
-        RaiseOpenError(platform, path, "Its labels could not be carried over as well-formed XML");
-    }
+    Finish(platform, path, text);
     if (!present) EnsureOfficeFolder(platform, folder);
     // A file that was not read is never replaced: its labels would be lost.
     SaveFileSafely(platform, path, text, present);

@@ -14,15 +14,10 @@ struct LabelFileResult {
     std::string path;                  // the label file written
     std::int32_t productsKept = 0;     // the user's own products carried over
     std::int32_t packLabelsAdded = 0;  // 0 when the file held the whole pack already
+    bool unchanged = false;            // the file held the pack and was left as it was
 };
 
 // Rewrites the label file under the folder with the pack merged in.
 LabelFileResult InstallLabelFile(Platform& platform, const std::string& folder);
-
-// The new label file when there was none: header, the pack, footer.
-std::string MergedLabelFileText();
-// The new label file over an old one: header, the products cut from it (nothing when
-// its text was empty), the pack unless they hold it, footer, ids renumbered.
-std::string MergedLabelFileText(std::optional<std::string> products);
 
 }  // namespace velkaris

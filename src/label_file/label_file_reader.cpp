@@ -1,5 +1,7 @@
 #include "label_file/label_file_reader.h"
 
+#include <algorithm>
+#include <iterator>
 #include <cstddef>
 #include <limits>
 #include <optional>
@@ -15,6 +17,7 @@
 #include "text/text.h"
 #include "text/unicode_decoding.h"
 #include "text/utf8_utf16.h"
+#include "text/xml_reader.h"
 
 namespace velkaris {
 
@@ -78,6 +81,75 @@ std::string ReadAll(Platform& platform, const std::string& path) {
     if (read != size) RaiseSystemOpenError(platform, path, ERROR_HANDLE_EOF);
     buffer.resize(static_cast<std::size_t>(read) + 1);  // the terminating zero stays
     return buffer;
+}
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return LowerAsciiChar(x) == LowerAsciiChar(y);
+           });
+}
+
+bool StartsIgnoringCase(std::string_view text, std::string_view start) {
+    return text.size() > start.size() && SameIgnoringCase(text.substr(0, start.size()), start);
+}
+
+// The names the encoding a file was read in goes by; "" stands for none declared.
+bool NamesEncoding(std::string_view name, XmlEncoding encoding) {
+    static constexpr std::string_view UTF8[] = {"", "UTF-8"};
+    static constexpr std::string_view UTF16LE[] = {"", "UTF-16", "UTF-16LE"};
+    static constexpr std::string_view UTF16BE[] = {"", "UTF-16", "UTF-16BE"};
+    static constexpr std::string_view UTF32LE[] = {"", "UTF-32", "UTF-32LE", "ISO-10646-UCS-4"};
+    static constexpr std::string_view UTF32BE[] = {"", "UTF-32", "UTF-32BE", "ISO-10646-UCS-4"};
+    const auto any = [name](const auto& names) {
+        return std::any_of(std::begin(names), std::end(names),
+                           [name](std::string_view n) { return SameIgnoringCase(n, name); });
+    };
+    switch (encoding) {
+        case XmlEncoding::Utf8: return any(UTF8);
+        case XmlEncoding::Utf16Le: return any(UTF16LE);
+        case XmlEncoding::Utf16Be: return any(UTF16BE);
+        case XmlEncoding::Utf32Le: return any(UTF32LE);
+        case XmlEncoding::Utf32Be: return any(UTF32BE);
+        case XmlEncoding::Unknown: break;
+    }
+    return false;
+}
+
+// Single-byte encodings whose ASCII bytes read as UTF-8 does.
+bool IsAsciiCompatible(std::string_view name) {
+    return SameIgnoringCase(name, "US-ASCII") ||
+           (StartsIgnoringCase(name, "ISO-8859-") && name.size() <= 11 &&
+            std::all_of(name.begin() + 9, name.end(), [](char c) { return c >= '0' && c <= '9'; })) ||
+           (StartsIgnoringCase(name, "windows-125") && name.size() == 12 && name[11] >= '0' &&
+            name[11] <= '8');
+}
+
+// The encoding the XML declaration names, "" when there is none.
+std::string_view DeclaredEncoding(std::string_view text) {
+    XmlReader reader(text);
+    if (!reader.Next() || reader.Kind() != XmlToken::Declaration) return {};
+    for (const XmlAttribute& attribute : reader.Attributes()) {
+        if (attribute.name.Of(text) == "encoding") return attribute.value.Of(text);
+    }
+    return {};
+}
+
+// A file whose bytes are not in the encoding it declares would be read by Word as
+// other letters, or not at all: its declaration must name the encoding it was read
+// in, or a single-byte one of which it uses only the ASCII part.
+void CheckDeclaredEncoding(Platform& platform, const std::string& path, const std::string& text,
+                           const DetectedEncoding& detected) {
+    const std::string_view declared = DeclaredEncoding(text);
+    if (NamesEncoding(declared, detected.encoding)) return;
+    const bool ascii = std::all_of(text.begin(), text.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (detected.encoding == XmlEncoding::Utf8 && detected.markLength == 0 && ascii &&
+        IsAsciiCompatible(declared)) {
+        return;
+    }
+    RaiseOpenError(platform, path,
+                   "It declares the text encoding \"" + std::string(declared) +
+                       "\", which its bytes are not written in or which could not be carried over");
 }
 
 }  // namespace
@@ -147,6 +219,7 @@ std::string ReadLabelFileText(Platform& platform, const std::string& path) {
     if (nul != std::string::npos && nul + 1 < text.size()) {
         RaiseOpenError(platform, path, "Not all of the labels it holds could be read");
     }
+    CheckDeclaredEncoding(platform, path, text, detected);
     return text;
 }
 

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <optional>
+#include <string>
 #include <string_view>
 
 #include "catalogue/product_fragment.h"
 #include "label_file/label_file_reader.h"
+#include "label_file/label_file_structure.h"
 #include "label_file/product_comparison.h"
 #include "services/file_reading.h"
 #include "services/safe_save.h"
@@ -17,54 +18,6 @@
 namespace velkaris {
 
 namespace {
-
-// A product of the file's first vendor set: its bytes and its name.
-struct FileProduct {
-    Span whole;
-    std::string name;
-};
-
-// Each product of the first vendor set with its name, the text of its prodName/locName.
-std::vector<FileProduct> ProductsOfFirstVendorSet(std::string_view text) {
-    std::vector<FileProduct> products;
-    XmlReader reader(text);
-    std::size_t setDepth = 0;
-    bool setDone = false;
-    std::size_t productStart = 0;
-    std::string name;
-    bool inLocName = false, inProdName = false;
-    while (reader.Next()) {
-        const std::string_view tag = reader.Name().Of(text);
-        if (reader.Kind() == XmlToken::StartTag) {
-            if (setDepth == 0 && !setDone && tag == "vendorProductSet") {
-                setDepth = reader.Depth();
-            } else if (setDepth != 0 && reader.Depth() == setDepth + 1 && tag == "product") {
-                productStart = reader.Whole().begin;
-                name.clear();
-                if (reader.IsEmptyElement()) products.push_back({{productStart, reader.Whole().end}, ""});
-            } else if (tag == "prodName") {
-                inProdName = true;
-            } else if (tag == "locName" && inProdName) {
-                inLocName = true;
-            }
-        } else if (reader.Kind() == XmlToken::EndTag) {
-            if (setDepth != 0 && reader.Depth() == setDepth) {
-                setDepth = 0;
-                setDone = true;
-            } else if (setDepth != 0 && reader.Depth() == setDepth + 1 && tag == "product") {
-                products.push_back({{productStart, reader.Whole().end}, name});
-            } else if (tag == "prodName") {
-                inProdName = false;
-            } else if (tag == "locName") {
-                inLocName = false;
-            }
-        } else if (reader.Kind() == XmlToken::Text && inLocName) {
-            AppendResolvedText(reader.Content().Of(text), name);
-        }
-    }
-    if (reader.Failed()) products.clear();
-    return products;
-}
 
 // The product as the install writes it, from its opening line to its closing one.
 std::string InstalledProduct(const PackProduct& product) {
@@ -111,16 +64,12 @@ Span WithItsLines(std::string_view text, Span product) {
     return {start, end};
 }
 
-// The text now written in UTF-8, so a declaration that named the file's old
-// encoding must name this one.
-void DeclareUtf8(std::string& text) {
-    XmlReader reader(text);
-    if (!reader.Next() || reader.Kind() != XmlToken::Declaration) return;
-    for (const XmlAttribute& attribute : reader.Attributes()) {
-        if (attribute.name.Of(text) != "encoding") continue;
-        if (LowerAscii(std::string(attribute.value.Of(text))) != "utf-8") {
-            text.replace(attribute.value.begin, attribute.value.size(), "UTF-8");
-        }
+// The text is written in UTF-8, so a declaration that named the file's old encoding
+// must name this one; the later read holds the file to it.
+void DeclareUtf8(std::string& text, const LabelFileStructure& structure) {
+    const Span encoding = structure.declaredEncoding;
+    if (encoding.size() != 0 && LowerAscii(std::string(encoding.Of(text))) != "utf-8") {
+        text.replace(encoding.begin, encoding.size(), "UTF-8");
     }
 }
 
@@ -139,17 +88,22 @@ LabelFileRemovalResult RemovePackFromLabelFile(Platform& platform, const std::st
     std::string text = ReadLabelFileText(platform, result.path);
     // The read refuses a NUL anywhere but at the end.
     if (!text.empty() && text.back() == '\0') text.pop_back();
-    // Which products are the pack's cannot be told in a file that is not XML.
-    if (!IsWellFormedXml(text)) {
-        RaiseOpenError(platform, result.path, "Its labels could not be read as well-formed XML");
+    if (text.empty()) return result;
+    LabelFileStructure structure = ReadLabelFileStructure(text);
+    // Which products are the pack's cannot be told in a file that is not XML; one of
+    // white space, a declaration or comments holds no labels yet.
+    if (!structure.rootFound && structure.faultAt == text.size()) return result;
+    if (!structure.wellFormed) {
+        RaiseOpenError(platform, result.path,
+                       "It is not XML that Word can read (line " + std::to_string(structure.faultLine) + ")");
     }
 
     std::vector<Span> removed;
-    for (const FileProduct& product : ProductsOfFirstVendorSet(text)) {
+    for (const LabelFileProduct& product : structure.products) {
         const PackProduct* pack = PackProductNamed(product.name);
         if (pack == nullptr) continue;
-        if (IsSameProduct(product.whole.Of(text), InstalledProduct(*pack))) {
-            removed.push_back(WithItsLines(text, product.whole));
+        if (IsSameProduct(product.element.Of(text), InstalledProduct(*pack))) {
+            removed.push_back(WithItsLines(text, product.element));
         } else {
             result.kept.push_back(product.name);
         }
@@ -165,7 +119,8 @@ LabelFileRemovalResult RemovePackFromLabelFile(Platform& platform, const std::st
         from = std::max(span.end, from);
     }
     kept.append(text, from, std::string::npos);
-    DeclareUtf8(kept);
+    // The declaration comes before every product, so its place is the same.
+    DeclareUtf8(kept, structure);
     // Word reads none of the labels of a file that is not well-formed.
     if (!IsWellFormedXml(kept)) {
         RaiseOpenError(platform, result.path, "Its labels could not be kept as well-formed XML");

@@ -3,15 +3,16 @@
 // those missing and a user's own label named like one of them is not taken for all.
 
 #include <array>
-#include <string>
+#include <vector>
 
 #include "catalogue/label_records.h"
+#include "label_file/label_file_structure.h"
 
 namespace velkaris {
 
-// Entry i tells whether PACK_PRODUCTS[i] is there: some product element's name (the
-// text of a locName element inside it) equals its name exactly. Names in comments,
-// descriptions or anywhere outside a product, and longer names, do not count.
-std::array<bool, LABEL_COUNT> PackProductsPresent(const std::string& products);
+// Entry i tells whether PACK_PRODUCTS[i] is there: some product's name, as an XML
+// parser reads it, equals its name exactly. Longer names, another letter case, or the
+// name anywhere but in a product's prodName/locName do not count.
+std::array<bool, LABEL_COUNT> PackProductsPresent(const std::vector<LabelFileProduct>& products);
 
 }  // namespace velkaris

@@ -2,20 +2,24 @@
 // Cuts the products a label file already holds out of it: from the first product in
 // EMU units up to the end tag of the first vendor product set.
 
-#include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "label_file/label_file_structure.h"
 #include "platform/platform.h"
 
 namespace velkaris {
 
-// Nothing when the file's text is empty, else the stretch, possibly empty, in the
-// file's own letter case, its line breaks CR LF. Raises EFOpenError when the file
-// holds product elements outside the stretch, since the rewritten file would lose them.
-std::optional<std::string> ExtractExistingProducts(Platform& platform, const std::string& path);
+struct ExistingProducts {
+    // The bytes kept, as the file has them but for line breaks, which are CR LF; empty
+    // for a file with no products (or only white space, a declaration, comments).
+    std::string stretch;
+    std::vector<LabelFileProduct> products;  // their names; spans are of the file's text
+};
 
-// The product elements in a text, in any letter case and any unit.
-std::int32_t CountProductElements(const std::string& text);
+// Nothing when the file's text is empty. Raises EFOpenError when the file is not
+// well-formed XML, or holds products that the stretch would leave out.
+std::optional<ExistingProducts> ExtractExistingProducts(Platform& platform, const std::string& path);
 
 }  // namespace velkaris

@@ -180,11 +180,6 @@ bool XmlReader::Next() {
         started_ = true;
         // A byte-order mark is no text.
         if (d_.substr(0, 3) == "\xEF\xBB\xBF") bomLength_ = at_ = 3;
-        const std::size_t bad = FirstNonXmlCharacter(d_.substr(at_));
-        if (bad != std::string_view::npos) {
-            at_ += bad;
-            return Fail();
-        }
     }
     if (popPending_) {
         popPending_ = false;
@@ -212,6 +207,12 @@ bool XmlReader::Next() {
     depth_ = open_.size();
     const bool ok = d_[at_] == '<' ? Markup() : TextRun();
     if (!ok) return Fail();
+    // The characters of each token, once it is read.
+    const std::size_t bad = FirstNonXmlCharacter(d_.substr(start, at_ - start));
+    if (bad != std::string_view::npos) {
+        at_ = start + bad;
+        return Fail();
+    }
     whole_ = Span{start, at_};
     return true;
 }

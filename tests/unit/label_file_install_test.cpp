@@ -146,16 +146,6 @@ TEST_F(InstallLabelFileTest, RenumbersTheUsersOwnIdsFromOne) {
     EXPECT_EQ(ProductIds(saved), IdRange(1, 20));
 }
 
-TEST_F(InstallLabelFileTest, KeepsProductUnitsInCapitals) {
-    const Lines own = {"<PRODUCT UNITS=\"EMU\" productID=\"1\"><prodName>Moje</prodName></PRODUCT>",
-                       "<Product Units=\"Emu\" productID=\"2\"></Product>"};
-    const std::string file = "<?xml version=\"1.0\"?>\r\n<VPS><VendorProductSets>"
-                             "<VendorProductSet vendorID=\"0\">\r\n" +
-                             Crlf(own) + "</VendorProductSet></VendorProductSets></VPS>\r\n";
-    EXPECT_EQ(InstallOver(file),
-              Crlf(Concat({{HEADER_LINE}, own, EmptyLines(2), PackLines(3), {FOOTER_LINE}})));
-}
-
 TEST_F(InstallLabelFileTest, RefusesAFileWhoseSecondVendorSetHoldsProductsToo) {
     const std::string file = "<vps><vendorProductSets>\r\n<vendorProductSet vendor=\"A\">\r\n" +
                              Crlf(OwnProducts(2)) +
@@ -241,10 +231,9 @@ TEST_F(InstallLabelFileTest, KeepsAUtf16CharacterWhoseLowByteIsZero) {
 TEST_F(InstallLabelFileTest, SecondRunKeepsTheCarriedNames) {
     InstallOver(Utf16Le(WordFile(ProductsNamed({POLISH_NAME}))));
     const std::string first = platform.files.ReadFileBytes(LABEL_FILE_PATH);
-    const std::string second = Install();
-    EXPECT_EQ(ProductIds(second), IdRange(1, 18));
-    EXPECT_NE(second.find(POLISH_NAME), std::string::npos);
-    EXPECT_EQ(second.size(), first.size() + 4);  // two empty lines more, nothing else
+    EXPECT_NE(first.find(POLISH_NAME), std::string::npos);
+    EXPECT_TRUE(InstallLabelFile(platform, APP_DATA_FOLDER).unchanged);
+    EXPECT_EQ(platform.files.ReadFileBytes(LABEL_FILE_PATH), first);
 }
 
 TEST_F(InstallLabelFileTest, RefusesAUtf16FileWithASurrogateWithoutItsPair) {
@@ -300,30 +289,92 @@ TEST_F(InstallLabelFileTest, RefusesAFileInAnEncodingItCannotRead) {
 
 // --- never a file Word cannot read ---------------------------------------------------------
 
-TEST_F(InstallLabelFileTest, RefusesWellFormedFilesWhoseCutWouldNotBe) {
-    const Lines own = OwnProducts(1);
-    // The first vendor-set end tag inside a product cuts the product in two.
-    ExpectRefusedAndKept(
-        WordFile({own[0], "<vendorProductSet></vendorProductSet>", own[1]}), NOT_WELL_FORMED);
-    // The first product tag inside a comment puts the comment's end into the cut.
-    ExpectRefusedAndKept(WordFile(Concat({{"<!-- <product units=\"emu\"> -->"}, own})),
-                         NOT_WELL_FORMED);
-    // A product inside another element loses that element's start tag.
-    ExpectRefusedAndKept(WordFile(Concat({{"<group>"}, own, {"</group>"}})), NOT_WELL_FORMED);
-    // Latin-1 bytes are not UTF-8 once the file's own declaration is gone.
-    std::string latin1 = WordFile(ProductsNamed({"Zeszyt \xF3"}));
-    latin1.replace(0, 21, "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>");
-    ASSERT_TRUE(xml::Parses(latin1));
-    ExpectRefusedAndKept(latin1, NOT_WELL_FORMED);
+// --- the file as an XML parser reads it ------------------------------------------------
+
+// What becomes of a file: refused and kept, its message starting with the reason, or
+// merged with these lines kept before the pack, whose ids start at packFrom.
+struct Verdict {
+    std::string refusal;
+    Lines kept;
+    int packFrom = 0;
+};
+Verdict Refused(std::string reason) { return {std::move(reason), {}, 0}; }
+Verdict Kept(Lines kept, int packFrom) { return {"", std::move(kept), packFrom}; }
+
+std::string Declaring(const std::string& encoding, const std::string& file) {
+    return "<?xml version=\"1.0\" encoding=\"" + encoding + "\"?>" + file.substr(21);
 }
 
-TEST_F(InstallLabelFileTest, RefusesAnIdValueThatSpansMarkup) {
-    // Text that merely reads productID=" has its "value" renumbered too.
+TEST_F(InstallLabelFileTest, TakesWhatAParserReadsAndRefusesTheRest) {
     const Lines own = OwnProducts(1);
-    const std::string file =
-        WordFile({own[0], "<desc>productID=\"<b>\"</b></desc>", own[1]});
-    ASSERT_TRUE(xml::Parses(file));
-    ExpectRefusedAndKept(file, NOT_WELL_FORMED);
+    const std::string NOT_XML = "It is not XML that Word can read (line ";
+    const std::string DROPPED = "Not all of the labels it holds could be read";
+    const std::string ENCODING = "It declares the text encoding ";
+    const std::string polish = WordFile(ProductsNamed({"P\xC3\x93\xC5\x81"}));
+    std::string spelled = WordFile({"<product productID=\"3\"\tunits='EMU'/>"});
+    spelled.replace(spelled.find("</vendorProductSet>"), 19, "</vendorProductSet >");
+    std::string prefixed = WordFile({"<product units=\"emu\"><m:note/></product>"});
+    prefixed.replace(prefixed.find("<vps>"), 5, "<vps xmlns:m=\"urn:m\">");
+    const std::string lookalikes = "<product units=\"emu\" xproductID=\"5\" note='productID=\"3\"'>"
+                                   "productID=\"4\"<!--productID=\"4\"--><![CDATA[productID=\"4\"]]>"
+                                   "</product>";
+    const struct {
+        const char* what;
+        std::string file;
+        Verdict verdict;
+    } cases[] = {
+        {"a UTF-16 mark before UTF-8", "\xFF\xFE" + WordFile(own), Refused(NOT_XML + "1)")},
+        {"FE FF before UTF-8", "\xFE\xFF" + WordFile(own) + (WordFile(own).size() % 2 ? "\n" : ""),
+         Refused(NOT_XML + "1)")},
+        {"a UTF-16LE mark before UTF-16BE",
+         "\xFF\xFE" + Encoded(WordFile(own), FileEncoding::Utf16Be, true), Refused(NOT_XML + "1)")},
+        {"plain text", "Moje etykiety\r\n", Refused(NOT_XML + "1)")},
+        {"no end tag", "<?xml version=\"1.0\"?>\r\n<vps>\r\n" + Crlf(own), Refused(NOT_XML + "5)")},
+        {"a second root", WordFile(own) + "<vendorProductSet/>\r\n", Refused(NOT_XML + "6)")},
+        {"declared UTF-7", Declaring("UTF-7", WordFile(own)), Refused(ENCODING + "\"UTF-7\"")},
+        {"windows-1250 that reads as UTF-8", Declaring("windows-1250", polish), Refused(ENCODING)},
+        {"ISO-8859-2 that reads as UTF-8", Declaring("ISO-8859-2", polish), Refused(ENCODING)},
+        {"a product inside another element", WordFile(Concat({{"<group>"}, own, {"</group>"}})),
+         Refused(DROPPED)},
+        {"a comment after the root", WordFile(own) + "<!-- -->", Kept(own, 2)},
+        {"a PRODUCT outside the products",
+         WordFile(Concat({{"<PRODUCT units=\"emu\"/>"}, own})), Refused(DROPPED)},
+        {"a prefix declared by the header it drops", prefixed, Refused(NOT_WELL_FORMED)},
+        {"only ASCII in windows-1250", Declaring("windows-1250", WordFile(own)), Kept(own, 2)},
+        {"a product commented out before the first",
+         WordFile(Concat({{"<!-- <product units=\"emu\" productID=\"9\"> -->"}, own})), Kept(own, 2)},
+        {"a product in an instruction before the first",
+         WordFile(Concat({{"<?note <product units=\"emu\"> ?>"}, own})), Kept(own, 2)},
+        {"ids in single quotes and spaced",
+         WordFile({"<product units=\"emu\" productID='7'/>", "<product units='emu' productID = \"\"/>"}),
+         Kept({"<product units=\"emu\" productID='1'/>", "<product units='emu' productID = \"2\"/>"}, 3)},
+        {"what only reads like an id", WordFile({lookalikes}), Kept({lookalikes}, 1)},
+        {"markers spelled otherwise", spelled, Kept({"<product productID=\"1\"\tunits='EMU'/>"}, 2)},
+        {"a vendor set inside a product",
+         WordFile({own[0], "<vendorProductSet></vendorProductSet>", own[1]}),
+         Kept({own[0], "<vendorProductSet></vendorProductSet>", own[1]}, 2)},
+        {"only white space", " \r\n\t", Kept({}, 1)},
+        {"only a declaration", "<?xml version=\"1.0\"?>\r\n", Kept({}, 1)},
+        {"only a UTF-8 mark", "\xEF\xBB\xBF", Kept({}, 1)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        platform.files.WriteFileBytes(LABEL_FILE_PATH, c.file);
+        if (c.verdict.refusal.empty()) {
+            EXPECT_EQ(Install(), Crlf(Concat({{HEADER_LINE}, c.verdict.kept, EmptyLines(2),
+                                              PackLines(c.verdict.packFrom), {FOOTER_LINE}})));
+            continue;
+        }
+        const std::string start = "Cannot open file \"" + std::string(LABEL_FILE_PATH) + "\". ";
+        try {
+            InstallLabelFile(platform, APP_DATA_FOLDER);
+            ADD_FAILURE() << "the file was rewritten";
+        } catch (const EFOpenError& error) {
+            EXPECT_EQ(error.Message().substr(0, start.size() + c.verdict.refusal.size()),
+                      start + c.verdict.refusal);
+        }
+        CheckUntouched(c.file);
+    }
 }
 
 // --- files that yield nothing ----------------------------------------------------------
@@ -355,11 +406,6 @@ TEST_F(InstallLabelFileTest, RefusesAFileWhoseProductsAreInOtherUnits) {
     ExpectRefusedAndKept(file, "Not all of the labels it holds could be read");
 }
 
-TEST_F(InstallLabelFileTest, RefusesAFileWithoutTheEndTag) {
-    const std::string file = "<?xml version=\"1.0\"?>\r\n<vps>\r\n" + Crlf(OwnProducts(2));
-    ExpectRefusedAndKept(file, "Not all of the labels it holds could be read");
-}
-
 TEST_F(InstallLabelFileTest, RefusesAFileWhoseProductsFollowANul) {
     std::string file = WordFile(OwnProducts(3));
     file.insert(file.find("Moje etykiety 2"), 1, '\0');
@@ -372,46 +418,24 @@ TEST_F(InstallLabelFileTest, RefusesAFileThatStartsWithANul) {
                          "Not all of the labels it holds could be read");
 }
 
-TEST_F(InstallLabelFileTest, AnUnclosedIdInTheUsersProductsLeavesThePackWhole) {
-    const std::string stretch = "<product units=\"emu\" productID=\"7";
-    const Lines lines = LinesOf(MergedLabelFileText(stretch + "\r\n"));
-    EXPECT_EQ(lines[1], stretch);
-    EXPECT_EQ(lines[4], FirstPackLine(1));
-    EXPECT_EQ(lines.back(), FOOTER_LINE);
-    // Such a file would not be well-formed: it is kept rather than written.
-    ExpectRefusedAndKept(WordFile({stretch}), NOT_WELL_FORMED);
-}
-
 // --- the pack already there -------------------------------------------------------------
 
-TEST_F(InstallLabelFileTest, SecondRunOnlyDropsTheFirstTabAndAddsTwoEmptyLines) {
+TEST_F(InstallLabelFileTest, LeavesAFileThatHoldsTheWholePackByteForByte) {
     const std::string first = Install();
-    const std::string second = Install();
-
-    Lines expected = Concat({{HEADER_LINE}, PackLines(1), EmptyLines(2), {FOOTER_LINE}});
-    expected[1].erase(0, 1);
-    EXPECT_EQ(second, Crlf(expected));
-    EXPECT_EQ(LinesOf(second).size(), 137u);
-    EXPECT_EQ(LinesOf(second)[1], FirstPackLine(1).substr(1));
-    EXPECT_EQ(ProductIds(second), IdRange(1, 17));
-    // Nothing else differs from the first run.
-    std::string restored = first;
-    restored.erase(restored.find(FirstPackLine(1)), 1);
-    restored.insert(restored.size() - std::string(FOOTER_LINE).size() - 2, "\r\n\r\n");
-    EXPECT_EQ(second, restored);
-}
-
-TEST_F(InstallLabelFileTest, EveryFurtherRunAddsTwoMoreEmptyLinesBeforeTheFooter) {
-    Install();
-    Install();
-    const std::string third = Install();
-    Lines expected = Concat({{HEADER_LINE}, PackLines(1), EmptyLines(4), {FOOTER_LINE}});
-    expected[1].erase(0, 1);
-    EXPECT_EQ(third, Crlf(expected));
+    const std::string own = InstallOver(WordFile(OwnProducts(2), "\n"));
+    for (const std::string& file : {first, own}) {
+        platform.files.WriteFileBytes(LABEL_FILE_PATH, file);
+        const LabelFileResult result = InstallLabelFile(platform, APP_DATA_FOLDER);
+        EXPECT_TRUE(result.unchanged);
+        EXPECT_EQ(result.packLabelsAdded, 0);
+        EXPECT_EQ(platform.files.ReadFileBytes(LABEL_FILE_PATH), file);
+        CheckNoLeftovers();
+    }
 }
 
 TEST_F(InstallLabelFileTest, AddsThePacksProductsThatNoProductIsNamedAfterExactly) {
     const std::string L15 = "Velkaris     L-15";
+    const std::vector<int> ALL_BUT_15 = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 16, 17};
     const auto named = [](const std::string& name) {
         std::string line = OwnProducts(2)[2];
         return line.replace(line.find("Moje etykiety 2"), 15, name);
@@ -429,8 +453,21 @@ TEST_F(InstallLabelFileTest, AddsThePacksProductsThatNoProductIsNamedAfterExactl
         {"a comment",
          "<product units=\"emu\" productID=\"2\"><!-- <locName>" + L15 + "</locName> -->",
          IdRange(1, 17)},
-        {"one label of the pack", named(L15),
-         {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 16, 17}},
+        {"a LocName", "<product units=\"emu\" productID=\"2\"><prodName><LocName>" + L15 +
+                          "</LocName></prodName>", IdRange(1, 17)},
+        {"a Product inside",
+         "<product units=\"emu\" productID=\"2\"><Product><prodName><locName>" + L15 +
+             "</locName></prodName></Product>", IdRange(1, 17)},
+        {"a locName in the description",
+         "<product units=\"emu\" productID=\"2\"><desc><locName>" + L15 + "</locName></desc>",
+         IdRange(1, 17)},
+        {"one label of the pack", named(L15), ALL_BUT_15},
+        // as a parser reads the name
+        {"a space by reference", named("Velkaris&#32;    L-15"), ALL_BUT_15},
+        {"a space by hex reference", named("Velkaris    &#x20;L-15"), ALL_BUT_15},
+        {"a letter by reference", named("Velkaris     &#76;-15"), ALL_BUT_15},
+        {"a CDATA section", named("Velkaris<![CDATA[     L]]>-15"), ALL_BUT_15},
+        {"a comment inside", named("Velkaris  <!-- x -->   L-15"), ALL_BUT_15},
     };
     for (const auto& c : cases) {
         Lines own = OwnProducts(2);
@@ -454,13 +491,6 @@ TEST_F(InstallLabelFileTest, AddsBackThePacksProductsThatWereDeleted) {
 TEST_F(InstallLabelFileTest, AddsThePackWhenItsNameStandsOnlyBeforeTheFirstProduct) {
     const std::string file = "<?xml version=\"1.0\"?>\r\n<!-- Velkaris     L-15 -->\r\n" +
                              WordFile(OwnProducts(2)).substr(23);
-    EXPECT_EQ(InstallOver(file), Crlf(Concat({{HEADER_LINE}, OwnProducts(2), EmptyLines(2),
-                                              PackLines(3), {FOOTER_LINE}})));
-}
-
-TEST_F(InstallLabelFileTest, AddsThePackWhenItsNameStandsOnlyAfterTheFirstEndTag) {
-    const std::string file = WordFile(OwnProducts(2)) +
-                             "<vendorProductSet vendor=\"Velkaris     L-15\"></vendorProductSet>\r\n";
     EXPECT_EQ(InstallOver(file), Crlf(Concat({{HEADER_LINE}, OwnProducts(2), EmptyLines(2),
                                               PackLines(3), {FOOTER_LINE}})));
 }
@@ -740,18 +770,6 @@ TEST_F(InstallLabelFileTest, GivesUpTheDeleteOfAHeldNewFileAfterTheWaitsAndKeeps
     EXPECT_LE(platform.CallCount("DeleteFileW"), 12);
     EXPECT_LE(Total(platform.sleeps), 1200u);
     EXPECT_EQ(platform.files.OpenFileCount(), 0u);
-}
-
-// --- the merge alone ------------------------------------------------------------------------
-
-TEST(MergedLabelFileText, PutsTheCarriedProductsBetweenHeaderAndPack) {
-    EXPECT_EQ(MergedLabelFileText(Crlf(OwnProducts(1))),
-              Crlf(Concat({{HEADER_LINE}, OwnProducts(1), EmptyLines(2), PackLines(2),
-                           {FOOTER_LINE}})));
-    // A file whose text was empty leaves one empty line; no file, none.
-    EXPECT_EQ(MergedLabelFileText(std::nullopt),
-              Crlf(Concat({{HEADER_LINE}, EmptyLines(1), PackLines(1), {FOOTER_LINE}})));
-    EXPECT_EQ(MergedLabelFileText(), Crlf(Concat({{HEADER_LINE}, PackLines(1), {FOOTER_LINE}})));
 }
 
 }  // namespace

@@ -23,10 +23,10 @@ using label_file_testing::WordFile;
 std::string Extracted(const std::string& fileBytes) {
     fake::FakePlatform platform;
     platform.files.WriteFileBytes(LABEL_FILE_PATH, fileBytes);
-    const std::optional<std::string> products =
+    const std::optional<ExistingProducts> products =
         ExtractExistingProducts(platform, LABEL_FILE_PATH);
     EXPECT_EQ(platform.files.OpenFileCount(), 0u);
-    return products.value_or("<nothing>");
+    return products ? products->stretch : "<nothing>";
 }
 
 // --- the cut ----------------------------------------------------------------------
@@ -35,26 +35,26 @@ TEST(ExtractExistingProducts, CutsFromTheFirstProductUpToTheVendorSetEndTag) {
     EXPECT_EQ(Extracted(WordFile(OwnProducts(5))), Crlf(OwnProducts(5)));
 }
 
-TEST(ExtractExistingProducts, KeepsTheFileLetterCaseOfMarkersItMatchedWithoutCase) {
+TEST(ExtractExistingProducts, KeepsTheLetterCaseOfTheUnitsItMatchedWithoutCase) {
     const std::string text =
-        "<VPS><vendorProductSet>\r\n"
-        "<PRODUCT UNITS=\"EMU\" productID=\"1\"><prodName>A</prodName></PRODUCT>\r\n"
-        "<Product Units=\"Emu\" productID=\"2\"></Product>\r\n"
-        "</VendorProductSet></VPS>\r\n";
+        "<vps><vendorProductSet>\r\n"
+        "<product units=\"EMU\" productID=\"1\"><PRODUCT>A</PRODUCT></product>\r\n"
+        "<product units='Emu' productID=\"2\"></product>\r\n"
+        "</vendorProductSet></vps>\r\n";
     EXPECT_EQ(Extracted(text),
-              "<PRODUCT UNITS=\"EMU\" productID=\"1\"><prodName>A</prodName></PRODUCT>\r\n"
-              "<Product Units=\"Emu\" productID=\"2\"></Product>\r\n");
+              "<product units=\"EMU\" productID=\"1\"><PRODUCT>A</PRODUCT></product>\r\n"
+              "<product units='Emu' productID=\"2\"></product>\r\n");
 }
 
 TEST(ExtractExistingProducts, TurnsLfAndCrLineBreaksIntoCrLf) {
     EXPECT_EQ(Extracted(WordFile(OwnProducts(3), "\n")), Crlf(OwnProducts(3)));
     EXPECT_EQ(Extracted(WordFile(OwnProducts(3), "\r")), Crlf(OwnProducts(3)));
-    EXPECT_EQ(Extracted("<vps>\r<product units=\"emu\" a>\n\r<x/>\r\n</vendorProductSet>"),
-              "<product units=\"emu\" a>\r\n\r\n<x/>\r\n");
+    EXPECT_EQ(Extracted("<vendorProductSet>\r<product units=\"emu\" a='\r'>\n\r<x/></product>\r\n</vendorProductSet>"),
+              "<product units=\"emu\" a='\r\n'>\r\n\r\n<x/></product>\r\n");
 }
 
 TEST(ExtractExistingProducts, KeepsAStretchWithNoLineBreakBeforeTheEndTag) {
-    EXPECT_EQ(Extracted("<vps><product units=\"emu\"/></vendorProductSet></vps>"),
+    EXPECT_EQ(Extracted("<vendorProductSet><product units=\"emu\"/></vendorProductSet>"),
               "<product units=\"emu\"/>");
 }
 
@@ -81,10 +81,11 @@ class ExtractExistingProductsTest : public ::testing::Test {
 protected:
     std::optional<std::string> FromFile(const std::string& bytes) {
         platform.files.WriteFileBytes(LABEL_FILE_PATH, bytes);
-        std::optional<std::string> products =
+        std::optional<ExistingProducts> products =
             velkaris::ExtractExistingProducts(platform, LABEL_FILE_PATH);
         EXPECT_EQ(platform.files.OpenFileCount(), 0u);
-        return products;
+        if (!products) return std::nullopt;
+        return products->stretch;
     }
 
     fake::FakePlatform platform;
@@ -108,12 +109,6 @@ TEST_F(ExtractExistingProductsTest, GivesNothingForAByteOrderMarkAlone) {
 
 TEST_F(ExtractExistingProductsTest, GivesNothingForAUtf16FileOfANulCharacter) {
     EXPECT_EQ(FromFile("\xFF\xFE\x00\x00"s), std::nullopt);
-}
-
-TEST(CountProductElementsTest, CountsProductTagsInAnyCaseAndUnitButNotLongerTagNames) {
-    EXPECT_EQ(CountProductElements("<product units=\"emu\"><PRODUCT\tunits=\"cm\"><product>"), 3);
-    EXPECT_EQ(CountProductElements("<productSet><products></product><prodName>"), 0);
-    EXPECT_EQ(CountProductElements("<product"), 0);
 }
 
 TEST_F(ExtractExistingProductsTest, PassesOnTheOpenErrorOfAFileHeldOpen) {
