@@ -69,7 +69,7 @@ Span WithItsLines(std::string_view text, Span product) {
 void DeclareUtf8(std::string& text, const LabelFileStructure& structure) {
     const Span encoding = structure.declaredEncoding;
     if (encoding.size() != 0 && LowerAscii(std::string(encoding.Of(text))) != "utf-8") {
-        text.replace(encoding.begin, encoding.size(), "UTF-8");
+        text.replace(encoding.begin, encoding.size(), "utf-8");
     }
 }
 

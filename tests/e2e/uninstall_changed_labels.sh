@@ -11,10 +11,15 @@ log_host="$WINEPREFIX/drive_c/velkaris.log"
 labels_11=$(e2e_custom_labels_key 11.0)
 changed=4c035c0000006c005d0042170000ca200000000000000000000042170000c820000002000200010002000000  # L-15 with its label height changed
 e2e_add_word 11.0 12.0
-e2e_put_label_file "$E2E_EXPECTED_DIR/existing-user-products.xml"
+e2e_put_label_file "$E2E_EXPECTED_DIR/existing-polish-utf16.xml"
 e2e_run_answering_yes_expect_done
 e2e_add_value "$labels_11" "Velkaris     L-15" REG_BINARY "$changed"
 sed -i 's/width="1746250"/width="1746000"/' "$E2E_LABEL_FILE"
+# What must stay of the file: the user's products and the changed L-03, its lines
+# from its product line to the empty line after it.
+uninstalled="$E2E_EXPECTED_DIR/pg_custom-polish-uninstalled.xml"
+{ sed '$d' "$uninstalled"; grep -B1 -A6 '>Velkaris     L-03<' "$E2E_LABEL_FILE"; tail -n1 "$uninstalled"; } \
+    >"$E2E_RUN/pg_custom-l03-kept.xml"
 
 E2E_PROGRAM_ARGS=(/Uninstall /log "$log")
 e2e_start_program
@@ -30,7 +35,7 @@ values=$(e2e_flat_tree "$E2E_RUN/after.tree" | awk -F'\t' '$1 == "V" && $2 ~ /Cu
 [[ $values == "Velkaris     L-15=$changed" ]] ||
     e2e_fail "Custom Labels holds \"$values\", expected the changed L-15 alone"
 e2e_log "  registry: the changed value alone is kept"
-e2e_expect_label_file "$E2E_EXPECTED_DIR/pg_custom-user-products-l03-kept.xml"
+e2e_expect_label_file "$E2E_RUN/pg_custom-l03-kept.xml"
 e2e_expect_log "$log_host" \
     'Answered Yes$' \
     'Word 12\.0: label file .* written, 16 of the pack.s products removed$' \

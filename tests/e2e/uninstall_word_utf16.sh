@@ -2,7 +2,7 @@
 # Word 12.0 alone, its label file saved again by Word after the install: UTF-16, one
 # element a line, the pack's products laid out like the user's. /uninstall still
 # knows the pack's products, takes them out with their lines, and leaves the user's
-# Polish names byte for byte in UTF-8, the declaration naming UTF-8.
+# Polish names byte for byte in UTF-8, the declaration naming utf-8.
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
@@ -16,4 +16,4 @@ e2e_press "$E2E_CAPTION" "$IDYES"
 e2e_expect_box "$E2E_CAPTION" 'Etykiety marki Velkaris zostały usunięte.' "$IDOK"
 e2e_press "$E2E_CAPTION" "$IDOK"
 e2e_expect_exit 0
-e2e_expect_label_file "$E2E_EXPECTED_DIR/pg_custom-word-utf16-uninstalled.xml"
+e2e_expect_label_file "$E2E_EXPECTED_DIR/existing-polish-utf8.xml"

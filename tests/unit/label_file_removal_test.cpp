@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "fake/fake_platform.h"
-#include "label_file/label_file_install.h"
 #include "text/errors.h"
 #include "unit/label_file_test_support.h"
 #include "xml/xml_parser.h"
@@ -72,7 +71,7 @@ TEST(LabelFileRemovalTest, TakesOutOnlyThePacksProductsAsInstalledAndKeepsEveryO
         {"saved again by Word in its own layout, in UTF-16",
          Utf16Le(Replaced(WordFile(Concat({OWN, WordLayout(PackLines(3))})), "?>",
                           " encoding=\"UTF-16\"?>")),
-         Replaced(WordFile(OWN), "?>", " encoding=\"UTF-8\"?>"), 17, {}},
+         Replaced(WordFile(OWN), "?>", " encoding=\"utf-8\"?>"), 17, {}},
         {"a product of the user's own named like one of the pack",
          WordFile(Concat({OWN, {Replaced(OWN[0], "Moje etykiety 1", "Velkaris     L-01"), OWN[1]}})), "", 0,
          {"Velkaris     L-01"}},
@@ -96,17 +95,6 @@ TEST(LabelFileRemovalTest, TakesOutOnlyThePacksProductsAsInstalledAndKeepsEveryO
         EXPECT_EQ(fake.CallCount("MoveFileExW"), c.after.empty() ? 0 : 1);
         EXPECT_EQ(xml::ParseError(saved), "");
     }
-}
-
-TEST(LabelFileRemovalTest, AfterAnInstallLeavesTheUsersProductsAsTheInstallLeftThem) {
-    fake::FakePlatform fake;
-    fake.files.WriteFileBytes(LABEL_FILE_PATH, WordFile(OWN));
-    InstallLabelFile(fake, APP_DATA_FOLDER);
-    EXPECT_EQ(RemovePackFromLabelFile(fake, APP_DATA_FOLDER).removed, 17);
-    EXPECT_EQ(fake.files.ReadFileBytes(LABEL_FILE_PATH),
-              Crlf(Concat({{HEADER_LINE}, OWN, EmptyLines(2), {FOOTER_LINE}})));
-    EXPECT_EQ(RemovePackFromLabelFile(fake, APP_DATA_FOLDER).removed, 0);
-    EXPECT_FALSE(RemovePackFromLabelFile(fake, "C:\\Users\\ewa").present);
 }
 
 }  // namespace

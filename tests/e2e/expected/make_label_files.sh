@@ -200,24 +200,12 @@ merged "$tmp/unordered-out" 4 | crlf >"$out/pg_custom-lf-unordered.xml"
 
 # What /uninstall leaves after an install: header, the products carried over, the
 # two empty lines the install left before the pack, footer.
-uninstalled() {
-    printf '%s\n' "$header"
-    carried <"$1"
-    printf '\n\n%s\n' "$footer"
-}
-uninstalled "$tmp/polish" | crlf >"$out/pg_custom-polish-uninstalled.xml"
-
-# The same after the user changed L-03's label width in Word: that product stays,
-# with its id (8, after five products of the user's) and the empty line after it.
-{
-    sed '$d' <(uninstalled "$tmp/user")
-    pack_lines 6 | sed -n '17,24p' | sed 's/width="1746250"/width="1746000"/'
-    printf '%s\n' "$footer"
-} | crlf >"$out/pg_custom-user-products-l03-kept.xml"
+{ printf '%s\n' "$header"; carried <"$tmp/polish"; printf '\n\n%s\n' "$footer"; } |
+    crlf >"$out/pg_custom-polish-uninstalled.xml"
 
 # The installed file as Word saves it again: in UTF-16, one element a line, the pack's
-# products written like the user's, ids 4 to 20. /uninstall leaves the user's
-# products as they stand, in UTF-8, its declaration naming UTF-8.
+# products written like the user's, ids 4 to 20. /uninstall leaves
+# existing-polish-utf8.xml: the user's products as they stand, in UTF-8.
 word_pack() {
     local id=$1 code height width across down hgap vgap posx posy
     while read -r code height width across down hgap vgap posx posy; do
@@ -230,7 +218,6 @@ word_pack() {
     printf '\xff\xfe'
     { word_file_head UTF-16; cat "$tmp/polish"; word_pack 4; word_file_tail; } | crlf | iconv -f UTF-8 -t UTF-16LE
 } >"$out/existing-installed-word-utf16.xml"
-{ word_file_head UTF-8; cat "$tmp/polish"; word_file_tail; } | crlf >"$out/pg_custom-word-utf16-uninstalled.xml"
 
 # The counts the layout promises: a fresh file of 135 lines whose longest line,
 # product L-04's joined sheet line, has 248 characters, its TABs included.
