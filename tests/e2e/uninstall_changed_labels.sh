@@ -21,14 +21,8 @@ uninstalled="$E2E_EXPECTED_DIR/pg_custom-polish-uninstalled.xml"
 { sed '$d' "$uninstalled"; grep -B1 -A6 '>Velkaris     L-03<' "$E2E_LABEL_FILE"; tail -n1 "$uninstalled"; } \
     >"$E2E_RUN/pg_custom-l03-kept.xml"
 
-E2E_PROGRAM_ARGS=(/Uninstall /log "$log")
-e2e_start_program
-E2E_PROGRAM_ARGS=()
-e2e_expect_box "$E2E_CAPTION" 'Czy chcesz usunąć pakiet etykiet marki Velkaris z programu MS Word?' "$IDYES" "$IDNO"
-e2e_press "$E2E_CAPTION" "$IDYES"
-e2e_expect_box "$E2E_CAPTION" 'Etykiety marki Velkaris zostały usunięte.\rPozostawiono etykiety zmienione po instalacji: 2.' "$IDOK"
-e2e_press "$E2E_CAPTION" "$IDOK"
-e2e_expect_exit 0
+e2e_run_uninstall 'Etykiety marki Velkaris zostały usunięte.\rPozostawiono etykiety zmienione po instalacji: 2.' \
+    /Uninstall /log "$log"
 
 e2e_snapshot after
 values=$(e2e_flat_tree "$E2E_RUN/after.tree" | awk -F'\t' '$1 == "V" && $2 ~ /Custom Labels$/ { print $3 "=" $5 }')

@@ -8,7 +8,6 @@
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
-question='Czy chcesz usunąć pakiet etykiet marki Velkaris z programu MS Word?'
 labels_11=$(e2e_custom_labels_key 11.0)
 e2e_add_word 11.0 12.0
 e2e_add_value "$labels_11" "Koperty żółte" REG_BINARY 0102030405
@@ -18,25 +17,12 @@ e2e_snapshot before
 e2e_run_answering_yes_expect_done
 e2e_expect_label_file "$E2E_EXPECTED_DIR/pg_custom-polish.xml"
 
-# e2e_uninstall TEXT: an interactive /uninstall answering Yes that ends with TEXT.
-e2e_uninstall() {
-    E2E_PROGRAM_ARGS=(/uninstall)
-    e2e_start_program
-    E2E_PROGRAM_ARGS=()
-    e2e_expect_box "$E2E_CAPTION" "$question" "$IDYES" "$IDNO"
-    e2e_press "$E2E_CAPTION" "$IDYES"
-    e2e_expect_box "$E2E_CAPTION" "$1" "$IDOK"
-    e2e_press "$E2E_CAPTION" "$IDOK"
-    e2e_expect_exit 0
-    e2e_expect_box_calls "W $E2E_STYLE_QUESTION" "W $E2E_STYLE_DONE"
-}
-
-e2e_uninstall 'Etykiety marki Velkaris zostały usunięte.'
+e2e_run_uninstall 'Etykiety marki Velkaris zostały usunięte.' /uninstall
 e2e_snapshot uninstalled
 e2e_expect_registry_unchanged before uninstalled
 e2e_expect_label_file "$E2E_EXPECTED_DIR/pg_custom-polish-uninstalled.xml"
 
-e2e_uninstall 'Pakiet etykiet marki Velkaris nie jest zainstalowany.'
+e2e_run_uninstall 'Pakiet etykiet marki Velkaris nie jest zainstalowany.' /uninstall
 e2e_expect_unchanged_since uninstalled twice
 
 e2e_run_answering_yes_expect_done

@@ -8,12 +8,5 @@ e2e_begin "$@"
 
 e2e_add_word 12.0
 e2e_put_label_file "$E2E_EXPECTED_DIR/existing-installed-word-utf16.xml"
-E2E_PROGRAM_ARGS=(-UNINSTALL)
-e2e_start_program
-E2E_PROGRAM_ARGS=()
-e2e_expect_box "$E2E_CAPTION" 'Czy chcesz usunąć pakiet etykiet marki Velkaris z programu MS Word?' "$IDYES" "$IDNO"
-e2e_press "$E2E_CAPTION" "$IDYES"
-e2e_expect_box "$E2E_CAPTION" 'Etykiety marki Velkaris zostały usunięte.' "$IDOK"
-e2e_press "$E2E_CAPTION" "$IDOK"
-e2e_expect_exit 0
+e2e_run_uninstall 'Etykiety marki Velkaris zostały usunięte.' -UNINSTALL
 e2e_expect_label_file "$E2E_EXPECTED_DIR/existing-polish-utf8.xml"
