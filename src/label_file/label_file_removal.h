@@ -24,7 +24,7 @@ struct LabelFileRemovalResult {
 // productID aside, white space between elements ignored), together with the lines it
 // stood on. Everything else stays byte for byte, in UTF-8; a file from which nothing
 // is taken out is not rewritten. Raises EFOpenError when the file cannot be read whole
-// or the result would not be well-formed, and the save's errors.
+// or is not XML that Word can read, and the save's errors.
 LabelFileRemovalResult RemovePackFromLabelFile(Platform& platform, const std::string& folder);
 
 }  // namespace velkaris

@@ -341,6 +341,7 @@ const CommandLineRun COMMAND_LINE_RUNS[] = {
      T "Word 11.0: 0 values removed under "
        "HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\11.0\\Word\\Custom Labels\r\n"
      T "Outcome: the pack was not installed, nothing removed\r\n" T "Exit code 0\r\n"},
+    {u" /uninstall", "", false, 0, false, "40030", "Na tym komputerze nie zainstalowano programu MS Word", ""},
     {u" -UNINSTALL -quiet -log C:\\Users\\anna\\velkaris.log", "11.0 12.0", true, 1, false, "", "",
      T "Word found: 11.0 first of 8.0 to 12.0\r\n" T "Answered Yes\r\n"
      T "Failure: Exception EFOpenError in module velkaris-labels.exe at "},
