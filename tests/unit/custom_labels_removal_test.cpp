@@ -16,8 +16,8 @@ using program_testing::WordKey;
 const std::string KEY = CustomLabelsKey("10.0");
 const std::string PACK_L15 = "Velkaris     L-15";
 
-// Custom Labels of Word 10.0 before the removal, as the install (for "pack 100" or
-// "pack 80") and then the user left it.
+// Custom Labels of Word 10.0 before the removal, as the install (with one record set
+// or the other) and then the user left it.
 struct Case {
     const char* what;
     const char* installedSet;  // "100", "80" or nothing
@@ -28,7 +28,6 @@ struct Case {
 };
 
 const std::string RECORD_L15 = RecordBytes(RECORDS_100[0]);
-
 
 TEST(CustomLabelsRemovalTest, RemovesOnlyTheValuesStillAsTheInstallWroteThem) {
     const Case cases[] = {
@@ -42,7 +41,8 @@ TEST(CustomLabelsRemovalTest, RemovesOnlyTheValuesStillAsTheInstallWroteThem) {
         {"the other generation's records are not this version's", "80", {}, 0,
          std::vector<std::string>(LABEL_NAMES.begin(), LABEL_NAMES.end()), 17},
         {"a name that is not quite the pack's", "",
-         {{"Velkaris L-15", {fake::windows::REG_BINARY, RECORD_L15}}, {"velkaris     l-15x", {fake::windows::REG_BINARY, RECORD_L15}}},
+         {{"Velkaris L-15", {fake::windows::REG_BINARY, RECORD_L15}},
+          {"velkaris     l-15x", {fake::windows::REG_BINARY, RECORD_L15}}},
          0, {}, 2},
     };
     for (const Case& c : cases) {
