@@ -2,9 +2,7 @@
 # the fuzzers and the benchmark. Paths are relative to the repository root; layers
 # from the bottom up, as src/ is laid out.
 set(VELKARIS_CORE_SOURCES
-  src/text/bounded_text.cpp
   src/text/errors.cpp
-  src/text/text.cpp
   src/text/unicode_decoding.cpp
   src/text/utf8_utf16.cpp
   src/text/xml_reader.cpp

@@ -6,12 +6,12 @@
 #include <fstream>
 #include <string>
 
+#include "fake/fake_platform.h"
 #include "label_file/label_file_install.h"
 #include "oracle/utf16_file.h"
 
 namespace {
 
-using velkaris::MergedLabelFileText;
 using velkaris::EncodedFile;
 using velkaris::FileEncoding;
 using velkaris::Utf16LeFile;
@@ -52,9 +52,14 @@ std::string VendorSet(const std::string& products, const std::string& vendor = "
            "</vendorProductSet>\r\n";
 }
 
+// In UTF-8, as it says; Utf16Word gives the same file as Word writes it, in UTF-16.
 std::string WordFile(const std::string& sets) {
-    return "<?xml version=\"1.0\" encoding=\"UTF-16\"?>\r\n<vps><vendorProductSets>\r\n" + sets +
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<vps><vendorProductSets>\r\n" + sets +
            "</vendorProductSets></vps>\r\n";
+}
+
+std::string Utf16Word(const std::string& utf8File) {
+    return Utf16LeFile(Replace(utf8File, "encoding=\"UTF-8\"", "encoding=\"UTF-16\""));
 }
 
 std::string UserProducts(int count, int firstId = 1) {
@@ -63,9 +68,13 @@ std::string UserProducts(int count, int firstId = 1) {
     return products;
 }
 
-std::string Installed(const std::string& existingFileText, bool hadFile) {
-    // Callers pass the stretch already cut.
-    return hadFile ? MergedLabelFileText(existingFileText) : MergedLabelFileText();
+// What the installer writes over a file of these bytes, or over none.
+std::string Installed(const std::string* existing) {
+    velkaris::fake::FakePlatform platform;
+    const std::string path = platform.appDataFolder + "\\Microsoft\\Office\\pg_custom.xml";
+    if (existing != nullptr) platform.files.WriteFileBytes(path, *existing);
+    velkaris::InstallLabelFile(platform, platform.appDataFolder);
+    return platform.files.ReadFileBytes(path);
 }
 
 }  // namespace
@@ -77,7 +86,7 @@ int main(int argc, char** argv) {
     }
     folder = argv[1];
 
-    const std::string fresh = Installed("", false);
+    const std::string fresh = Installed(nullptr);
     const std::string user5 = WordFile(VendorSet(UserProducts(5)));
 
     Save("empty", "");
@@ -92,8 +101,8 @@ int main(int argc, char** argv) {
     Save("user-five-products-crlf", user5);
     Save("user-five-products-lf", Lf(user5));
     Save("user-five-products-cr", Cr(user5));
-    Save("user-five-products-utf16", Utf16LeFile(user5));
-    Save("user-five-products-utf16-odd", Utf16LeFile(user5) + "\x41");
+    Save("user-five-products-utf16", Utf16Word(user5));
+    Save("user-five-products-utf16-odd", Utf16Word(user5) + "\x0A");
     Save("user-five-products-utf8-bom", "\xEF\xBB\xBF" + user5);
     Save("user-products-capitals",
          Replace(Replace(user5, "units=\"emu\"", "UNITS=\"EMU\""), "</vendorProductSet>",
@@ -135,21 +144,19 @@ int main(int argc, char** argv) {
     Save("marker-value-across-lines", WordFile(VendorSet(Replace(UserProducts(2), "productID=\"2\"",
                                                                    "productID=\"2\r\n\""))));
     Save("nul-inside", Replace(user5, "Moja etykieta 3", std::string("Moja\0etykieta 3", 15)));
-    Save("utf16-leading-u0100", std::string("\xFF\xFE\x00\x01", 4) + Utf16LeFile(user5).substr(2));
-    Save("utf16-high-bytes", Replace(Utf16LeFile(user5), std::string("M\0", 2), std::string("M\x01", 2)));
+    Save("utf16-leading-u0100", std::string("\xFF\xFE\x00\x01", 4) + Utf16Word(user5).substr(2));
+    Save("utf16-high-bytes", Replace(Utf16Word(user5), std::string("M\0", 2), std::string("M\x01", 2)));
     Save("mixed-line-ends", Replace(Replace(user5, "\r\n<prodName", "\n\r<prodName"),
                                     "\r\n<masterPanel", "\r\r<masterPanel"));
     {
-        // The second run over the installer's own output.
-        const std::string cut = fresh.substr(fresh.find("<product units"));
-        Save("second-run", Installed(cut.substr(0, cut.find("</vendorProductSet>")), true));
+        // What an older installer wrote on a second run: the first product line without
+        // its TAB, two empty lines before the footer.
+        const std::size_t footer = fresh.rfind("</vendorProductSet>");
+        std::string second = fresh.substr(0, footer) + "\r\n\r\n" + fresh.substr(footer);
+        second.erase(second.find("\t<product units"), 1);
+        Save("second-run", second);
     }
-    {
-        // The installer's own output after a first run over five user products.
-        const std::string cut = user5.substr(user5.find("<product units"));
-        const std::string stretch = cut.substr(0, cut.find("</vendorProductSet>"));
-        Save("installer-output-over-user-products", Installed(stretch, true));
-    }
+    Save("installer-output-over-user-products", Installed(&user5));
     Save("many-products", WordFile(VendorSet(UserProducts(40))));
     {
         // Well-formed files with Polish names, a character beyond 16 bits (U+1D11E) and
@@ -175,8 +182,9 @@ int main(int argc, char** argv) {
         Save("polish-utf16-be", EncodedFile("<?xml version=\"1.0\" encoding=\"UTF-16\"?>\r\n" + sets,
                                             FileEncoding::Utf16Be));
         Save("polish-utf16-unmarked", utf16.substr(2));
-        Save("polish-utf32", EncodedFile(utf8, FileEncoding::Utf32Le));
-        Save("polish-utf32-be-unmarked", EncodedFile(utf8, FileEncoding::Utf32Be, true));
+        const std::string utf32 = Replace(utf8, "UTF-8", "UTF-32");
+        Save("polish-utf32", EncodedFile(utf32, FileEncoding::Utf32Le));
+        Save("polish-utf32-be-unmarked", EncodedFile(utf32, FileEncoding::Utf32Be, true));
         Save("utf8-mark-then-utf16", "\xEF\xBB\xBF" + utf16.substr(2));
         Save("latin1-declared", Replace(Replace(utf8, "UTF-8", "ISO-8859-1"), "\xC3\xB3", "\xF3"));
         const std::string nested =
@@ -187,5 +195,57 @@ int main(int argc, char** argv) {
                  "</vendorProductSets></vps>\r\n");
     }
     Save("end-tag-before-start", "</vendorProductSet>\r\n" + user5);
+    {
+        // What a parser reads one way and a search for text read another.
+        const std::string first = "<product units";
+        const auto before = [&](const std::string& file, const std::string& text) {
+            std::string changed = file;
+            return changed.insert(changed.find(first), text);
+        };
+        Save("utf16le-mark-before-utf8", "\xFF\xFE" + user5);
+        Save("utf16be-mark-before-utf8", "\xFE\xFF" + user5 + "\n");
+        Save("utf16le-mark-before-utf16be",
+             "\xFF\xFE" + EncodedFile(Replace(user5, "UTF-8", "UTF-16"), FileEncoding::Utf16Be, true));
+        Save("declared-utf7", Replace(user5, "UTF-8", "UTF-7"));
+        Save("plain-text", "Moja etykieta 1\r\n");
+        Save("declared-windows-1250-utf8-bytes",
+             Replace(WordFile(VendorSet(Product(1, "P\xC3\x93\xC5\x81"))), "UTF-8", "windows-1250"));
+        Save("declared-iso-8859-2-ascii", Replace(user5, "UTF-8", "ISO-8859-2"));
+        Save("product-commented-out", before(user5, "<!-- <product units=\"emu\" productID=\"9\"> -->"));
+        Save("product-in-instruction", before(user5, "<?note <product units=\"emu\"> ?>"));
+        Save("ids-lookalike",
+             WordFile(VendorSet(Replace(Product(1, "productID=\"3\""), "fold=\"none\">",
+                                        "fold=\"none\" note='productID=\"4\"' xproductID=\"5\">"
+                                        "<!-- productID=\"6\" --><![CDATA[productID=\"7\"]]>"))));
+        Save("ids-quoted-otherwise",
+             WordFile(VendorSet(Replace(Product(1, "a"), "productID=\"1\"", "productID='1'") +
+                                Replace(Product(1, "b"), "productID=\"1\"", "productID = \"1\""))));
+        Save("pack-names-by-reference",
+             WordFile(VendorSet(Product(1, "Velkaris&#32;    L-15") + Product(2, "Velkaris    &#x20;L-01") +
+                                Product(3, "Velkaris     &#76;-02") +
+                                Product(4, "Velkaris<![CDATA[     L]]>-03") +
+                                Product(5, "Velkaris  <!-- x -->   L-04"))));
+        Save("pack-names-in-lookalike-elements",
+             WordFile(VendorSet(Replace(
+                 Product(1, "a"), "<prodName",
+                 "<prodName><LocName>Velkaris     L-15</LocName></prodName><Product><prodName><locName>"
+                 "Velkaris     L-16</locName></prodName></Product><desc><locName>Velkaris     L-17"
+                 "</locName></desc><prodName"))));
+        Save("prefix-declared-in-header",
+             Replace(WordFile(VendorSet(Replace(Product(1, "a"), "<masterPanel", "<m:note/><masterPanel"))),
+                     "<vps>", "<vps xmlns:m=\"urn:m\">"));
+        Save("markers-spelled-otherwise",
+             Replace(WordFile(VendorSet(Replace(Product(1, "a"), "units=\"emu\" productID=\"1\"",
+                                                "productID=\"1\"\tunits='EMU'"))),
+                     "</vendorProductSet>", "</vendorProductSet >"));
+        Save("product-nested-in-another-element",
+             WordFile(VendorSet("<group>" + UserProducts(1) + "</group>")));
+        std::string attributes = "<a";
+        for (int i = 0; i < 5000; ++i) attributes += " a" + std::to_string(i) + "=\"\"";
+        Save("many-attributes", attributes + " a7=\"\"/>");
+        Save("white-space-only", " \r\n\t");
+        Save("declaration-only", "<?xml version=\"1.0\"?>\r\n");
+        Save("utf8-mark-only", "\xEF\xBB\xBF");
+    }
     return 0;
 }

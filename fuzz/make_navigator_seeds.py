@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the seed corpus of navigator_text_fuzzer: small programs in its input code
+"""Writes the seed corpus of navigator_fuzzer: small programs in its input code
 (an operation byte, then its arguments). Usage: make_navigator_seeds.py <corpus folder>"""
 import os
 import sys
@@ -43,26 +43,6 @@ def arm(call, error=5):  # 0 open, 1 create, 2 set value, 3 close
     return bytes([5, call + 4 * error])
 
 
-def find(needle, hay, offset):
-    return bytes([6]) + text(needle) + text(hay) + num(offset)
-
-
-def copy(t, index, count):
-    return bytes([7]) + text(t) + num(index) + num(count)
-
-
-def case(t, other, byte, limit):
-    return bytes([8]) + text(t) + text(other) + bytes([byte]) + num(limit)
-
-
-def decimal(v):
-    return bytes([9]) + num(v)
-
-
-def lines(t, separator=ord(",")):
-    return bytes([10]) + text(t) + bytes([separator])
-
-
 def flow():
     out = b""
     for v in ["8.0", "9.0", "10.0", "11.0", "12.0"]:
@@ -92,16 +72,6 @@ SEEDS = {
     + arm(2) + write("v", b"1") + arm(3) + select("Microsoft") + RELEASE,
     "other-root": select("\\Software") + set_root(False) + select("\\Software")
     + select("Microsoft") + set_root(True) + select("\\Software"),
-    "find-banana": b"".join(find("a", "banana", o) for o in [1, 3, 6, 7, 0, -2**31, 2**31 - 1])
-    + find("", "x", 1) + find("xyzw", "xyz", 1) + find("z", "xyz", 1),
-    "copy-abcdef": b"".join(copy("abcdef", i, c) for i, c in
-                            [(0, 2), (-3, 2), (5, 10), (7, 1), (3, -1), (3, 0), (1, 2**31 - 1)])
-    + copy("", 1, 1),
-    "case-and-trim": case("\t\r\nx \0", "AbC", 0, 255) + case("\xa0\xc0\xdeABZ[`az", "", 65, 300)
-    + case("a" * 200, "b" * 100, 255, -1),
-    "decimals": b"".join(decimal(v) for v in [0, 17, -5, -2**31, 2**31 - 1, -2**31 + 1]),
-    "lines": lines("a\r\nb") + lines("a\r\n") + lines("a\n\rb") + lines("a\r\rb") + lines("\r\n")
-    + lines("") + lines("a\0b\r\nc") + lines("\0a") + lines("x,y,,z\r,w"),
 }
 
 folder = sys.argv[1]

@@ -17,7 +17,7 @@ foreach(_fuzzer label_file navigator)
   if(_fuzzer STREQUAL "label_file")
     set(_binary "${VELKARIS_FUZZ_DIR}/label_file_fuzzer")
   else()
-    set(_binary "${VELKARIS_FUZZ_DIR}/navigator_text_fuzzer")
+    set(_binary "${VELKARIS_FUZZ_DIR}/navigator_fuzzer")
   endif()
   set(_corpus "${_velkaris_fuzz_source}/corpus/${_fuzzer}")
 

@@ -4,14 +4,6 @@
 
 namespace velkaris {
 
-const std::array<std::string_view, LABEL_COUNT> LABEL_NAMES = {
-    "Velkaris     L-15", "Velkaris     L-13", "Velkaris     L-14", "Velkaris     L-16",
-    "Velkaris     L-17", "Velkaris     L-01", "Velkaris     L-02", "Velkaris     L-03",
-    "Velkaris     L-05", "Velkaris     L-04", "Velkaris     L-06", "Velkaris     L-07",
-    "Velkaris     L-08", "Velkaris     L-09", "Velkaris     L-10", "Velkaris     L-11",
-    "Velkaris     L-12",
-};
-
 namespace {
 
 // Each Word generation wrote its own header; the records carry them unchanged.

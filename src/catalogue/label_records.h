@@ -12,8 +12,16 @@ namespace velkaris {
 constexpr int LABEL_COUNT = 17;
 constexpr int LEGACY_RECORD_SIZE = 44;
 
-// Entry 0 also marks a label file that already holds the pack.
-extern const std::array<std::string_view, LABEL_COUNT> LABEL_NAMES;
+// The pack's names, the one table of them: the registry values, the label file's
+// products and the search for them all take their names from here. In the order of
+// the registry records.
+constexpr std::array<std::string_view, LABEL_COUNT> LABEL_NAMES = {
+    "Velkaris     L-15", "Velkaris     L-13", "Velkaris     L-14", "Velkaris     L-16",
+    "Velkaris     L-17", "Velkaris     L-01", "Velkaris     L-02", "Velkaris     L-03",
+    "Velkaris     L-05", "Velkaris     L-04", "Velkaris     L-06", "Velkaris     L-07",
+    "Velkaris     L-08", "Velkaris     L-09", "Velkaris     L-10", "Velkaris     L-11",
+    "Velkaris     L-12",
+};
 
 // Lengths are in twips.
 struct LegacyLabelRecord {

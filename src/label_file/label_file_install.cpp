@@ -9,13 +9,11 @@
 #include "catalogue/label_records.h"
 #include "catalogue/product_fragment.h"
 #include "label_file/label_file_reader.h"
-#include "label_file/pack_presence.h"
 #include "label_file/product_extraction.h"
 #include "label_file/product_id_renumbering.h"
 #include "services/file_reading.h"
 #include "services/safe_save.h"
 #include "text/errors.h"
-#include "text/text.h"
 #include "text/utf8_utf16.h"
 #include "text/xml_reader.h"
 
@@ -84,6 +82,16 @@ void Finish(Platform& platform, const std::string& path, std::string& text) {
 
 }  // namespace
 
+std::string MergedLabelFileText(Platform& platform, const std::string& path,
+                                ExistingProducts&& existing) {
+    PackSelection missing;
+    std::transform(existing.packPresent.begin(), existing.packPresent.end(), missing.begin(),
+                   [](bool present) { return !present; });
+    std::string text = Merged(std::move(existing.stretch), LINE_BREAK + LINE_BREAK, missing);
+    Finish(platform, path, text);
+    return text;
+}
+
 // The label file: its header line; when there was a file, the products cut from it
 // followed by two line breaks (one ends their last line, one leaves an empty line;
 // a file with empty text gives one line break alone); the pack's products that those
@@ -103,22 +111,19 @@ LabelFileResult InstallLabelFile(Platform& platform, const std::string& folder) 
     std::optional<ExistingProducts> existing;
     if (present) existing = ExtractExistingProducts(platform, path);
     if (existing) {
-        const PackSelection found = PackProductsPresent(existing->products);
-        PackSelection missing;
-        std::transform(found.begin(), found.end(), missing.begin(), [](bool f) { return !f; });
-        result.packLabelsAdded =
-            static_cast<std::int32_t>(std::count(missing.begin(), missing.end(), true));
+        result.packLabelsAdded = static_cast<std::int32_t>(std::count(
+            existing->packPresent.begin(), existing->packPresent.end(), false));
         result.productsKept = OwnProducts(existing->products);
         // Nothing to add: the file stays exactly as it is, byte for byte.
         if (result.packLabelsAdded == 0) {
             result.unchanged = true;
             return result;
         }
-        text = Merged(std::move(existing->stretch), LINE_BREAK + LINE_BREAK, missing);
+        text = MergedLabelFileText(platform, path, std::move(*existing));
     } else {
         text = Merged("", present ? LINE_BREAK : "", WholePack());
+        Finish(platform, path, text);
     }
-    Finish(platform, path, text);
     if (!present) EnsureOfficeFolder(platform, folder);
     // A file that was not read is never replaced: its labels would be lost.
     SaveFileSafely(platform, path, text, present);

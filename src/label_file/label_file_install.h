@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "label_file/product_extraction.h"
 #include "platform/platform.h"
 
 namespace velkaris {
@@ -17,7 +18,14 @@ struct LabelFileResult {
     bool unchanged = false;            // the file held the pack and was left as it was
 };
 
-// Rewrites the label file under the folder with the pack merged in.
+// Rewrites the label file under the folder with the pack merged in; leaves one that
+// holds the whole pack as it is.
 LabelFileResult InstallLabelFile(Platform& platform, const std::string& folder);
+
+// The new text of the label file at path over the products cut from it: header, those
+// products, the pack's that they do not hold, footer, ids renumbered. Raises
+// EFOpenError when it would not be well-formed XML.
+std::string MergedLabelFileText(Platform& platform, const std::string& path,
+                                ExistingProducts&& existing);
 
 }  // namespace velkaris

@@ -12,7 +12,6 @@
 #include "services/file_reading.h"
 #include "services/system_error_text.h"
 #include "services/transient_retry.h"
-#include "text/bounded_text.h"
 #include "text/errors.h"
 #include "text/text.h"
 #include "text/unicode_decoding.h"
@@ -26,6 +25,7 @@ namespace {
 constexpr std::uint32_t ERROR_HANDLE_EOF = 38;
 constexpr std::uint32_t ERROR_ARITHMETIC_OVERFLOW = 534;
 constexpr std::size_t ROOM_FOR_THE_PACK = 64 * 1024;
+constexpr std::size_t MAX_PATH_UNITS = 255;  // a longer path would be cut, naming another file
 
 // Closes the read handle on every way out.
 class ReadHandle {
@@ -83,14 +83,8 @@ std::string ReadAll(Platform& platform, const std::string& path) {
     return buffer;
 }
 
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return LowerAsciiChar(x) == LowerAsciiChar(y);
-           });
-}
-
 bool StartsIgnoringCase(std::string_view text, std::string_view start) {
-    return text.size() > start.size() && SameIgnoringCase(text.substr(0, start.size()), start);
+    return text.size() > start.size() && SameIgnoringAsciiCase(text.substr(0, start.size()), start);
 }
 
 // The names the encoding a file was read in goes by; "" stands for none declared.
@@ -102,7 +96,7 @@ bool NamesEncoding(std::string_view name, XmlEncoding encoding) {
     static constexpr std::string_view UTF32BE[] = {"", "UTF-32", "UTF-32BE", "ISO-10646-UCS-4"};
     const auto any = [name](const auto& names) {
         return std::any_of(std::begin(names), std::end(names),
-                           [name](std::string_view n) { return SameIgnoringCase(n, name); });
+                           [name](std::string_view n) { return SameIgnoringAsciiCase(n, name); });
     };
     switch (encoding) {
         case XmlEncoding::Utf8: return any(UTF8);
@@ -117,7 +111,7 @@ bool NamesEncoding(std::string_view name, XmlEncoding encoding) {
 
 // Single-byte encodings whose ASCII bytes read as UTF-8 does.
 bool IsAsciiCompatible(std::string_view name) {
-    return SameIgnoringCase(name, "US-ASCII") ||
+    return SameIgnoringAsciiCase(name, "US-ASCII") ||
            (StartsIgnoringCase(name, "ISO-8859-") && name.size() <= 11 &&
             std::all_of(name.begin() + 9, name.end(), [](char c) { return c >= '0' && c <= '9'; })) ||
            (StartsIgnoringCase(name, "windows-125") && name.size() == 12 && name[11] >= '0' &&
@@ -155,9 +149,9 @@ void CheckDeclaredEncoding(Platform& platform, const std::string& path, const st
 }  // namespace
 
 std::string LabelFilePath(Platform& platform, const std::string& folder) {
-    const std::string path = ConcatTexts({folder, "\\Microsoft\\Office\\", "pg_custom.xml"});
+    const std::string path = folder + "\\Microsoft\\Office\\pg_custom.xml";
     // Counted as Windows counts a path: in UTF-16 units.
-    if (Utf8ToUtf16(path).size() > static_cast<std::size_t>(BOUNDED_TEXT_LIMIT)) {
+    if (Utf8ToUtf16(path).size() > MAX_PATH_UNITS) {
         throw EFCreateError(InsertTexts(
             "Cannot create file \"%s\". %s",
             {path, SystemErrorText(platform, win::ERROR_FILENAME_EXCED_RANGE)}));

@@ -68,7 +68,7 @@ Span WithItsLines(std::string_view text, Span product) {
 // must name this one; the later read holds the file to it.
 void DeclareUtf8(std::string& text, const LabelFileStructure& structure) {
     const Span encoding = structure.declaredEncoding;
-    if (encoding.size() != 0 && LowerAscii(std::string(encoding.Of(text))) != "utf-8") {
+    if (encoding.size() != 0 && !SameIgnoringAsciiCase(encoding.Of(text), "utf-8")) {
         text.replace(encoding.begin, encoding.size(), "utf-8");
     }
 }
@@ -92,7 +92,7 @@ LabelFileRemovalResult RemovePackFromLabelFile(Platform& platform, const std::st
     LabelFileStructure structure = ReadLabelFileStructure(text);
     // Which products are the pack's cannot be told in a file that is not XML; one of
     // white space, a declaration or comments holds no labels yet.
-    if (!structure.rootFound && structure.faultAt == text.size()) return result;
+    if (structure.noElement) return result;
     if (!structure.wellFormed) {
         RaiseOpenError(platform, result.path,
                        "It is not XML that Word can read (line " + std::to_string(structure.faultLine) + ")");

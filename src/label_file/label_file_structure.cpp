@@ -11,8 +11,7 @@ namespace {
 bool IsEmu(std::string_view raw) {
     std::string value;
     AppendResolvedText(raw, value, true);
-    return value.size() == 3 && LowerAsciiChar(value[0]) == 'e' &&
-           LowerAsciiChar(value[1]) == 'm' && LowerAsciiChar(value[2]) == 'u';
+    return SameIgnoringAsciiCase(value, "emu");
 }
 
 // Follows the first vendorProductSet, its products and their prodName/locName
@@ -38,6 +37,7 @@ public:
             }
         }
         result_.wellFormed = !reader_.Failed();
+        result_.noElement = reader_.EndedWithoutElement();
         if (!result_.wellFormed) {
             result_.faultAt = reader_.FaultAt();
             result_.faultLine = LineOfOffset(text_, result_.faultAt);
@@ -56,8 +56,7 @@ private:
     void StartTag() {
         const std::string_view name = reader_.Name().Of(text_);
         const std::size_t depth = reader_.Depth();
-        result_.rootFound = true;
-        if (name != "product" && name.size() == 7 && LowerAscii(std::string(name)) == "product") {
+        if (name != "product" && SameIgnoringAsciiCase(name, "product")) {
             result_.lookalikeProducts.push_back(reader_.Whole().begin);
         }
         if (name == "vendorProductSet" && !result_.setFound) {

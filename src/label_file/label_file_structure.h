@@ -35,7 +35,7 @@ struct LabelFileStructure {
     // Where elements named product in another letter case start: not labels to XML,
     // but a user's all the same.
     std::vector<std::size_t> lookalikeProducts;
-    bool rootFound = false;
+    bool noElement = false;  // not well-formed only for want of any element
 };
 
 // Scans the text (UTF-8, a byte-order mark allowed). Element names are compared

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "label_file/label_file_reader.h"
+#include "label_file/pack_presence.h"
 
 namespace velkaris {
 
@@ -70,8 +71,7 @@ std::optional<ExistingProducts> ExtractExistingProducts(Platform& platform, cons
     LabelFileStructure structure = ReadLabelFileStructure(text);
     ExistingProducts existing;
     // A file of white space, a declaration or comments holds no labels yet.
-    const bool noLabels = !structure.rootFound && structure.faultAt == text.size();
-    if (!structure.wellFormed && !noLabels) {
+    if (!structure.wellFormed && !structure.noElement) {
         RaiseOpenError(platform, path,
                        "It is not XML that Word can read (line " +
                            std::to_string(structure.faultLine) +
@@ -85,6 +85,7 @@ std::optional<ExistingProducts> ExtractExistingProducts(Platform& platform, cons
     MakeLineBreaksCrLf(text);
     existing.stretch = std::move(text);
     existing.products = std::move(structure.products);
+    existing.packPresent = PackProductsPresent(existing.products);
     return existing;
 }
 

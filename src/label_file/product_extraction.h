@@ -2,10 +2,12 @@
 // Cuts the products a label file already holds out of it: from the first product in
 // EMU units up to the end tag of the first vendor product set.
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "catalogue/label_records.h"
 #include "label_file/label_file_structure.h"
 #include "platform/platform.h"
 
@@ -16,6 +18,7 @@ struct ExistingProducts {
     // for a file with no products (or only white space, a declaration, comments).
     std::string stretch;
     std::vector<LabelFileProduct> products;  // their names; spans are of the file's text
+    std::array<bool, LABEL_COUNT> packPresent{};  // of PACK_PRODUCTS, among them
 };
 
 // Nothing when the file's text is empty. Raises EFOpenError when the file is not

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "text/text.h"
+#include <string>
 
 namespace velkaris {
 
@@ -30,7 +30,7 @@ bool RenumberInPlace(std::string& text, const std::vector<LabelFileProduct>& pro
     id = 0;
     for (const LabelFileProduct& product : products) {
         if (!product.hasId) continue;
-        const std::string digits = DecimalText(++id);
+        const std::string digits = std::to_string(++id);
         const std::size_t kept = product.id.begin - read;
         if (write != read) text.replace(write, kept, text, read, kept);
         write += kept;
@@ -53,7 +53,7 @@ void RenumberProductIds(std::string& text, const std::vector<LabelFileProduct>& 
     for (const LabelFileProduct& product : products) {
         if (!product.hasId) continue;
         renumbered.append(text, copied, product.id.begin - copied);
-        renumbered += DecimalText(++id);
+        renumbered += std::to_string(++id);
         copied = product.id.end;
     }
     renumbered.append(text, copied, std::string::npos);

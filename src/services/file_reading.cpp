@@ -4,7 +4,6 @@
 #include <limits>
 
 #include "platform/win_values.h"
-#include "text/text.h"
 #include "text/utf8_utf16.h"
 
 namespace velkaris {

@@ -197,6 +197,7 @@ bool XmlReader::Next() {
     }
     if (at_ >= d_.size()) {
         // The end: one root element, every element closed.
+        noElement_ = !rootSeen_;
         if (!rootSeen_ || !open_.empty()) return Fail();
         return false;
     }
@@ -363,6 +364,7 @@ bool XmlReader::StartTag() {
     kind_ = XmlToken::StartTag;
     ++at_;
     if (open_.empty() && rootSeen_) return false;
+    rootSeen_ = true;
     name_ = QualifiedName();
     if (name_.size() == 0) return false;
     for (;;) {
@@ -380,7 +382,6 @@ bool XmlReader::StartTag() {
         if (!AttributeValue(attribute.value)) return false;
         attributes_.push_back(attribute);
     }
-    rootSeen_ = true;
     emptyElement_ = At("/>");
     at_ += emptyElement_ ? 2 : 1;
     open_.push_back(name_);

@@ -46,6 +46,9 @@ public:
     bool Next();
     bool Failed() const { return failed_; }
     std::size_t FaultAt() const { return at_; }
+    // Whether the only fault is that the text ended sound but with no element at all:
+    // it held white space, a declaration, comments and instructions, or nothing.
+    bool EndedWithoutElement() const { return failed_ && noElement_; }
 
     XmlToken Kind() const { return kind_; }
     Span Whole() const { return whole_; }
@@ -89,6 +92,7 @@ private:
     bool started_ = false;
     std::size_t bomLength_ = 0;
     bool rootSeen_ = false;
+    bool noElement_ = false;
 
     XmlToken kind_ = XmlToken::Text;
     Span whole_;

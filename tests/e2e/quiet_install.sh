@@ -2,8 +2,9 @@
 # /quiet /log with Word 11.0 and 12.0 and a label file holding the user's own
 # labels: no window at any time, exit code 0, the registry and the label file
 # exactly as the interactive run leaves them, and the log tells what was
-# written. Then, with the label file held open for the whole run: exit code 1,
-# still no window, the file kept, and the failure report's text in the log.
+# written; run again, it leaves the file as it was and logs that. Then, with the
+# label file held open for the whole run: exit code 1, still no window, the file
+# kept, and the failure report's text in the log.
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
@@ -25,6 +26,13 @@ e2e_expect_log "$log_host" \
     "Word 12\\.0: label file $escaped_label_file written, 5 of the user's products kept, pack added \\(17 labels\\)$" \
     'Word 11\.0: 17 values written under HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\11\.0\\Word\\Custom Labels$' \
     'Outcome: installed$' \
+    'Exit code 0$'
+
+# Again: the pack is there, the file is left as it was, and the log says so.
+e2e_run_quiet 0 /quiet /log "$log"
+e2e_expect_label_file "$E2E_EXPECTED_DIR/pg_custom-user-products.xml"
+e2e_expect_log "$log_host" 'Exit code 0$' 'velkaris-labels 1\.0\.0 started$' \
+    "Word 12\\.0: label file $escaped_label_file: 5 of the user's products, pack already there, file unchanged$" \
     'Exit code 0$'
 
 e2e_hold_label_file

@@ -2,8 +2,8 @@
 # Word 11.0 and 12.0 with a UTF-16 label file whose labels are named with every
 # Polish letter, small and capital, and a character outside the Basic
 # Multilingual Plane: Done, exit 0, the 17 values for 11.0, and the names carried
-# over exactly, in UTF-8, in a well-formed file. A second run adds nothing and
-# keeps the names.
+# over exactly, in UTF-8, in a well-formed file. A second run leaves the file as
+# it was.
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
