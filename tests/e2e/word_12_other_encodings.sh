@@ -15,7 +15,8 @@ for encoding in 'UTF-16BE marked' 'UTF-32LE'; do
     if [[ $encoding == *marked ]]; then
         { printf '\xFE\xFF'; iconv -f UTF-8 -t "${encoding%% *}" "$source_text"; } >"$file"
     else
-        iconv -f UTF-8 -t "$encoding" "$source_text" >"$file"
+        # declaring the encoding it is in, as a file must
+        sed 's/encoding="UTF-16"/encoding="UTF-32"/' "$source_text" | iconv -f UTF-8 -t "$encoding" >"$file"
     fi
     e2e_log "  the label file in $encoding"
     e2e_put_label_file "$file"

@@ -3,6 +3,8 @@
 # they could not be carried over, so the file is refused rather than rewritten
 # without them. The failure report names EFOpenError, the file's path and the
 # reason; exit code 1; the file, the folder and the registry stay as they were.
+# Then a file that is not XML Word can read (an end tag misspelt): refused the
+# same way, the report naming the line at fault.
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
@@ -17,3 +19,15 @@ expected="Cannot open file \"$E2E_LABEL_FILE_WINDOWS\". Not all of the labels it
 
 e2e_expect_unchanged_since before after
 e2e_expect_label_file "$E2E_EXPECTED_DIR/existing-second-vendor-set.xml"
+
+broken=$E2E_RUN/existing-broken.xml
+sed '0,/<\/product>/s//<\/produkt>/' "$E2E_EXPECTED_DIR/existing-user-products.xml" >"$broken"
+line=$(grep -n '</produkt>' "$broken" | cut -d: -f1)
+e2e_put_label_file "$broken"
+e2e_snapshot broken
+e2e_run_answering_yes_expect_failure EFOpenError
+expected="Cannot open file \"$E2E_LABEL_FILE_WINDOWS\". It is not XML that Word can read (line $line): rename or remove it, and run the installer again."
+[[ $E2E_FAILURE_MESSAGE == "$expected" ]] ||
+    e2e_fail "the failure report reads \"$E2E_FAILURE_MESSAGE\", expected \"$expected\""
+e2e_expect_unchanged_since broken broken-after
+e2e_expect_label_file "$broken"
