@@ -3,11 +3,15 @@
 # from the bottom up, as src/ is laid out.
 set(VELKARIS_CORE_SOURCES
   src/text/errors.cpp
+  src/text/file_name_case.cpp
   src/text/unicode_decoding.cpp
   src/text/utf8_utf16.cpp
   src/text/xml_reader.cpp
+  src/services/account_names.cpp
   src/services/dll_search.cpp
+  src/services/file_lock.cpp
   src/services/file_reading.cpp
+  src/services/held_file.cpp
   src/services/message_boxes.cpp
   src/services/registry_navigator.cpp
   src/services/safe_save.cpp
@@ -19,6 +23,7 @@ set(VELKARIS_CORE_SOURCES
   src/catalogue/word_versions.cpp
   src/registry_labels/custom_labels_removal.cpp
   src/registry_labels/custom_labels_writer.cpp
+  src/label_file/label_file_change.cpp
   src/label_file/label_file_install.cpp
   src/label_file/label_file_reader.cpp
   src/label_file/label_file_removal.cpp
@@ -33,9 +38,8 @@ set(VELKARIS_CORE_SOURCES
   src/installer/program_entry.cpp
   src/installer/run_installer.cpp
   src/installer/run_log.cpp
-  src/installer/run_uninstaller.cpp
-  src/installer/user_interface.cpp
-  src/installer/word_detection.cpp)
+  src/installer/uninstall_mode.cpp
+  src/installer/user_interface.cpp)
 
 set(VELKARIS_WIN32_SOURCES
   src/platform/win32/win32_dll_search.cpp

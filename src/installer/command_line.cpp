@@ -13,7 +13,28 @@ std::u16string LowerAscii(std::u16string text) {
     return text;
 }
 
+bool IsSwitch(const std::u16string& argument) {
+    return !argument.empty() && (argument[0] == u'/' || argument[0] == u'-');
+}
+
+// Every switch the program knows, by its name after / or -, in lower case.
+bool IsKnownSwitch(const std::u16string& argument) {
+    if (!IsSwitch(argument)) return false;
+    const std::u16string name = LowerAscii(argument.substr(1));
+    return name == u"quiet" || name == u"uninstall" || name == u"?" || name == u"help" ||
+           name == u"log";
+}
+
+constexpr std::size_t SHOWN_LIMIT = 80;
+
 }  // namespace
+
+std::u16string ShownArgument(const std::u16string& argument) {
+    if (argument.size() <= SHOWN_LIMIT) return argument;
+    // Never between the halves of a character beyond 16 bits.
+    const bool splitsPair = argument[SHOWN_LIMIT - 1] >= 0xD800 && argument[SHOWN_LIMIT - 1] < 0xDC00;
+    return argument.substr(0, SHOWN_LIMIT - (splitsPair ? 1 : 0)) + u"\u2026";
+}
 
 std::vector<std::u16string> SplitCommandLine(const std::u16string& line) {
     std::vector<std::u16string> arguments;
@@ -66,7 +87,7 @@ CommandLine ParseCommandLine(const std::u16string& line) {
     };
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::u16string& argument = arguments[i];
-        if (argument.empty() || (argument[0] != u'/' && argument[0] != u'-')) continue;
+        if (!IsSwitch(argument)) continue;
         const std::u16string name = LowerAscii(argument.substr(1));
         if (name == u"quiet") {
             result.quiet = true;
@@ -74,7 +95,10 @@ CommandLine ParseCommandLine(const std::u16string& line) {
             result.uninstall = true;
         } else if (name == u"?" || name == u"help") {
             result.help = true;
-        } else if (name == u"log" && i + 1 < arguments.size() && !arguments[i + 1].empty()) {
+        } else if (name == u"log" && i + 1 < arguments.size() && !arguments[i + 1].empty() &&
+                   !IsKnownSwitch(arguments[i + 1])) {
+            // A switch after /log is a file name forgotten, not a file: "/log /quiet"
+            // would otherwise show boxes and log to a file named "quiet".
             result.logPath = arguments[++i];
         } else {
             bad(argument);

@@ -21,7 +21,12 @@ struct CommandLine {
 std::vector<std::u16string> SplitCommandLine(const std::u16string& line);
 
 // Switches start with / or -, in any letter case; other arguments (a file dropped
-// onto the program) are ignored.
+// onto the program) are ignored. /log takes the next argument unless it is a switch
+// the program knows.
 CommandLine ParseCommandLine(const std::u16string& line);
+
+// An argument as the box and the log show it: as written, cut after 80 UTF-16 units
+// with an ellipsis.
+std::u16string ShownArgument(const std::u16string& argument);
 
 }  // namespace velkaris

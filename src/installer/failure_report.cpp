@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "platform/win_values.h"
-#include "text/errors.h"
 #include "text/utf8_utf16.h"
 
 namespace velkaris {
@@ -25,20 +24,39 @@ std::string ModuleName(Platform& platform) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-int Report(Program& program, const std::string& kindName, std::uintptr_t address,
-           const std::string& message) {
-    const std::string text =
-        FailureReportText(kindName, ModuleName(program.platform), address, message);
-    try {
-        program.log.Line("Failure: " + text.substr(0, text.find_last_not_of("\r\n") + 1));
-        program.log.Line("Exit code 1");
-    } catch (...) {
-        // The log itself failed: the report and the exit code still tell.
+// In words the person hunting a failed user can act on.
+const char* AdviceFor(Remedy remedy, bool outOfMemory) {
+    if (outOfMemory) return "close other programs and run the program again";
+    switch (remedy) {
+        case Remedy::CloseTheFile:
+            return "close Word and any other program that has the file open, then run the program again";
+        case Remedy::RenameTheFile:
+            return "rename the label file (its labels stay in the renamed file) and run the program "
+                   "again, which starts a new one";
+        case Remedy::RegistryPermissions:
+            return "the user may not change this registry key: give the user full control of it "
+                   "(the user's registry permissions) and run the program again";
+        case Remedy::RunLater:
+            return "another copy of the program holds the lock: run the program again later";
+        case Remedy::FreeDiskSpace:
+            return "free space on that disk and run the program again";
+        case Remedy::RunAsTheUser:
+            return "run the program as the user, in the user's own session (Intune: install "
+                   "behavior User; Configuration Manager: Run with user's rights), never as SYSTEM";
+        case Remedy::ShowTheDesktop:
+            return "run the program in the user's session, where the desktop is shown, or with /quiet";
+        case Remedy::LogElsewhere:
+            return "give /log a file on a local disk, in a folder the user may write to";
+        case Remedy::None:
+            break;
     }
-    program.log.Close();  // like every file, closed on the way out
-    program.ui->ReportFailure(text);
-    program.platform.ExitProcess(1);
-    return 1;  // only reached where ExitProcess returns, as in the tests
+    return "run the program again; if it fails again, pass this report on to support";
+}
+
+Failure MakeFailure(Program& program, const std::string& kindName, std::uintptr_t address,
+                    const std::string& message, Remedy remedy) {
+    return Failure{FailureReportText(kindName, ModuleName(program.platform), address, message),
+                   AdviceFor(remedy, kindName == "EOutOfMemory")};
 }
 
 }  // namespace
@@ -59,18 +77,48 @@ std::string FailureReportText(const std::string& kindName, const std::string& mo
     return Utf16ToUtf8(std::u16string_view(wide).substr(0, REPORT_LIMIT - (splitsPair ? 1 : 0)));
 }
 
+Failure CurrentFailure(Program& program) {
+    try {
+        throw;
+    } catch (const Exception& error) {
+        return MakeFailure(program, error.KindName(), error.RaiseAddress(), error.Message(),
+                           error.GetRemedy());
+    } catch (const std::bad_alloc&) {
+        return MakeFailure(program, "EOutOfMemory", 0, "Out of memory", Remedy::None);
+    } catch (const std::length_error&) {
+        // A size past what a string can hold is the same shortage to the user.
+        return MakeFailure(program, "EOutOfMemory", 0, "Out of memory", Remedy::None);
+    } catch (const std::exception& error) {
+        return MakeFailure(program, "Exception", 0, error.what(), Remedy::None);
+    }
+}
+
+void LogFailure(Program& program, const Failure& failure, std::string_view prefix) {
+    program.log.Lines(std::string(prefix) + "Failure: ", failure.report);
+    program.log.Line(std::string(prefix) + "What to do: " + failure.advice);
+}
+
+int EndWithFailure(Program& program, const Failure& failure, bool logged) {
+    if (!logged) LogFailure(program, failure, "");
+    program.log.Line("Exit code 1");
+    program.log.Close();  // like every file, closed on the way out
+    program.ui->ReportFailure(failure.report);
+    program.platform.ExitProcess(1);
+    return 1;  // only reached where ExitProcess returns, as in the tests
+}
+
 int RunWithFailureReport(Program& program, int (*body)(Program&)) {
     try {
         return body(program);
-    } catch (const Exception& error) {
-        return Report(program, error.KindName(), error.RaiseAddress(), error.Message());
-    } catch (const std::bad_alloc&) {
-        return Report(program, "EOutOfMemory", 0, "Out of memory");
-    } catch (const std::length_error&) {
-        // A size past what a string can hold is the same shortage to the user.
-        return Report(program, "EOutOfMemory", 0, "Out of memory");
-    } catch (const std::exception& error) {
-        return Report(program, "Exception", 0, error.what());
+    } catch (...) {
+        // Memory may run out again while the report is made: the exit code still tells.
+        try {
+            return EndWithFailure(program, CurrentFailure(program), false);
+        } catch (...) {
+            program.log.Close();
+            program.platform.ExitProcess(1);
+            return 1;
+        }
     }
 }
 

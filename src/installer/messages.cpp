@@ -2,43 +2,44 @@
 
 namespace velkaris {
 
-// Polish letters as Windows-1250 bytes: \xE6 c-acute, \xBF z-dot, \xB3 l-stroke,
-// \xAF capital Z-dot, \xB9 a-ogonek, \x9C s-acute, \x9F z-acute, \xF1 n-acute,
-// \xEA e-ogonek.
-// Literals are split after each escape so no letter joins it.
-const char* const MESSAGE_CAPTION = "Velkaris - instalator etykiet";
-const char* const QUESTION_TEXT =
-    "Czy chcesz zainstalowa\xE6" " pakiet etykiet marki Velkaris\r"
-    "do u\xBF" "ytku z programem MS Word?";
-const char* const DONE_TEXT =
-    "Etykiety zosta\xB3" "y zainstalowane\r"
-    "\xAF" "yczymy mi\xB3" "ej pracy!";
-const char* const NO_WORD_TEXT =
-    "Na tym komputerze nie zainstalowano programu MS Word\r"
-    "Instalacja etykiet nie jest mo\xBF" "liwa!";
-const char* const WORD_TOO_NEW_TEXT =
-    "Zainstalowana wersja programu MS Word nie jest obs\xB3" "ugiwana\r"
-    "Instalacja etykiet nie jest mo\xBF" "liwa!";
-const char* const UNINSTALL_QUESTION_TEXT =
-    "Czy chcesz usun\xB9\xE6" " pakiet etykiet marki Velkaris z programu MS Word?";
-const char* const UNINSTALLED_TEXT = "Etykiety marki Velkaris zosta\xB3" "y usuni\xEA" "te.";
-const char* const NOT_INSTALLED_TEXT = "Pakiet etykiet marki Velkaris nie jest zainstalowany.";
-const char* const KEPT_CHANGED_FORMAT = "Pozostawiono etykiety zmienione po instalacji: %s.";
-const char* const HELP_TEXT =
-    "Pakiet etykiet marki Velkaris dla programu MS Word 97-2007\r"
-    "\r"
-    "Prze\xB3\xB9" "czniki:\r"
-    "/quiet - bez okien; pytanie ma odpowied\x9F" " Tak\r"
-    "/uninstall - usuwa pakiet; etykiety zmienione po instalacji zostaj\xB9" "\r"
-    "/log PLIK - dopisuje przebieg instalacji do pliku PLIK (UTF-8)\r"
-    "/? lub /help - ten opis\r"
-    "\r"
-    "Kody wyj\x9C" "cia:\r"
-    "0 - etykiety zainstalowane lub usuni\xEA" "te albo nie by\xB3" "o nic do zrobienia\r"
-    "1 - b\xB3\xB9" "d instalacji\r"
-    "87 - nieprawid\xB3" "owy wiersz polece\xF1";
-const char* const INVALID_SWITCH_FORMAT =
-    "Nieprawid\xB3" "owy prze\xB3\xB9" "cznik: %s\r"
-    "\r";
+// Polish letters as escapes, so no source encoding can change them: \u0105 a-ogonek,
+// \u0107 c-acute, \u0142 l-stroke, \u0144 n-acute, \u00F3 o-acute, \u015B s-acute,
+// \u017A z-acute, \u017C z-dot, \u017B capital Z-dot, \u0119 e-ogonek.
+const char16_t* const MESSAGE_CAPTION = u"Velkaris - instalator etykiet";
+const char16_t* const FAILURE_CAPTION = u"Application Error";
+const char16_t* const QUESTION_TEXT =
+    u"Czy chcesz zainstalowa\u0107 pakiet etykiet marki Velkaris\r"
+    u"do u\u017Cytku z programem MS Word?";
+const char16_t* const DONE_TEXT =
+    u"Etykiety zosta\u0142y zainstalowane\r"
+    u"\u017Byczymy mi\u0142ej pracy!";
+const char16_t* const NEWER_WORD_TOO_TEXT =
+    u"Zainstalowana jest r\u00F3wnie\u017C nowsza wersja programu MS Word, "
+    u"kt\u00F3rej ten pakiet nie obs\u0142uguje.";
+const char16_t* const NO_WORD_TEXT =
+    u"Na tym komputerze nie zainstalowano programu MS Word\r"
+    u"Instalacja etykiet nie jest mo\u017Cliwa!";
+const char16_t* const WORD_TOO_NEW_TEXT =
+    u"Zainstalowana wersja programu MS Word nie jest obs\u0142ugiwana\r"
+    u"Instalacja etykiet nie jest mo\u017Cliwa!";
+const char16_t* const UNINSTALL_QUESTION_TEXT =
+    u"Czy chcesz usun\u0105\u0107 pakiet etykiet marki Velkaris z programu MS Word?";
+const char16_t* const UNINSTALLED_TEXT = u"Etykiety marki Velkaris zosta\u0142y usuni\u0119te.";
+const char16_t* const NOT_INSTALLED_TEXT = u"Pakiet etykiet marki Velkaris nie jest zainstalowany.";
+const char16_t* const KEPT_CHANGED_TEXT = u"Pozostawiono etykiety zmienione po instalacji: ";
+const char16_t* const HELP_TEXT =
+    u"Pakiet etykiet marki Velkaris dla programu MS Word 97-2007\r"
+    u"\r"
+    u"Prze\u0142\u0105czniki:\r"
+    u"/quiet - bez okien; pytanie ma odpowied\u017A Tak\r"
+    u"/uninstall - usuwa pakiet; etykiety zmienione po instalacji zostaj\u0105\r"
+    u"/log PLIK - dopisuje przebieg instalacji do pliku PLIK (UTF-8)\r"
+    u"/? lub /help - ten opis\r"
+    u"\r"
+    u"Kody wyj\u015Bcia:\r"
+    u"0 - etykiety zainstalowane lub usuni\u0119te albo nie by\u0142o nic do zrobienia\r"
+    u"1 - b\u0142\u0105d instalacji\r"
+    u"87 - nieprawid\u0142owy wiersz polece\u0144";
+const char16_t* const INVALID_SWITCH_TEXT = u"Nieprawid\u0142owy prze\u0142\u0105cznik: ";
 
 }  // namespace velkaris

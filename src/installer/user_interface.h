@@ -10,14 +10,21 @@
 
 namespace velkaris {
 
+enum class Answer {
+    Yes,
+    No,
+    NotAsked,  // no one to ask: taken as Yes
+};
+
 class UserInterface {
 public:
     virtual ~UserInterface() = default;
-    // The question (Windows-1250 text); true only for Yes.
-    virtual bool Ask(const std::string& question) = 0;
-    // A notice under the installer's caption (Windows-1250 text, box style).
-    virtual void Tell(const std::string& text, std::uint32_t style) = 0;
-    // The failure report's text.
+    // The question. A question that cannot be put raises EOSError: no answer is
+    // taken for one nobody gave.
+    virtual Answer Ask(const std::u16string& question) = 0;
+    // A notice under the installer's caption, in the box style given.
+    virtual void Tell(const std::u16string& text, std::uint32_t style) = 0;
+    // The failure report's text (UTF-8).
     virtual void ReportFailure(const std::string& report) = 0;
 };
 
@@ -25,20 +32,19 @@ public:
 class InteractiveUserInterface : public UserInterface {
 public:
     explicit InteractiveUserInterface(Platform& platform) : platform_(platform) {}
-    bool Ask(const std::string& question) override;
-    void Tell(const std::string& text, std::uint32_t style) override;
+    Answer Ask(const std::u16string& question) override;
+    void Tell(const std::u16string& text, std::uint32_t style) override;
     void ReportFailure(const std::string& report) override;
 
 private:
     Platform& platform_;
 };
 
-// No box ever: the question counts as answered Yes; the rest goes only to the log
-// and the exit code.
+// No box ever: the rest goes only to the log and the exit code.
 class QuietUserInterface : public UserInterface {
 public:
-    bool Ask(const std::string&) override { return true; }
-    void Tell(const std::string&, std::uint32_t) override {}
+    Answer Ask(const std::u16string&) override { return Answer::NotAsked; }
+    void Tell(const std::u16string&, std::uint32_t) override {}
     void ReportFailure(const std::string&) override {}
 };
 

@@ -4,15 +4,16 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <unordered_set>
 #include <utility>
 
 #include "catalogue/label_records.h"
 #include "catalogue/product_fragment.h"
+#include "label_file/label_file_change.h"
 #include "label_file/label_file_reader.h"
+#include "label_file/label_file_structure.h"
 #include "label_file/product_extraction.h"
 #include "label_file/product_id_renumbering.h"
-#include "services/file_reading.h"
-#include "services/safe_save.h"
 #include "text/errors.h"
 #include "text/utf8_utf16.h"
 #include "text/xml_reader.h"
@@ -32,9 +33,12 @@ const std::string LINE_BREAK = "\r\n";
 
 using PackSelection = std::array<bool, LABEL_COUNT>;  // true: the product is added
 
-// The pack's products that are not there yet, in the pack's order, then the footer line.
-std::string AddedText(const PackSelection& added) {
-    std::string text;
+// The pack's products that are not there yet, in the pack's order, their ids after
+// lastId, then the footer line. The ids are placed by reading the products as XML,
+// inside a vendor set of their own.
+std::string AddedText(const PackSelection& added, std::int32_t& lastId) {
+    const std::string open = "<vendorProductSet>";
+    std::string text = open;
     for (std::size_t i = 0; i < PACK_PRODUCTS.size(); ++i) {
         if (!added[i]) continue;
         const PackProduct& product = PACK_PRODUCTS[i];
@@ -42,7 +46,10 @@ std::string AddedText(const PackSelection& added) {
             text += PRODUCT_FRAGMENT[static_cast<std::size_t>(line)] + LINE_BREAK;
         }
     }
-    return text + LABEL_FILE_FOOTER + LINE_BREAK;
+    text += "</vendorProductSet>";
+    RenumberProductIds(text, ReadLabelFileStructure(text).products, lastId);
+    text.erase(text.size() - open.size() - 1);
+    return text.erase(0, open.size()) + LABEL_FILE_FOOTER + LINE_BREAK;
 }
 
 PackSelection WholePack() {
@@ -60,36 +67,42 @@ std::int32_t OwnProducts(const std::vector<LabelFileProduct>& products) {
         }));
 }
 
-// The new file's text before its ids are renumbered. The stretch's own buffer
-// becomes the file: a second copy of a large file costs more than all the scans of it.
-std::string Merged(std::string&& stretch, const std::string& between, const PackSelection& added) {
-    std::string& text = stretch;
-    text.insert(0, LABEL_FILE_HEADER + LINE_BREAK);
-    text += between;
-    text += AddedText(added);
-    return std::move(text);
+// As a parser reads them: "1" and "&#49;" are one id.
+bool IdsDistinct(const ExistingProducts& existing) {
+    std::unordered_set<std::string> ids;
+    for (const LabelFileProduct& product : existing.products) {
+        if (!product.hasId) continue;
+        std::string id;
+        AppendResolvedText(product.id.Of(existing.stretch), id, true);
+        if (!ids.insert(std::move(id)).second) return false;
+    }
+    return true;
 }
 
-// Word reads none of the labels of a file that is not well-formed, so such a file is
-// never written; the one there is kept. The same scan gives the ids' places.
-void Finish(Platform& platform, const std::string& path, std::string& text) {
-    const LabelFileStructure written = ReadLabelFileStructure(text);
-    if (!written.wellFormed) {
-        RaiseOpenError(platform, path, "Its labels could not be carried over as well-formed XML");
-    }
-    RenumberProductIds(text, written.products);
+// The header line, between, then the pack's products added and the footer. The
+// products' own buffer becomes the file: a second copy of a large file costs more
+// than the scan of it.
+std::string Merged(std::string&& products, const std::string& between,
+                   const PackSelection& added, std::int32_t lastId) {
+    std::string& text = products;
+    text.insert(0, LABEL_FILE_HEADER + LINE_BREAK);
+    text += between;
+    text += AddedText(added, lastId);
+    return std::move(text);
 }
 
 }  // namespace
 
-std::string MergedLabelFileText(Platform& platform, const std::string& path,
-                                ExistingProducts&& existing) {
+std::string MergedLabelFileText(ExistingProducts&& existing) {
     PackSelection missing;
     std::transform(existing.packPresent.begin(), existing.packPresent.end(), missing.begin(),
                    [](bool present) { return !present; });
-    std::string text = Merged(std::move(existing.stretch), LINE_BREAK + LINE_BREAK, missing);
-    Finish(platform, path, text);
-    return text;
+    // The file was well-formed and no prefix of the products was declared outside
+    // them, so the new file is well-formed too: between the installer's own lines
+    // stand whole elements only.
+    std::int32_t lastId = 0;
+    RenumberProductIds(existing.stretch, existing.products, lastId);
+    return Merged(std::move(existing.stretch), LINE_BREAK + LINE_BREAK, missing, lastId);
 }
 
 // The label file: its header line; when there was a file, the products cut from it
@@ -105,28 +118,28 @@ LabelFileResult InstallLabelFile(Platform& platform, const std::string& folder) 
             "current user could not be found");
     }
     const std::string path = LabelFilePath(platform, folder);
-    const bool present = FileIsPresent(platform, path);
+    EnsureOfficeFolder(platform, folder);
+    LabelFileChange change(platform, path);
     LabelFileResult result{path, 0, LABEL_COUNT};
     std::string text;
     std::optional<ExistingProducts> existing;
-    if (present) existing = ExtractExistingProducts(platform, path);
+    if (change.FilePresent()) existing = ExtractExistingProducts(platform, path);
     if (existing) {
         result.packLabelsAdded = static_cast<std::int32_t>(std::count(
             existing->packPresent.begin(), existing->packPresent.end(), false));
         result.productsKept = OwnProducts(existing->products);
-        // Nothing to add: the file stays exactly as it is, byte for byte.
-        if (result.packLabelsAdded == 0) {
+        // Nothing to add: the file stays exactly as it is, byte for byte, unless two of
+        // its products share an id, which a rewrite mends.
+        if (result.packLabelsAdded == 0 && IdsDistinct(*existing)) {
             result.unchanged = true;
             return result;
         }
-        text = MergedLabelFileText(platform, path, std::move(*existing));
+        text = MergedLabelFileText(std::move(*existing));
     } else {
-        text = Merged("", present ? LINE_BREAK : "", WholePack());
-        Finish(platform, path, text);
+        text = Merged("", change.FilePresent() ? LINE_BREAK : "", WholePack(), 0);
     }
-    if (!present) EnsureOfficeFolder(platform, folder);
     // A file that was not read is never replaced: its labels would be lost.
-    SaveFileSafely(platform, path, text, present);
+    change.Save(text);
     return result;
 }
 

@@ -22,10 +22,8 @@ struct LabelFileResult {
 // holds the whole pack as it is.
 LabelFileResult InstallLabelFile(Platform& platform, const std::string& folder);
 
-// The new text of the label file at path over the products cut from it: header, those
-// products, the pack's that they do not hold, footer, ids renumbered. Raises
-// EFOpenError when it would not be well-formed XML.
-std::string MergedLabelFileText(Platform& platform, const std::string& path,
-                                ExistingProducts&& existing);
+// The new text of a label file over the products cut from it: header, those products,
+// the pack's that they do not hold, footer, ids renumbered.
+std::string MergedLabelFileText(ExistingProducts&& existing);
 
 }  // namespace velkaris

@@ -43,7 +43,8 @@ private:
 
 [[noreturn]] void RaiseSystemOpenError(Platform& platform, const std::string& path,
                                        std::uint32_t errorCode) {
-    RaiseOpenError(platform, path, SystemErrorText(platform, errorCode));
+    RaiseOpenError(platform, path, SystemErrorText(platform, errorCode),
+                   RemedyForSystemError(errorCode));
 }
 
 std::string ReadAll(Platform& platform, const std::string& path) {
@@ -217,9 +218,26 @@ std::string ReadLabelFileText(Platform& platform, const std::string& path) {
     return text;
 }
 
-void RaiseOpenError(Platform& platform, const std::string& path, const std::string& reason) {
+std::optional<LabelFileContent> ReadLabelFileContent(Platform& platform, const std::string& path) {
+    LabelFileContent content{ReadLabelFileText(platform, path), {}};
+    std::string& text = content.text;
+    // The read refuses a NUL anywhere but at the end.
+    if (!text.empty() && text.back() == '\0') text.pop_back();
+    if (text.empty()) return std::nullopt;
+    content.structure = ReadLabelFileStructure(text);
+    if (!content.structure.wellFormed && !content.structure.noElement) {
+        RaiseOpenError(platform, path,
+                       "It is not XML that Word can read (line " +
+                           std::to_string(content.structure.faultLine) +
+                           "): rename or remove it, and run the installer again");
+    }
+    return content;
+}
+
+void RaiseOpenError(Platform& platform, const std::string& path, const std::string& reason,
+                    Remedy remedy) {
     throw EFOpenError(InsertTexts("Cannot open file \"%s\". %s",
-                                        {AbsolutePath(platform, path), reason}));
+                                        {AbsolutePath(platform, path), reason}), remedy);
 }
 
 }  // namespace velkaris

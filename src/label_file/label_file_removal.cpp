@@ -2,15 +2,15 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "catalogue/product_fragment.h"
+#include "label_file/label_file_change.h"
 #include "label_file/label_file_reader.h"
 #include "label_file/label_file_structure.h"
 #include "label_file/product_comparison.h"
-#include "services/file_reading.h"
-#include "services/safe_save.h"
 #include "text/errors.h"
 #include "text/text.h"
 #include "text/xml_reader.h"
@@ -83,23 +83,17 @@ LabelFileRemovalResult RemovePackFromLabelFile(Platform& platform, const std::st
     }
     LabelFileRemovalResult result;
     result.path = LabelFilePath(platform, folder);
-    result.present = FileIsPresent(platform, result.path);
+    LabelFileChange change(platform, result.path);
+    result.present = change.FilePresent();
     if (!result.present) return result;
-    std::string text = ReadLabelFileText(platform, result.path);
-    // The read refuses a NUL anywhere but at the end.
-    if (!text.empty() && text.back() == '\0') text.pop_back();
-    if (text.empty()) return result;
-    LabelFileStructure structure = ReadLabelFileStructure(text);
+    std::optional<LabelFileContent> content = ReadLabelFileContent(platform, result.path);
     // Which products are the pack's cannot be told in a file that is not XML; one of
     // white space, a declaration or comments holds no labels yet.
-    if (structure.noElement) return result;
-    if (!structure.wellFormed) {
-        RaiseOpenError(platform, result.path,
-                       "It is not XML that Word can read (line " + std::to_string(structure.faultLine) + ")");
-    }
+    if (!content || content->structure.noElement) return result;
+    const std::string& text = content->text;
 
     std::vector<Span> removed;
-    for (const LabelFileProduct& product : structure.products) {
+    for (const LabelFileProduct& product : content->structure.products) {
         const PackProduct* pack = PackProductNamed(product.name);
         if (pack == nullptr) continue;
         if (IsSameProduct(product.element.Of(text), InstalledProduct(*pack))) {
@@ -120,12 +114,12 @@ LabelFileRemovalResult RemovePackFromLabelFile(Platform& platform, const std::st
     }
     kept.append(text, from, std::string::npos);
     // The declaration comes before every product, so its place is the same.
-    DeclareUtf8(kept, structure);
+    DeclareUtf8(kept, content->structure);
     // Word reads none of the labels of a file that is not well-formed.
     if (!IsWellFormedXml(kept)) {
         RaiseOpenError(platform, result.path, "Its labels could not be kept as well-formed XML");
     }
-    SaveFileSafely(platform, result.path, kept, true);
+    change.Save(kept);
     result.removed = static_cast<std::int32_t>(removed.size());
     return result;
 }

@@ -23,8 +23,9 @@ struct LabelFileRemovalResult {
 // that bears a pack name and is, as XML, the product the install writes for it (its
 // productID aside, white space between elements ignored), together with the lines it
 // stood on. Everything else stays byte for byte, in UTF-8; a file from which nothing
-// is taken out is not rewritten. Raises EFOpenError when the file cannot be read whole
-// or is not XML that Word can read, and the save's errors.
+// is taken out is not rewritten. The read and the save are the install's, under its
+// lock. Raises EFOpenError when the file cannot be read whole or is not XML that Word
+// can read, the lock's EFCreateError and the save's errors.
 LabelFileRemovalResult RemovePackFromLabelFile(Platform& platform, const std::string& folder);
 
 }  // namespace velkaris

@@ -38,16 +38,12 @@ public:
         }
         result_.wellFormed = !reader_.Failed();
         result_.noElement = reader_.EndedWithoutElement();
-        if (!result_.wellFormed) {
-            result_.faultAt = reader_.FaultAt();
-            result_.faultLine = LineOfOffset(text_, result_.faultAt);
-        }
+        if (!result_.wellFormed) result_.faultLine = LineOfOffset(text_, reader_.FaultAt());
         return std::move(result_);
     }
 
 private:
     void Declaration() {
-        result_.hasDeclaration = true;
         for (const XmlAttribute& attribute : reader_.Attributes()) {
             if (attribute.name.Of(text_) == "encoding") result_.declaredEncoding = attribute.value;
         }
@@ -56,6 +52,10 @@ private:
     void StartTag() {
         const std::string_view name = reader_.Name().Of(text_);
         const std::size_t depth = reader_.Depth();
+        const std::size_t binding = reader_.OutermostBindingUsed();
+        if (setDepth_ != 0 && depth > setDepth_ && binding != 0 && binding <= setDepth_) {
+            result_.prefixFromHeader = true;
+        }
         if (name != "product" && SameIgnoringAsciiCase(name, "product")) {
             result_.lookalikeProducts.push_back(reader_.Whole().begin);
         }

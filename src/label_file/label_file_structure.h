@@ -25,8 +25,6 @@ struct LabelFileProduct {
 struct LabelFileStructure {
     bool wellFormed = false;
     std::size_t faultLine = 0;           // of a text that is not, 1-based
-    std::size_t faultAt = 0;             // the byte there
-    bool hasDeclaration = false;
     Span declaredEncoding;               // the declaration's encoding value; empty if none
     bool setFound = false;               // a vendorProductSet element, the first of which
     Span setContent;                     // lies between its start and end tags
@@ -36,6 +34,9 @@ struct LabelFileStructure {
     // but a user's all the same.
     std::vector<std::size_t> lookalikeProducts;
     bool noElement = false;  // not well-formed only for want of any element
+    // Whether an element inside the first vendor set uses a namespace prefix declared
+    // by the set or an element around it.
+    bool prefixFromHeader = false;
 };
 
 // Scans the text (UTF-8, a byte-order mark allowed). Element names are compared

@@ -12,8 +12,8 @@ namespace velkaris {
 namespace {
 
 // Every line break CR LF: the file is written so. Lone CRs and LFs are rare, so the
-// text is rebuilt only when it holds one.
-void MakeLineBreaksCrLf(std::string& text) {
+// text is rebuilt only when it holds one; the products' places move with it.
+void MakeLineBreaksCrLf(std::string& text, std::vector<LabelFileProduct>& products) {
     std::size_t lineFeeds = 0;
     bool lone = false;
     for (std::size_t at = text.find('\n'); at != std::string::npos && !lone;
@@ -24,9 +24,20 @@ void MakeLineBreaksCrLf(std::string& text) {
     if (!lone && static_cast<std::size_t>(std::count(text.begin(), text.end(), '\r')) == lineFeeds) {
         return;
     }
+    std::vector<std::size_t*> places;  // in text order
+    for (LabelFileProduct& product : products) {
+        for (std::size_t* place : {&product.element.begin, &product.id.begin, &product.id.end,
+                                   &product.element.end}) {
+            if (place != &product.id.begin && place != &product.id.end) places.push_back(place);
+            else if (product.hasId) places.push_back(place);
+        }
+    }
     std::string crLf;
     crLf.reserve(text.size() + text.size() / 16);
-    for (std::size_t at = 0; at < text.size(); ++at) {
+    auto next = places.begin();
+    for (std::size_t at = 0; at <= text.size(); ++at) {
+        for (; next != places.end() && **next == at; ++next) **next = crLf.size();
+        if (at == text.size()) break;
         const char c = text[at];
         if (c != '\r' && c != '\n') {
             crLf += c;
@@ -63,26 +74,28 @@ Stretch FindStretch(const LabelFileStructure& structure) {
 }  // namespace
 
 std::optional<ExistingProducts> ExtractExistingProducts(Platform& platform, const std::string& path) {
-    std::string text = ReadLabelFileText(platform, path);
-    // The read refuses a NUL anywhere but at the end.
-    if (!text.empty() && text.back() == '\0') text.pop_back();
-    if (text.empty()) return std::nullopt;
-
-    LabelFileStructure structure = ReadLabelFileStructure(text);
-    ExistingProducts existing;
-    // A file of white space, a declaration or comments holds no labels yet.
-    if (!structure.wellFormed && !structure.noElement) {
-        RaiseOpenError(platform, path,
-                       "It is not XML that Word can read (line " +
-                           std::to_string(structure.faultLine) +
-                           "): rename or remove it, and run the installer again");
+    std::optional<LabelFileContent> content = ReadLabelFileContent(platform, path);
+    if (!content) return std::nullopt;
+    std::string& text = content->text;
+    LabelFileStructure& structure = content->structure;
+    // Word would find no namespace for a prefix that only the dropped header declared.
+    if (structure.prefixFromHeader) {
+        RaiseOpenError(platform, path, "Its labels could not be carried over as well-formed XML");
     }
     const Stretch stretch = FindStretch(structure);
     if (stretch.refusal != nullptr) RaiseOpenError(platform, path, stretch.refusal);
     // Cut in the text's own buffer: a fresh copy of a large file costs more than the scan.
     text.erase(stretch.span.end);
     text.erase(0, stretch.span.begin);
-    MakeLineBreaksCrLf(text);
+    for (LabelFileProduct& product : structure.products) {
+        for (Span* span : {&product.element, &product.id}) {
+            if (span == &product.id && !product.hasId) continue;
+            span->begin -= stretch.span.begin;
+            span->end -= stretch.span.begin;
+        }
+    }
+    MakeLineBreaksCrLf(text, structure.products);
+    ExistingProducts existing;
     existing.stretch = std::move(text);
     existing.products = std::move(structure.products);
     existing.packPresent = PackProductsPresent(existing.products);

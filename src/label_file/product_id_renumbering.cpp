@@ -1,63 +1,59 @@
 #include "label_file/product_id_renumbering.h"
 
 #include <cstddef>
-#include <cstdint>
-
-#include <string>
+#include <cstring>
 
 namespace velkaris {
 
 namespace {
 
-std::size_t DigitCount(std::int32_t id) {
-    std::size_t count = 1;
+std::ptrdiff_t DigitCount(std::int32_t id) {
+    std::ptrdiff_t count = 1;
     for (; id >= 10; id /= 10) ++count;
     return count;
 }
 
-// When no new value is longer than the one it replaces (as in a file whose ids already
-// run 1, 2, 3, ...), the text is rewritten in its own buffer: the file may be tens of
-// megabytes. False, with nothing changed, when one would grow.
-bool RenumberInPlace(std::string& text, const std::vector<LabelFileProduct>& products) {
-    std::int32_t id = 0;
-    for (const LabelFileProduct& product : products) {
-        if (product.hasId && DigitCount(++id) > product.id.size()) return false;
-    }
-    // Each value written over the old one, the text between moved forward by what the
-    // values shrank; nothing moves while none has, as in a file numbered in order.
-    std::size_t read = 0;
-    std::size_t write = 0;
-    id = 0;
-    for (const LabelFileProduct& product : products) {
-        if (!product.hasId) continue;
-        const std::string digits = std::to_string(++id);
-        const std::size_t kept = product.id.begin - read;
-        if (write != read) text.replace(write, kept, text, read, kept);
-        write += kept;
-        text.replace(write, digits.size(), digits);
-        write += digits.size();
-        read = product.id.end;
-    }
-    if (write != read) text.erase(write, read - write);
-    return true;
-}
-
 }  // namespace
 
-void RenumberProductIds(std::string& text, const std::vector<LabelFileProduct>& products) {
-    if (RenumberInPlace(text, products)) return;
-    std::string renumbered;
-    renumbered.reserve(text.size() + 64);
-    std::size_t copied = 0;
-    std::int32_t id = 0;
+// The text between the values moves by what the values before it grew or shrank.
+// The file may be tens of megabytes, so it moves in its own buffer: first the pieces
+// that move left, from the front, then those that move right, from the back; no
+// piece then lands on one not yet moved.
+void RenumberProductIds(std::string& text, const std::vector<LabelFileProduct>& products,
+                        std::int32_t& lastId) {
+    struct Piece {
+        std::size_t from;    // where the text after a value starts
+        std::size_t length;  // up to the next value, or the end
+        std::ptrdiff_t shift;
+    };
+    std::vector<Piece> pieces;
+    std::ptrdiff_t shift = 0;
+    std::int32_t id = lastId;
     for (const LabelFileProduct& product : products) {
         if (!product.hasId) continue;
-        renumbered.append(text, copied, product.id.begin - copied);
-        renumbered += std::to_string(++id);
-        copied = product.id.end;
+        shift += DigitCount(++id) - static_cast<std::ptrdiff_t>(product.id.size());
+        if (!pieces.empty()) pieces.back().length = product.id.begin - pieces.back().from;
+        pieces.push_back(Piece{product.id.end, text.size() - product.id.end, shift});
     }
-    renumbered.append(text, copied, std::string::npos);
-    text = std::move(renumbered);
+    if (pieces.empty()) return;
+    const std::size_t size = text.size();
+    if (shift > 0) text.resize(size + static_cast<std::size_t>(shift));
+    char* const bytes = &text[0];
+    for (const Piece& piece : pieces) {
+        if (piece.shift < 0) std::memmove(bytes + piece.from + piece.shift, bytes + piece.from, piece.length);
+    }
+    for (auto piece = pieces.rbegin(); piece != pieces.rend(); ++piece) {
+        if (piece->shift > 0) std::memmove(bytes + piece->from + piece->shift, bytes + piece->from, piece->length);
+    }
+    // Each value goes just before the piece that followed it.
+    std::size_t at = 0;
+    for (const LabelFileProduct& product : products) {
+        if (!product.hasId) continue;
+        const std::string digits = std::to_string(++lastId);
+        const Piece& after = pieces[at++];
+        std::memcpy(bytes + after.from + after.shift - digits.size(), digits.data(), digits.size());
+    }
+    if (shift < 0) text.resize(size - static_cast<std::size_t>(-shift));
 }
 
 }  // namespace velkaris

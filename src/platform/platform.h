@@ -17,6 +17,11 @@ struct FindData {
     std::uint32_t attributes = 0;   // FILE_ATTRIBUTE_*
 };
 
+struct FileInformation {  // of an open file
+    std::uint64_t size = 0;
+    std::uint64_t lastWriteTime = 0;  // FILETIME: 100 ns units since 1601
+};
+
 struct LocalTime {  // SYSTEMTIME's calendar fields
     std::uint16_t year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
 };
@@ -43,20 +48,21 @@ public:
     virtual std::int32_t RegDeleteValueA(KeyHandle key, const std::string& valueName) = 0;
     virtual std::int32_t RegCloseKey(KeyHandle key) = 0;
 
-    // Shell and user interface (shell32, user32, kernel32's code-page conversion).
-    // Paths and texts cross in UTF-16: the ANSI calls would turn letters outside the
-    // system's code page into look-alikes, naming another user's file.
+    // Shell and user interface (shell32, user32). Paths and texts cross in UTF-16:
+    // the ANSI calls would turn letters outside the system's code page into
+    // look-alikes, naming another user's file.
     virtual bool SHGetSpecialFolderPathW(char16_t* buffer, std::int32_t folder, bool create) = 0;
-    virtual std::int32_t MultiByteToWideChar(std::uint32_t codePage, const char* text,
-                                             std::int32_t length, char16_t* wide,
-                                             std::int32_t wideLength) = 0;
     virtual std::int32_t MessageBoxW(const std::u16string& text, const std::u16string& caption,
                                      std::uint32_t style) = 0;
-    virtual std::int32_t MessageBoxA(const std::string& text, const std::string& caption,
-                                     std::uint32_t style) = 0;
 
-    // Process (kernel32).
+    // Process and account (kernel32, advapi32). Sizes are in UTF-16 units; the
+    // name ends at its NUL (the count given back holds it for one call, not the other).
     virtual std::uint32_t GetModuleFileNameW(char16_t* buffer, std::uint32_t size) = 0;
+    virtual std::uint32_t GetCurrentProcessId() = 0;
+    virtual bool GetUserNameW(char16_t* buffer, std::uint32_t& size) = 0;
+    virtual bool GetComputerNameW(char16_t* buffer, std::uint32_t& size) = 0;
+    // CheckTokenMembership of the process's token in the LocalSystem account's SID.
+    virtual bool RunsAsLocalSystem() = 0;
     virtual std::u16string GetCommandLineW() = 0;
     virtual void GetLocalTime(LocalTime& time) = 0;
     virtual void ExitProcess(std::uint32_t exitCode) = 0;
@@ -79,6 +85,7 @@ public:
     virtual std::uint32_t SetFilePointer(FileHandle file, std::int32_t distance,
                                          std::uint32_t moveMethod) = 0;
     virtual bool FlushFileBuffers(FileHandle file) = 0;
+    virtual bool GetFileInformationByHandle(FileHandle file, FileInformation& information) = 0;
     virtual bool CloseHandle(FileHandle handle) = 0;
     virtual FindHandle FindFirstFileW(const std::u16string& path, FindData& found) = 0;
     virtual bool FindClose(FindHandle search) = 0;

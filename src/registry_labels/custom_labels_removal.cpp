@@ -14,11 +14,12 @@ RegistryRemovalResult RemoveRegistryLabels(RegistryNavigator& registry,
     const std::string versionKey = registry.KeyPath();  // ends in a backslash
     if (!registry.SelectKey(CUSTOM_LABELS_KEY, false)) {
         // A key that is there but refused would hide the pack, not prove it absent.
-        if (registry.LastSelectError() == static_cast<std::int32_t>(win::ERROR_FILE_NOT_FOUND)) {
+        if (registry.LastResult() == static_cast<std::int32_t>(win::ERROR_FILE_NOT_FOUND)) {
             return result;
         }
         throw ERegistryException(InsertTexts("Cannot open key 'HKEY_CURRENT_USER\\%s%s'",
-                                             {versionKey, CUSTOM_LABELS_KEY}));
+                                             {versionKey, CUSTOM_LABELS_KEY}),
+                                 Remedy::RegistryPermissions);
     }
     for (int i = 0; i < LABEL_COUNT; ++i) {
         const std::string name(LABEL_NAMES[i]);

@@ -14,7 +14,8 @@ void InstallRegistryLabels(RegistryNavigator& registry,
     // Without the subkey the values would land in the Word key itself.
     if (!registry.SelectKey(CUSTOM_LABELS_KEY, true)) {
         throw ERegistryException(InsertTexts("Cannot open or create key 'HKEY_CURRENT_USER\\%s%s'",
-                                             {versionKey, CUSTOM_LABELS_KEY}));
+                                             {versionKey, CUSTOM_LABELS_KEY}),
+                                 Remedy::RegistryPermissions);
     }
     for (int i = 0; i < LABEL_COUNT; ++i) {
         const std::string data = RecordBytes(records[i]);

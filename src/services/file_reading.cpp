@@ -18,9 +18,10 @@ bool FileIsPresent(Platform& platform, const std::string& path) {
     return (found.attributes & win::FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+// Sharing read only: the label file is held open against writers meanwhile.
 FileHandle OpenForReading(Platform& platform, const std::string& path) {
-    return platform.CreateFileW(Utf8ToUtf16(path), win::GENERIC_READ, 0, win::OPEN_EXISTING,
-                                win::FILE_ATTRIBUTE_NORMAL);
+    return platform.CreateFileW(Utf8ToUtf16(path), win::GENERIC_READ, win::FILE_SHARE_READ,
+                                win::OPEN_EXISTING, win::FILE_ATTRIBUTE_NORMAL);
 }
 
 std::int32_t SetFilePosition(Platform& platform, FileHandle file, std::int32_t offset,

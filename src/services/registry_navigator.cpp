@@ -31,7 +31,7 @@ bool RegistryNavigator::SelectKey(const std::string& keyPath, bool mayCreate) {
             ? platform_.RegOpenKeyExA(base, path, 0, win::KEY_ALL_ACCESS, opened)
             : platform_.RegCreateKeyExA(base, path, win::REG_OPTION_NON_VOLATILE,
                                         win::KEY_ALL_ACCESS, opened);
-    lastSelectError_ = result;
+    lastResult_ = result;
     if (result != win::ERROR_SUCCESS) return false;
 
     ReleaseCurrentKey();
@@ -40,12 +40,22 @@ bool RegistryNavigator::SelectKey(const std::string& keyPath, bool mayCreate) {
     return true;
 }
 
+bool RegistryNavigator::KeyIsPresent(const std::string& keyPath) {
+    KeyHandle opened = 0;
+    const std::int32_t result = platform_.RegOpenKeyExA(
+        win::HKEY_CURRENT_USER, IsRelativePath(keyPath) ? keyPath : keyPath.substr(1), 0,
+        win::KEY_QUERY_VALUE, opened);
+    if (result == win::ERROR_SUCCESS) platform_.RegCloseKey(opened);
+    return result != static_cast<std::int32_t>(win::ERROR_FILE_NOT_FOUND);
+}
+
 void RegistryNavigator::WriteBinaryValue(const std::string& valueName, const std::uint8_t* data,
                                          std::int32_t size) {
     const std::int32_t result = platform_.RegSetValueExA(openHandle_, valueName, win::REG_BINARY,
                                                          data, static_cast<std::uint32_t>(size));
     if (result != win::ERROR_SUCCESS) {
-        throw ERegistryException(InsertTexts("Failed to set data for '%s'", {valueName}));
+        throw ERegistryException(InsertTexts("Failed to set data for '%s'", {valueName}),
+                                 Remedy::RegistryPermissions);
     }
 }
 
@@ -64,13 +74,15 @@ std::optional<RegistryValue> RegistryNavigator::ReadValue(const std::string& val
         }
     }
     if (result == static_cast<std::int32_t>(win::ERROR_FILE_NOT_FOUND)) return std::nullopt;
-    throw ERegistryException(InsertTexts("Failed to read data for '%s'", {valueName}));
+    throw ERegistryException(InsertTexts("Failed to read data for '%s'", {valueName}),
+                             Remedy::RegistryPermissions);
 }
 
 void RegistryNavigator::DeleteValue(const std::string& valueName) {
     const std::int32_t result = platform_.RegDeleteValueA(openHandle_, valueName);
     if (result != win::ERROR_SUCCESS && result != static_cast<std::int32_t>(win::ERROR_FILE_NOT_FOUND)) {
-        throw ERegistryException(InsertTexts("Failed to delete value '%s'", {valueName}));
+        throw ERegistryException(InsertTexts("Failed to delete value '%s'", {valueName}),
+                                 Remedy::RegistryPermissions);
     }
 }
 

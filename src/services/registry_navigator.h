@@ -24,6 +24,9 @@ public:
     RegistryNavigator& operator=(const RegistryNavigator&) = delete;
 
     bool SelectKey(const std::string& keyPath, bool mayCreate);
+    // Whether the key at the absolute path is there, asking only to query it: a key
+    // that refuses more is there all the same. The current key stays.
+    bool KeyIsPresent(const std::string& keyPath);
     void WriteBinaryValue(const std::string& valueName, const std::uint8_t* data, std::int32_t size);
     // The value of that name under the current key; nothing when there is none.
     // Raises ERegistryException when it is there but cannot be read.
@@ -34,14 +37,15 @@ public:
 
     KeyHandle OpenHandle() const { return openHandle_; }
     const std::string& KeyPath() const { return keyPath_; }
-    // Why the last SelectKey failed (a Windows error code); 0 after one that succeeded.
-    std::int32_t LastSelectError() const { return lastSelectError_; }
+    // The Windows result of the last SelectKey, for messages, and to
+    // tell a key that is not there from one refused.
+    std::int32_t LastResult() const { return lastResult_; }
 
 private:
     Platform& platform_;
     KeyHandle openHandle_ = 0;  // under HKEY_CURRENT_USER
     std::string keyPath_;
-    std::int32_t lastSelectError_ = 0;
+    std::int32_t lastResult_ = 0;
 };
 
 }  // namespace velkaris

@@ -11,10 +11,25 @@
 
 namespace velkaris {
 
-VELKARIS_NOINLINE Exception::Exception(std::string kindName, std::string message)
+VELKARIS_NOINLINE Exception::Exception(std::string kindName, std::string message, Remedy remedy)
     : kindName_(std::move(kindName)),
       message_(std::move(message)),
-      raiseAddress_(reinterpret_cast<std::uintptr_t>(VELKARIS_RETURN_ADDRESS())) {}
+      raiseAddress_(reinterpret_cast<std::uintptr_t>(VELKARIS_RETURN_ADDRESS())),
+      remedy_(remedy) {}
+
+Remedy RemedyForSystemError(std::uint32_t errorCode) {
+    switch (errorCode) {
+        case 5:    // ERROR_ACCESS_DENIED: on a file, most often one held open
+        case 32:   // ERROR_SHARING_VIOLATION
+        case 33:   // ERROR_LOCK_VIOLATION
+            return Remedy::CloseTheFile;
+        case 39:   // ERROR_HANDLE_DISK_FULL
+        case 112:  // ERROR_DISK_FULL
+            return Remedy::FreeDiskSpace;
+        default:
+            return Remedy::None;
+    }
+}
 
 std::string InsertTexts(const std::string& format,
                               std::initializer_list<std::string> insertions) {

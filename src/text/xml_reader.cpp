@@ -367,6 +367,8 @@ bool XmlReader::StartTag() {
     rootSeen_ = true;
     name_ = QualifiedName();
     if (name_.size() == 0) return false;
+    // Word's own files use no namespaces: their tags skip the namespace checks.
+    bool namespaced = name_.Of(d_).find(':') != std::string_view::npos;
     for (;;) {
         const std::size_t before = at_;
         SkipSpace();
@@ -375,6 +377,8 @@ bool XmlReader::StartTag() {
         XmlAttribute attribute;
         attribute.name = QualifiedName();
         if (attribute.name.size() == 0) return false;
+        const std::string_view name = attribute.name.Of(d_);
+        namespaced = namespaced || name.find(':') != std::string_view::npos || name == "xmlns";
         SkipSpace();
         if (!At("=")) return false;
         ++at_;
@@ -388,7 +392,8 @@ bool XmlReader::StartTag() {
     bindingsAtOpen_.push_back(bindings_.size());
     depth_ = open_.size();
     popPending_ = emptyElement_;
-    return UniqueAttributes() && BindNamespaces() && NamesBound();
+    outermostBinding_ = 0;
+    return UniqueAttributes() && (!namespaced || (BindNamespaces() && NamesBound()));
 }
 
 bool XmlReader::AttributeValue(Span& value) {
@@ -443,7 +448,7 @@ bool XmlReader::BindNamespaces() {
         if (uri.empty()) return false;  // XML 1.0 cannot undeclare a prefix
         const auto found = boundPrefix_.find(prefix);
         const int previous = found == boundPrefix_.end() ? -1 : found->second;
-        bindings_.push_back(Binding{prefix, std::move(uri), previous});
+        bindings_.push_back(Binding{prefix, std::move(uri), open_.size(), previous});
         boundPrefix_[prefix] = static_cast<int>(bindings_.size() - 1);
     }
     return true;
@@ -452,7 +457,12 @@ bool XmlReader::BindNamespaces() {
 // Every prefix used is bound, and no two attributes are one name in one namespace.
 bool XmlReader::NamesBound() {
     const auto bound = [this](std::string_view prefix) {
-        return prefix.empty() || prefix == "xml" || boundPrefix_.count(prefix) != 0;
+        if (prefix.empty() || prefix == "xml") return true;
+        const auto found = boundPrefix_.find(prefix);
+        if (found == boundPrefix_.end()) return false;
+        const std::size_t depth = bindings_[static_cast<std::size_t>(found->second)].depth;
+        if (outermostBinding_ == 0 || depth < outermostBinding_) outermostBinding_ = depth;
+        return true;
     };
     if (!bound(PrefixOf(name_.Of(d_)))) return false;
     std::size_t prefixed = 0;

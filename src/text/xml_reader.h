@@ -61,6 +61,9 @@ public:
     bool IsEmptyElement() const { return emptyElement_; }
     // The element's own level for tags (the root's is 1), the enclosing one's else.
     std::size_t Depth() const { return depth_; }
+    // Of a start tag: the level of the outermost element whose namespace declaration
+    // its prefixes use; 0 when they use none.
+    std::size_t OutermostBindingUsed() const { return outermostBinding_; }
 
 private:
     bool Fail();
@@ -83,7 +86,8 @@ private:
     struct Binding {
         std::string_view prefix;
         std::string uri;
-        int previous;  // the binding of the same prefix it hides, -1 for none
+        std::size_t depth;  // of the element that declares it
+        int previous;       // the binding of the same prefix it hides, -1 for none
     };
 
     std::string_view d_;
@@ -101,6 +105,7 @@ private:
     std::vector<XmlAttribute> attributes_;
     bool emptyElement_ = false;
     std::size_t depth_ = 0;
+    std::size_t outermostBinding_ = 0;
     bool popPending_ = false;  // an empty element or end tag closes before the next token
 
     std::vector<Span> open_;                     // names of the open elements

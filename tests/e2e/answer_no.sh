@@ -8,6 +8,6 @@ e2e_add_word 8.0 9.0 10.0 11.0 12.0
 e2e_snapshot before
 
 e2e_run_answering_no
-e2e_expect_version_probes 8.0
+e2e_expect_version_probes $E2E_PROBES
 
 e2e_expect_unchanged_since before after

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A switch the program does not know: without /quiet, the help box headed by it
 # (read back); with /quiet, no window. Exit code 87 (ERROR_INVALID_PARAMETER)
-# both times and nothing changed, though Word 11.0 is there.
+# every time and nothing changed, though Word is there.
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
@@ -18,3 +18,12 @@ e2e_expect_unchanged_since before after-box
 
 e2e_run_quiet 87 /quiet /Bogus
 e2e_expect_unchanged_since before after-quiet
+
+# /log naming the label file (in other letter case), and /log whose file was
+# forgotten before /quiet: 87, no window, no log, the label file byte for byte.
+e2e_add_word 12.0
+e2e_put_label_file "$E2E_EXPECTED_DIR/existing-user-products.xml"
+e2e_run_quiet 87 /quiet /log "${E2E_LABEL_FILE_WINDOWS^^}"
+e2e_run_quiet 87 /log /quiet
+e2e_expect_label_file "$E2E_EXPECTED_DIR/existing-user-products.xml"
+[[ ! -e $WINEPREFIX/drive_c/quiet ]] || e2e_fail "/quiet was taken for the log's file"

@@ -25,6 +25,7 @@ E2E_TEMPLATE_RECIPE=1
     E2E_TEXT_QUESTION='Czy chcesz zainstalować pakiet etykiet marki Velkaris\rdo użytku z programem MS Word?'
     E2E_TEXT_DONE='Etykiety zostały zainstalowane\rŻyczymy miłej pracy!'
     E2E_TEXT_NO_WORD='Na tym komputerze nie zainstalowano programu MS Word\rInstalacja etykiet nie jest możliwa!'
+    E2E_TEXT_NEWER_TOO='Zainstalowana jest również nowsza wersja programu MS Word, której ten pakiet nie obsługuje.'
     E2E_TEXT_UNINSTALL_QUESTION='Czy chcesz usunąć pakiet etykiet marki Velkaris z programu MS Word?'
     E2E_TEXT_TOO_NEW='Zainstalowana wersja programu MS Word nie jest obsługiwana\rInstalacja etykiet nie jest możliwa!'
     # Message box styles, as MessageBoxW / MessageBoxA receive them.
@@ -327,12 +328,14 @@ e2e_add_read_only_key() {
 }
 
 # Records the Office registry tree and the application-data folder as NAME.tree
-# and NAME.files in the run folder.
+# and NAME.files in the run folder. Folders by name only: the label file's lock,
+# made and deleted beside it, changes its folder's time.
 e2e_snapshot() {
     local name=$1
     e2e_helper regdump "$E2E_OFFICE_KEY" >"$E2E_RUN/$name.tree" 2>"$E2E_RUN/$name.tree.err" ||
         e2e_fail "regdump failed: $(<"$E2E_RUN/$name.tree.err")"
-    (cd "$E2E_APPDATA" && find . -printf '%p\t%y\t%s\t%T@\n' | LC_ALL=C sort) >"$E2E_RUN/$name.files"
+    (cd "$E2E_APPDATA" && find . \( -type d -printf '%p\td\n' \) -o -printf '%p\t%y\t%s\t%T@\n' |
+        LC_ALL=C sort) >"$E2E_RUN/$name.files"
 }
 
 # ---------------------------------------------------------------------------
@@ -462,6 +465,9 @@ e2e_expect_box_calls() {
     [[ $calls == "$expected" ]] || e2e_fail "message box calls \"$calls\", expected \"$expected\""
 }
 
+# Every run first asks of each version's key whether it is there, in this order.
+E2E_PROBES='8.0 9.0 10.0 11.0 12.0 14.0 15.0 16.0'
+
 # e2e_expect_version_probes 8.0 9.0 ...: the Word version keys the last run
 # tried to open, in order.
 e2e_expect_version_probes() {
@@ -548,8 +554,8 @@ e2e_run_quiet() {
 }
 
 # e2e_expect_log FILE PATTERN...: the log FILE (a host path) holds, in order, a
-# line matching each extended regular expression PATTERN after its time stamp,
-# and every line ends with CR LF.
+# line matching each extended regular expression PATTERN after its time stamp and
+# process id, and every line ends with CR LF.
 e2e_expect_log() {
     local file=$1
     shift
@@ -562,7 +568,7 @@ e2e_expect_log() {
     local pattern rest=$lines
     for pattern in "$@"; do
         local found
-        found=$(grep -n -m 1 -E "^[0-9]{4}-[0-9]{2}-[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2} $pattern" <<<"$rest" |
+        found=$(grep -n -m 1 -E "^[0-9]{4}-[0-9]{2}-[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2} \\[[0-9]+\\] $pattern" <<<"$rest" |
             cut -d: -f1 || true)
         [[ -n $found ]] || e2e_fail "the log lacks, after the lines matched so far, \"$pattern\": $(cat -A "$file")"
         rest=$(tail -n +"$((found + 1))" <<<"$rest")

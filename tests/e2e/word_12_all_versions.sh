@@ -10,7 +10,7 @@ e2e_put_label_file "$E2E_EXPECTED_DIR/existing-lf-unordered.xml"
 e2e_snapshot before
 
 e2e_run_answering_yes_expect_done
-e2e_expect_version_probes 8.0 12.0 11.0 10.0 9.0 8.0
+e2e_expect_version_probes $E2E_PROBES 12.0 11.0 10.0 9.0 8.0
 
 e2e_expect_label_file "$E2E_EXPECTED_DIR/pg_custom-lf-unordered.xml"
 e2e_snapshot after

@@ -20,13 +20,15 @@ e2e_press "$E2E_CAPTION" "$IDOK"
 e2e_expect_exit 0
 e2e_expect_box_calls "W $E2E_STYLE_QUESTION" "W $E2E_STYLE_DONE"
 
-# The hold met the read-open: holdfile had the file before Yes was pressed, and
-# the installer's first opens failed; the last two calls are the read-open that
-# went through and the create of the new file.
+# The hold met the open that holds the file against writers: holdfile had the file
+# before Yes was pressed, and after the lock the installer's first opens failed; the
+# last three calls are that open going through, the read's own and the create of
+# the new file.
 e2e_expect_brief_hold none
 opens=$(e2e_program_results CreateFileW)
-[[ $opens =~ ^(ffffffff\ )+[0-9a-f]{8}\ [0-9a-f]{8}$ && ! $opens =~ ffffffff\ [0-9a-f]{8}$ ]] ||
-    e2e_fail "CreateFileW returned \"$opens\", expected failures while held, then two handles"
+[[ $opens =~ ^[0-9a-f]{8}\ (ffffffff\ )+[0-9a-f]{8}\ [0-9a-f]{8}\ [0-9a-f]{8}$ &&
+    ! $opens =~ ffffffff\ [0-9a-f]{8}\ [0-9a-f]{8}$ ]] ||
+    e2e_fail "CreateFileW returned \"$opens\", expected the lock, failures while held, then three handles"
 waits=$(e2e_program_results Sleep | wc -w)
 ((waits > 0)) || e2e_fail "the installer retried the open without waiting"
 e2e_log "  opens: \"$opens\", $waits waits"

@@ -118,7 +118,7 @@ void FakeFileSystem::WriteFileBytes(const std::string& path, const std::string& 
     Entry& entry = entries_[Key(full)];
     if (entry.folder) Refuse("a folder stands at", path);
     entry.name = full;
-    entry.bytes = bytes;
+    Touch(entry).bytes = bytes;
 }
 
 std::string FakeFileSystem::ReadFileBytes(const std::string& path) const {
@@ -141,6 +141,21 @@ std::vector<std::string> FakeFileSystem::ListFolder(const std::string& path) con
         }
     }
     return names;
+}
+
+void FakeFileSystem::Close(std::intptr_t handle) {
+    const Open open = opened_.at(handle);
+    opened_.erase(handle);
+    const bool last = std::none_of(opened_.begin(), opened_.end(),
+                                   [&](const auto& item) { return item.second.key == open.key; });
+    if (open.deleteOnClose && last) entries_.erase(open.key);
+}
+
+void FakeFileSystem::CloseAllOf(const void* owner) {
+    for (auto it = opened_.begin(); it != opened_.end();) {
+        const std::intptr_t handle = (it++)->first;
+        if (opened_.at(handle).owner == owner) Close(handle);
+    }
 }
 
 void FakeFileSystem::Release(const std::string& path) {

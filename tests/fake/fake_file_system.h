@@ -38,6 +38,8 @@ public:
     void Release(const std::string& path);
     // Open file handles and searches together: any left over is a leak.
     std::size_t OpenFileCount() const { return opened_.size(); }
+    // What the system does for a process that ends, however it ends: closes its handles.
+    void CloseAllOf(const void* owner);
 
 private:
     friend class FakePlatform;
@@ -49,6 +51,7 @@ private:
         int heldOpen = 0;  // openers outside the program under test
         std::string bytes;
         std::optional<std::uint64_t> apparentSize;
+        std::uint64_t lastWrite = 0;  // a tick of the disk's clock
     };
     struct Open {
         std::string key;
@@ -56,6 +59,8 @@ private:
         std::uint32_t shareMode = 0;
         std::uint64_t position = 0;
         bool search = false;  // a FindFirstFileA handle
+        bool deleteOnClose = false;
+        const void* owner = nullptr;  // the platform, standing for the process, that opened it
     };
 
     std::string Full(const std::string& path) const;
@@ -65,12 +70,19 @@ private:
     bool HasFolder(const std::string& path) const;  // the folder to hold path is there
     std::uint32_t Missing(const std::string& path) const;  // the error for a path not there
     bool InUse(const std::string& path) const;
+    void Close(std::intptr_t handle);
+    Entry& Touch(Entry& entry) {  // its bytes are about to change
+        entry.lastWrite = ++clock_;
+        return entry;
+    }
     bool SharingRefuses(const std::string& path, std::uint32_t access,
                         std::uint32_t shareMode) const;
     std::uint64_t FreeBytes() const;
 
     std::map<std::string, Entry> entries_;  // by Key
     std::map<std::intptr_t, Open> opened_;  // by handle
+    std::intptr_t nextHandle_ = 0x100;  // one numbering for every process on the disk
+    std::uint64_t clock_ = 1;
 };
 
 }  // namespace velkaris::fake

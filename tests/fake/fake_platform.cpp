@@ -75,6 +75,7 @@ int FakePlatform::CallCount(const std::string& call) const {
 }
 
 const Fault* FakePlatform::Enter(const char* call) {
+    if (onCall) onCall(call);
     calls_.push_back(call);
     const int nth = ++callCounts_[call];
     const int overall = static_cast<int>(calls_.size());
@@ -98,8 +99,8 @@ void FakePlatform::Misuse(const char* call, std::optional<std::intptr_t> handle,
 }
 
 std::intptr_t FakePlatform::NewHandle() {
-    nextHandle_ += 4;
-    return nextHandle_;
+    files.nextHandle_ += 4;
+    return files.nextHandle_;
 }
 
 std::string FakePlatform::PathOf(const char* call, const std::u16string& path) {
@@ -143,7 +144,8 @@ RegKey* FakePlatform::OpenedKey(KeyHandle key) {
 }
 
 std::int32_t FakePlatform::OpenKey(const char* call, KeyHandle base, const std::string& subKey,
-                                   bool create, bool expectedArguments, KeyHandle& result) {
+                                   bool create, bool queryOnly, bool expectedArguments,
+                                   KeyHandle& result) {
     return Forward<std::int32_t>(call, std::nullopt, [&](std::uint32_t&) -> std::int32_t {
         if (!expectedArguments) Misuse(call, std::nullopt);
         RegKey* key = base == windows::HKEY_CURRENT_USER ? &hkcu : OpenedKey(base);
@@ -159,7 +161,7 @@ std::int32_t FakePlatform::OpenKey(const char* call, KeyHandle base, const std::
             }
             key = &it->second;
         }
-        if (key->readOnly) return windows::ERROR_ACCESS_DENIED;
+        if (key->readOnly && !queryOnly) return windows::ERROR_ACCESS_DENIED;
         result = static_cast<KeyHandle>(NewHandle());
         openKeys_[result] = key;
         return windows::ERROR_SUCCESS;
@@ -169,14 +171,16 @@ std::int32_t FakePlatform::OpenKey(const char* call, KeyHandle base, const std::
 std::int32_t FakePlatform::RegOpenKeyExA(KeyHandle base, const std::string& subKey,
                                          std::uint32_t options, std::uint32_t access,
                                          KeyHandle& result) {
-    return OpenKey("RegOpenKeyExA", base, subKey, false,
-                   options == 0 && access == windows::KEY_ALL_ACCESS, result);
+    return OpenKey("RegOpenKeyExA", base, subKey, false, access == windows::KEY_QUERY_VALUE,
+                   options == 0 && (access == windows::KEY_ALL_ACCESS ||
+                                    access == windows::KEY_QUERY_VALUE),
+                   result);
 }
 
 std::int32_t FakePlatform::RegCreateKeyExA(KeyHandle base, const std::string& subKey,
                                            std::uint32_t options, std::uint32_t access,
                                            KeyHandle& result) {
-    return OpenKey("RegCreateKeyExA", base, subKey, true,
+    return OpenKey("RegCreateKeyExA", base, subKey, true, false,
                    options == windows::REG_OPTION_NON_VOLATILE && access == windows::KEY_ALL_ACCESS,
                    result);
 }
@@ -246,37 +250,14 @@ bool FakePlatform::SHGetSpecialFolderPathW(char16_t* buffer, std::int32_t folder
     });
 }
 
-std::int32_t FakePlatform::MultiByteToWideChar(std::uint32_t codePage, const char* text,
-                                               std::int32_t length, char16_t* wide,
-                                               std::int32_t wideLength) {
-    return Forward<std::int32_t>("MultiByteToWideChar", 0, [&](std::uint32_t&) -> std::int32_t {
-        if (codePage != windows::CP_WINDOWS_1250 || length <= 0) return 0;
-        const std::optional<std::string> bytes =
-            Recode("UTF-16LE", "CP1250", std::string(text, static_cast<std::size_t>(length)));
-        const auto room = static_cast<std::size_t>(std::max(wideLength, 0));
-        if (!bytes || bytes->size() / 2 > room) return 0;  // also when it does not fit
-        std::memcpy(wide, bytes->data(), bytes->size());
-        return static_cast<std::int32_t>(bytes->size() / 2);
-    });
-}
-
-std::int32_t FakePlatform::ShowBox(const char* call, ShownBox box) {
-    return Forward<std::int32_t>(call, 0, [&](std::uint32_t&) {
-        boxes.push_back(std::move(box));
+std::int32_t FakePlatform::MessageBoxW(const std::u16string& text, const std::u16string& caption,
+                                       std::uint32_t style) {
+    return Forward<std::int32_t>("MessageBoxW", 0, [&](std::uint32_t&) {
+        boxes.push_back(ShownBox{text, caption, style});
         const std::int32_t answer = answers.empty() ? windows::IDOK : answers.front();
         if (!answers.empty()) answers.pop_front();
         return answer;
     });
-}
-
-std::int32_t FakePlatform::MessageBoxW(const std::u16string& text, const std::u16string& caption,
-                                       std::uint32_t style) {
-    return ShowBox("MessageBoxW", ShownBox{text, caption, {}, {}, true, style});
-}
-
-std::int32_t FakePlatform::MessageBoxA(const std::string& text, const std::string& caption,
-                                       std::uint32_t style) {
-    return ShowBox("MessageBoxA", ShownBox{{}, {}, text, caption, false, style});
 }
 
 std::uint32_t FakePlatform::GetModuleFileNameW(char16_t* buffer, std::uint32_t size) {
@@ -288,6 +269,38 @@ std::uint32_t FakePlatform::GetModuleFileNameW(char16_t* buffer, std::uint32_t s
         buffer[length] = '\0';
         return static_cast<std::uint32_t>(length);
     });
+}
+
+bool FakePlatform::GiveName(const char* call, const std::string& name, char16_t* buffer,
+                            std::uint32_t& size, bool countsNul) {
+    return Forward<bool>(call, false, [&](std::uint32_t& error) {
+        const std::u16string wide = Utf16Of(name).value();
+        if (wide.size() >= size) {
+            size = static_cast<std::uint32_t>(wide.size() + 1);
+            error = windows::ERROR_BUFFER_OVERFLOW;
+            return false;
+        }
+        std::memcpy(buffer, wide.c_str(), (wide.size() + 1) * sizeof(char16_t));
+        size = static_cast<std::uint32_t>(wide.size() + (countsNul ? 1 : 0));
+        return true;
+    });
+}
+
+bool FakePlatform::GetUserNameW(char16_t* buffer, std::uint32_t& size) {
+    return GiveName("GetUserNameW", userName, buffer, size, true);
+}
+
+bool FakePlatform::GetComputerNameW(char16_t* buffer, std::uint32_t& size) {
+    return GiveName("GetComputerNameW", computerName, buffer, size, false);
+}
+
+std::uint32_t FakePlatform::GetCurrentProcessId() {
+    return Forward<std::uint32_t>("GetCurrentProcessId", processId,
+                                  [&](std::uint32_t&, const Fault*) { return processId; });
+}
+
+bool FakePlatform::RunsAsLocalSystem() {
+    return Forward<bool>("RunsAsLocalSystem", false, [&](std::uint32_t&) { return localSystem; });
 }
 
 std::u16string FakePlatform::GetCommandLineW() {
@@ -327,7 +340,9 @@ void FakePlatform::Sleep(std::uint32_t milliseconds) {
 FakeFileSystem::Open* FakePlatform::Opened(std::intptr_t handle, bool search, const char* call,
                                            std::uint32_t& error) {
     const auto open = files.opened_.find(handle);
-    if (open != files.opened_.end() && open->second.search == search) return &open->second;
+    if (open != files.opened_.end() && open->second.search == search && open->second.owner == this) {
+        return &open->second;
+    }
     Misuse(call, handle);
     error = windows::ERROR_INVALID_HANDLE;
     return nullptr;
@@ -336,14 +351,14 @@ FakeFileSystem::Open* FakePlatform::Opened(std::intptr_t handle, bool search, co
 bool FakePlatform::Close(std::intptr_t handle, bool search, const char* call,
                          std::uint32_t& error) {
     if (Opened(handle, search, call, error) == nullptr) return false;
-    files.opened_.erase(handle);
+    files.Close(handle);
     closed_.insert(handle);
     return true;
 }
 
 FileHandle FakePlatform::CreateFileW(const std::u16string& widePath, std::uint32_t access,
                                      std::uint32_t shareMode, std::uint32_t disposition,
-                                     std::uint32_t /*attributes*/) {
+                                     std::uint32_t attributes) {
     return Forward<FileHandle>("CreateFileW", windows::INVALID_HANDLE_VALUE, [&](std::uint32_t& error) {
         const std::string path = PathOf("CreateFileW", widePath);
         const bool createNew = disposition == windows::CREATE_NEW;
@@ -368,10 +383,12 @@ FileHandle FakePlatform::CreateFileW(const std::u16string& widePath, std::uint32
         if (entry == nullptr || create) {
             FakeFileSystem::Entry& created = files.entries_[files.Key(path)];
             if (entry == nullptr) created.name = files.Full(path);
-            created.bytes.clear();
+            files.Touch(created).bytes.clear();
         }
         const FileHandle handle = NewHandle();
-        files.opened_[handle] = FakeFileSystem::Open{files.Key(path), wants, shareMode, 0, false};
+        files.opened_[handle] = FakeFileSystem::Open{
+            files.Key(path), wants, shareMode, 0, false,
+            (attributes & windows::FILE_FLAG_DELETE_ON_CLOSE) != 0, this};
         return handle;
     });
 }
@@ -408,7 +425,7 @@ bool FakePlatform::WriteFile(FileHandle file, const char* buffer, std::uint32_t 
             error = windows::ERROR_ACCESS_DENIED;
         }
         if (error != 0) return false;
-        std::string& bytes = files.entries_.at(open->key).bytes;
+        std::string& bytes = files.Touch(files.entries_.at(open->key)).bytes;
         if (open->access & windows::FILE_APPEND_DATA) open->position = bytes.size();
         const std::uint32_t wanted = fault != nullptr ? count / 2 : count;
         std::uint64_t fits = wanted;
@@ -454,6 +471,17 @@ bool FakePlatform::FlushFileBuffers(FileHandle file) {
     });
 }
 
+bool FakePlatform::GetFileInformationByHandle(FileHandle file, FileInformation& information) {
+    return Forward<bool>("GetFileInformationByHandle", false, [&](std::uint32_t& error) {
+        const FakeFileSystem::Open* open = Opened(file, false, "GetFileInformationByHandle", error);
+        if (open == nullptr) return false;
+        const FakeFileSystem::Entry& entry = files.entries_.at(open->key);
+        information.size = entry.apparentSize.value_or(entry.bytes.size());
+        information.lastWriteTime = entry.lastWrite;
+        return true;
+    });
+}
+
 bool FakePlatform::CloseHandle(FileHandle handle) {
     return Forward<bool>("CloseHandle", false, [&](std::uint32_t& error, const Fault* fault) {
         return Close(handle, false, "CloseHandle", error) && fault == nullptr;
@@ -469,7 +497,7 @@ FindHandle FakePlatform::FindFirstFileW(const std::u16string& widePath, FindData
         found.attributes = entry->folder ? windows::FILE_ATTRIBUTE_DIRECTORY
                                          : windows::FILE_ATTRIBUTE_ARCHIVE;
         const FindHandle search = NewHandle();
-        files.opened_[search] = FakeFileSystem::Open{files.Key(path), 0, 0, 0, true};
+        files.opened_[search] = FakeFileSystem::Open{files.Key(path), 0, 0, 0, true, false, this};
         return search;
     });
 }

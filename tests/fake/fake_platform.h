@@ -7,6 +7,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -51,15 +52,12 @@ struct RegValue {
 struct RegKey {
     std::map<std::string, RegKey, CaseInsensitiveLess> subkeys;
     std::map<std::string, RegValue, CaseInsensitiveLess> values;
-    bool readOnly = false;  // refuses opens and creates that ask for full access
+    bool readOnly = false;  // refuses opens and creates that ask for more than to query
 };
 
 struct ShownBox {
-    std::u16string text;      // as the wide call received it
+    std::u16string text;
     std::u16string caption;
-    std::string ansiText;     // as the narrow call received it
-    std::string ansiCaption;
-    bool wide = false;
     std::uint32_t style = 0;
 };
 
@@ -93,6 +91,10 @@ public:
     std::string moduleFileName = "C:\\Users\\anna\\Downloads\\velkaris-labels.exe";
     std::u16string commandLine = u"\"C:\\Users\\anna\\Downloads\\velkaris-labels.exe\"";
     LocalTime localTime{2024, 5, 6, 7, 8, 9};
+    std::uint32_t processId = 4242;
+    std::string userName = "anna";
+    std::string computerName = "PC-ANNA";
+    bool localSystem = false;
     std::deque<std::int32_t> answers;  // next message box answers; IDOK when empty
     std::vector<ShownBox> boxes;
     std::optional<std::uint32_t> exitCode;
@@ -106,8 +108,16 @@ public:
     std::optional<std::uint32_t> defaultDllDirectories;
     std::optional<std::u16string> dllDirectory;
     std::vector<std::u16string> loadedLibraries;  // by LoadLibraryExW, in order
+    // Runs at the start of every call, by its name, so a test can let another
+    // program take its turn there.
+    std::function<void(const std::string& call)> onCall;
 
-    FakeFileSystem files;
+    // The disk. Platforms given one disk stand for programs running on one computer,
+    // or on several that share a folder.
+    std::shared_ptr<FakeFileSystem> disk = std::make_shared<FakeFileSystem>();
+    FakeFileSystem& files = *disk;
+    FakePlatform() = default;
+    explicit FakePlatform(std::shared_ptr<FakeFileSystem> shared) : disk(std::move(shared)) {}
 
     // --- Platform -----------------------------------------------------------
     std::int32_t RegOpenKeyExA(KeyHandle base, const std::string& subKey, std::uint32_t options,
@@ -121,13 +131,13 @@ public:
     std::int32_t RegDeleteValueA(KeyHandle key, const std::string& valueName) override;
     std::int32_t RegCloseKey(KeyHandle key) override;
     bool SHGetSpecialFolderPathW(char16_t* buffer, std::int32_t folder, bool create) override;
-    std::int32_t MultiByteToWideChar(std::uint32_t codePage, const char* text, std::int32_t length,
-                                     char16_t* wide, std::int32_t wideLength) override;
     std::int32_t MessageBoxW(const std::u16string& text, const std::u16string& caption,
                              std::uint32_t style) override;
-    std::int32_t MessageBoxA(const std::string& text, const std::string& caption,
-                             std::uint32_t style) override;
     std::uint32_t GetModuleFileNameW(char16_t* buffer, std::uint32_t size) override;
+    std::uint32_t GetCurrentProcessId() override;
+    bool GetUserNameW(char16_t* buffer, std::uint32_t& size) override;
+    bool GetComputerNameW(char16_t* buffer, std::uint32_t& size) override;
+    bool RunsAsLocalSystem() override;
     std::u16string GetCommandLineW() override;
     void GetLocalTime(LocalTime& time) override;
     void ExitProcess(std::uint32_t exitCode) override;
@@ -144,6 +154,7 @@ public:
     std::uint32_t SetFilePointer(FileHandle file, std::int32_t distance,
                                  std::uint32_t moveMethod) override;
     bool FlushFileBuffers(FileHandle file) override;
+    bool GetFileInformationByHandle(FileHandle file, FileInformation& information) override;
     bool CloseHandle(FileHandle handle) override;
     FindHandle FindFirstFileW(const std::u16string& path, FindData& found) override;
     bool FindClose(FindHandle search) override;
@@ -197,16 +208,19 @@ private:
     // The key behind a handle. The program may pass a key it failed to open: the
     // call then fails as on Windows; only closing it is a misuse.
     RegKey* OpenedKey(KeyHandle key);
+    // queryOnly: the open asks only to query, which a read-only key grants.
     std::int32_t OpenKey(const char* call, KeyHandle base, const std::string& subKey,
-                         bool create, bool expectedArguments, KeyHandle& result);
-    std::int32_t ShowBox(const char* call, ShownBox box);
+                         bool create, bool queryOnly, bool expectedArguments, KeyHandle& result);
+    // A name into a buffer of size units; the count given back holds the NUL for
+    // GetUserNameW, not for GetComputerNameW, as on Windows.
+    bool GiveName(const char* call, const std::string& name, char16_t* buffer,
+                  std::uint32_t& size, bool countsNul);
 
     std::vector<std::string> calls_;
     std::map<std::string, int> callCounts_;
     std::vector<Fault> faults_;
     std::map<KeyHandle, RegKey*> openKeys_;
     std::set<std::intptr_t> closed_;  // handles of every kind once closed
-    std::intptr_t nextHandle_ = 0x100;
     std::uint32_t lastError_ = 0;
 };
 

@@ -36,7 +36,7 @@ const Case CASES[] = {
     {u"v.exe a\\\\\"b c\" d\\\"e f\\g \"h\"\"i\"", {u"a\\b c", u"d\"e", u"f\\g", u"h\"i"}, false, false, u"", u""},
     {u"v.exe \"a b\"c  \"\" x\\\\", {u"a bc", u"", u"x\\\\"}, false, false, u"", u""},
     {u"\"C:\\a b\\v.exe\"/quiet", {u"/quiet"}, true, false, u"", u""},
-    {u"v.exe -UnInstall /quiet", {u"-UnInstall", u"/quiet"}, true, false, u"", u"", true},
+    {u"v.exe /log -UnInstall /quiet", {u"/log", u"-UnInstall", u"/quiet"}, true, false, u"", u"/log", true},
     {u"v.exe /uninstal /un-install", {u"/uninstal", u"/un-install"}, false, false, u"", u"/uninstal"},
 };
 

@@ -71,7 +71,6 @@ void ExpectSameRun(const fake::FakePlatform& run, std::size_t searchCalls,
     ASSERT_EQ(run.boxes.size(), usual.boxes.size());
     for (std::size_t i = 0; i < run.boxes.size(); ++i) {
         EXPECT_EQ(run.boxes[i].text, usual.boxes[i].text);
-        EXPECT_EQ(run.boxes[i].ansiText, usual.boxes[i].ansiText);
         EXPECT_EQ(run.boxes[i].style, usual.boxes[i].style);
     }
     EXPECT_EQ(run.exitCode, usual.exitCode);

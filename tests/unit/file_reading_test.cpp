@@ -50,7 +50,7 @@ TEST_F(FilePrimitives, OpenForReadingOfAFileHeldOpenElsewhereGivesTheInvalidHand
     EXPECT_EQ(fake.GetLastError(), win::ERROR_SHARING_VIOLATION);
 }
 
-TEST(OpenForReading, OpensAnExistingFileForReadingOnlyWithNoSharing) {
+TEST(OpenForReading, OpensAnExistingFileForReadingSharingReadOnly) {
     // Windows' FILE_ATTRIBUTE_NORMAL, which the fake does not act on.
     constexpr std::uint32_t FILE_ATTRIBUTE_NORMAL = 0x80;
     class OpenRecordingPlatform : public fake::FakePlatform {
@@ -68,7 +68,7 @@ TEST(OpenForReading, OpensAnExistingFileForReadingOnlyWithNoSharing) {
     platform.files.WriteFileBytes(PATH, "x");
     const FileHandle file = OpenForReading(platform, PATH);
     EXPECT_EQ(platform.access, fake::windows::GENERIC_READ);
-    EXPECT_EQ(platform.shareMode, 0u);
+    EXPECT_EQ(platform.shareMode, fake::windows::FILE_SHARE_READ);
     EXPECT_EQ(platform.disposition, fake::windows::OPEN_EXISTING);
     EXPECT_EQ(platform.attributes, FILE_ATTRIBUTE_NORMAL);
     CloseFileHandle(platform, file);
@@ -78,11 +78,16 @@ TEST_F(FilePrimitives, OpenForReadingOfAMissingFileGivesTheInvalidHandle) {
     EXPECT_EQ(OpenForReading(fake, PATH), win::INVALID_HANDLE_VALUE);
 }
 
-TEST_F(FilePrimitives, OpenForReadingKeepsOtherOpenersOutUntilClosed) {
+TEST_F(FilePrimitives, OpenForReadingKeepsWritersOutUntilClosed) {
     fake.files.WriteFileBytes(PATH, "x");
     const FileHandle file = OpenForReading(fake, PATH);
     ASSERT_GE(file, 0);
-    EXPECT_EQ(OpenForReading(fake, PATH), win::INVALID_HANDLE_VALUE);
+    EXPECT_EQ(fake.CreateFileW(fake::Utf16Of(PATH).value(), fake::windows::GENERIC_WRITE,
+                               fake::windows::FILE_SHARE_READ, fake::windows::OPEN_EXISTING, 0),
+              win::INVALID_HANDLE_VALUE);
+    const FileHandle reader = OpenForReading(fake, PATH);
+    EXPECT_GE(reader, 0);
+    CloseFileHandle(fake, reader);
     CloseFileHandle(fake, file);
     EXPECT_EQ(fake.files.OpenFileCount(), 0u);
     const FileHandle again = OpenForReading(fake, PATH);

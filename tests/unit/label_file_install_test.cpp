@@ -38,7 +38,7 @@ protected:
         InstallLabelFile(platform, APP_DATA_FOLDER);
         CheckNoLeftovers();
         const std::string saved = platform.files.ReadFileBytes(LABEL_FILE_PATH);
-        EXPECT_EQ(xml::ParseError(saved), "");  // a file Word can read
+        EXPECT_EQ(xml::ParseError(saved, true), "");  // a file Word can read, prefixes bound
         return saved;
     }
 
@@ -552,7 +552,8 @@ TEST_F(InstallLabelFileTest, KeepsTheOldFileWhenTheWriteFails) {
         FAIL() << "no error raised";
     } catch (const EWriteError& error) {
         EXPECT_EQ(error.KindName(), "EWriteError");
-        EXPECT_EQ(error.Message(), "Stream write error");
+        EXPECT_EQ(error.Message(), "Cannot write to file \"" + std::string(LABEL_FILE_PATH) +
+                                       "\". There is not enough space on the disk");
     }
     CheckUntouched(old);
 }
@@ -615,15 +616,16 @@ TEST_F(InstallLabelFileTest, LeavesNoFileWhenTheFirstSaveFails) {
 // --- another process's brief hold ------------------------------------------------------
 
 // The calls a scanner's hold on the label file or its new copy can make fail, by
-// the occurrence of their first attempt: the read-open is the first CreateFileW,
-// the temporary file's create the second.
+// the occurrence of their first attempt: after the lock, the open that holds the
+// file against writers is the second CreateFileW, the read's own the third (which
+// nothing else can hold meanwhile), the temporary file's create the fourth.
 struct HeldCall {
     const char* call;
     int firstAttempt;
     const char* report;  // how today's report begins when it never succeeds
 };
-const HeldCall HELD_CALLS[] = {{"CreateFileW", 1, "Cannot open file \""},
-                               {"CreateFileW", 2, "Cannot create file \""},
+const HeldCall HELD_CALLS[] = {{"CreateFileW", 2, "Cannot open file \""},
+                               {"CreateFileW", 4, "Cannot create file \""},
                                {"MoveFileExW", 1, "Cannot create file \""}};
 
 const char* const SHARING_TEXT =
@@ -760,6 +762,94 @@ TEST_F(InstallLabelFileTest, GivesUpTheDeleteOfAHeldNewFileAfterTheWaitsAndKeeps
     EXPECT_LE(platform.CallCount("DeleteFileW"), 12);
     EXPECT_LE(Total(platform.sleeps), 1200u);
     EXPECT_EQ(platform.files.OpenFileCount(), 0u);
+}
+
+// --- leftovers of a killed run, and other writers --------------------------------------
+
+TEST_F(InstallLabelFileTest, LeftoversOfAKilledRunInAnyCombinationNeverBlockARun) {
+    const std::string leftovers[] = {".new", ".new~", ".lock"};
+    for (int present = 1; present < 8; ++present) {
+        fake::FakePlatform run;
+        run.files.WriteFileBytes(LABEL_FILE_PATH, WordFile(OwnProducts(5)));
+        for (int i = 0; i < 3; ++i) {
+            if (present & (1 << i)) run.files.WriteFileBytes(LABEL_FILE_PATH + leftovers[i], "");
+        }
+        InstallLabelFile(run, APP_DATA_FOLDER);
+        // A scratch file is taken away when its name is needed: a killed run leaves
+        // one only beside a new file. Alone, it is in nobody's way.
+        const bool scratchAlone = (present & 3) == 2;
+        EXPECT_EQ(run.files.ListFolder(std::string(APP_DATA_FOLDER) + "\\Microsoft\\Office"),
+                  (scratchAlone ? Lines{"pg_custom.xml", "pg_custom.xml.new~"}
+                                : Lines{"pg_custom.xml"}))
+            << present;
+        EXPECT_EQ(run.files.ReadFileBytes(LABEL_FILE_PATH),
+                  Crlf(Concat({{HEADER_LINE}, OwnProducts(5), EmptyLines(2), PackLines(6),
+                               {FOOTER_LINE}})));
+    }
+}
+
+TEST(LeftoverInTheWay, IsNamedInTheReportAndLeftAsItWas) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> leftovers;
+        std::string held;  // kept open by another process
+        int failingCreate;  // fails with a full disk; 0 for none
+        std::string named;
+    };
+    const Case cases[] = {
+        {"a held new file", {".new"}, ".new", 0, ".new"},
+        {"a held scratch file", {".new", ".new~"}, ".new~", 0, ".new~"},
+        {"no room for the scratch file", {".new"}, "", 5, ".new~"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fake::FakePlatform platform;
+        platform.files.WriteFileBytes(LABEL_FILE_PATH, WordFile(OwnProducts(5)));
+        for (const std::string& name : c.leftovers) {
+            platform.files.WriteFileBytes(LABEL_FILE_PATH + name, "left " + name);
+        }
+        if (!c.held.empty()) platform.files.HoldOpen(LABEL_FILE_PATH + c.held);
+        if (c.failingCreate != 0) {
+            platform.FailCall("CreateFileW", c.failingCreate, fake::windows::ERROR_DISK_FULL);
+        }
+        try {
+            InstallLabelFile(platform, APP_DATA_FOLDER);
+            ADD_FAILURE() << "no error raised";
+        } catch (const EFCreateError& error) {
+            EXPECT_EQ(error.Message().rfind("Cannot create file \"" + std::string(LABEL_FILE_PATH) +
+                                                c.named + "\". ", 0),
+                      0u) << error.Message();
+        }
+        for (const std::string& name : c.leftovers) {
+            EXPECT_EQ(platform.files.ReadFileBytes(LABEL_FILE_PATH + name), "left " + name);
+        }
+        EXPECT_EQ(platform.files.ReadFileBytes(LABEL_FILE_PATH), WordFile(OwnProducts(5)));
+        EXPECT_FALSE(platform.files.Exists(std::string(LABEL_FILE_PATH) + ".lock"));
+    }
+}
+
+TEST_F(InstallLabelFileTest, AFileChangedBetweenTheReadAndTheRenameIsKeptAndReported) {
+    // Word cannot open it for writing meanwhile; a writer that ignores sharing shows in
+    // the file's size and write time.
+    const std::string changed = WordFile(OwnProducts(6));
+    fake::FakePlatform word(platform.disk);
+    platform.files.WriteFileBytes(LABEL_FILE_PATH, WordFile(OwnProducts(5)));
+    platform.onCall = [&](const std::string& call) {
+        if (call != "WriteFile") return;
+        EXPECT_EQ(word.CreateFileW(*fake::Utf16Of(LABEL_FILE_PATH), fake::windows::GENERIC_WRITE,
+                                   fake::windows::FILE_SHARE_READ, fake::windows::OPEN_EXISTING, 0),
+                  win::INVALID_HANDLE_VALUE);
+        platform.files.WriteFileBytes(LABEL_FILE_PATH, changed);
+    };
+    try {
+        InstallLabelFile(platform, APP_DATA_FOLDER);
+        FAIL() << "the changed file was replaced";
+    } catch (const EFCreateError& error) {
+        EXPECT_EQ(error.Message(), std::string("Cannot create file \"") + LABEL_FILE_PATH +
+                                       "\". Another program changed it while the labels were "
+                                       "being added; nothing was written");
+    }
+    CheckUntouched(changed);
 }
 
 }  // namespace

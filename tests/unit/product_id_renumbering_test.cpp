@@ -12,7 +12,8 @@ namespace {
 std::string Renumbered(std::string text) {
     const LabelFileStructure structure = ReadLabelFileStructure(text);
     EXPECT_TRUE(structure.wellFormed) << text;
-    RenumberProductIds(text, structure.products);
+    std::int32_t lastId = 0;
+    RenumberProductIds(text, structure.products, lastId);
     return text;
 }
 
@@ -33,6 +34,11 @@ TEST(RenumberProductIds, NumbersTheProductsIdsInTextOrderAndNothingElse) {
          "<vendorProductSet><product productID=\"1\" note='productID=\"9\"'>"
          "<!-- productID=\"9\" --><x productID=\"9\"/>productID=\"9\"</product>"
          "<product xproductID=\"9\"/><product productID=\"2\"/></vendorProductSet>"},
+        // one that grows, one that shrinks, one that grows: the text between moves both ways
+        {"<vendorProductSet><product productID=\"\"/>a<product productID=\"100\"/>b"
+         "<product productID=''/></vendorProductSet>",
+         "<vendorProductSet><product productID=\"1\"/>a<product productID=\"2\"/>b"
+         "<product productID='3'/></vendorProductSet>"},
     };
     for (const auto& c : cases) EXPECT_EQ(Renumbered(c.before), c.after);
 }

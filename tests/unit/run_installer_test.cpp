@@ -35,21 +35,20 @@ protected:
     fake::FakePlatform fake;
 };
 
-TEST(MessageTextsTest, AreWindows1250WithLoneCarriageReturns) {
-    EXPECT_EQ(std::string(QUESTION_TEXT),
-              "Czy chcesz zainstalowa\xE6 pakiet etykiet marki Velkaris\rdo u\xBFytku z programem MS Word?");
-    EXPECT_EQ(std::string(DONE_TEXT), "Etykiety zosta\xB3y zainstalowane\r\xAFyczymy mi\xB3" "ej pracy!");
-    EXPECT_EQ(std::string(NO_WORD_TEXT),
-              "Na tym komputerze nie zainstalowano programu MS Word\rInstalacja etykiet nie jest mo\xBFliwa!");
-    EXPECT_EQ(std::string(MESSAGE_CAPTION), "Velkaris - instalator etykiet");
-    EXPECT_EQ(std::string(WORD_TOO_NEW_TEXT),
-              "Zainstalowana wersja programu MS Word nie jest obs\xB3ugiwana\rInstalacja etykiet nie jest mo\xBFliwa!");
+TEST(MessageTextsTest, AreThePolishTextsWithLoneCarriageReturns) {
+    EXPECT_EQ(std::u16string(QUESTION_TEXT), Utf16(program_testing::QUESTION_UTF8));
+    EXPECT_EQ(std::u16string(DONE_TEXT), Utf16(program_testing::DONE_UTF8));
+    EXPECT_EQ(std::u16string(NO_WORD_TEXT), Utf16(program_testing::NO_WORD_UTF8));
+    EXPECT_EQ(std::u16string(MESSAGE_CAPTION), Utf16(program_testing::CAPTION_UTF8));
+    EXPECT_EQ(std::u16string(WORD_TOO_NEW_TEXT),
+              Utf16("Zainstalowana wersja programu MS Word nie jest obsługiwana\rInstalacja etykiet nie jest możliwa!"));
+    EXPECT_EQ(std::u16string(NEWER_WORD_TOO_TEXT),
+              Utf16("Zainstalowana jest również nowsza wersja programu MS Word, której ten pakiet nie obsługuje."));
 }
 
 TEST_F(RunInstallerTest, NoWordShowsTheWarningAndCreatesNothing) {
     EXPECT_EQ(Run(), 0);
     ASSERT_EQ(fake.boxes.size(), 1u);
-    EXPECT_TRUE(fake.boxes[0].wide);
     EXPECT_EQ(fake.boxes[0].text, Utf16(program_testing::NO_WORD_UTF8));
     EXPECT_EQ(fake.boxes[0].caption, Utf16(program_testing::CAPTION_UTF8));
     EXPECT_EQ(fake.boxes[0].style, 0x40030u);
@@ -58,11 +57,14 @@ TEST_F(RunInstallerTest, NoWordShowsTheWarningAndCreatesNothing) {
     EXPECT_FALSE(fake.exitCode.has_value());
 }
 
-TEST_F(RunInstallerTest, DetectionStopsAtTheFirstVersionFound) {
+TEST_F(RunInstallerTest, DetectionAsksOnlyWhetherEachKeyIsThere) {
     Have({"9.0", "11.0"});
+    fake.AddKey(WordKey("11.0")).readOnly = true;
     fake.answers = {fake::windows::IDNO};
     Run();
-    EXPECT_EQ(fake.CallCount("RegOpenKeyExA"), 2);  // 8.0 missing, 9.0 found
+    EXPECT_EQ(fake.CallCount("RegOpenKeyExA"), 8);  // every version, once
+    EXPECT_EQ(fake.boxes.size(), 1u);               // found: the question
+    EXPECT_TRUE(fake.misuse.empty());
 }
 
 TEST_F(RunInstallerTest, QuestionIsAskedOnceWithYesNoAndNotTopmost) {
@@ -76,7 +78,7 @@ TEST_F(RunInstallerTest, QuestionIsAskedOnceWithYesNoAndNotTopmost) {
 }
 
 TEST_F(RunInstallerTest, AnyAnswerButYesWritesNothingAndShowsNoFurtherBox) {
-    for (std::int32_t answer : {fake::windows::IDNO, 0, fake::windows::IDOK, 2}) {
+    for (std::int32_t answer : {fake::windows::IDNO, fake::windows::IDOK, 2}) {
         fake::FakePlatform run;
         run.AddKey(WordKey("8.0"));
         run.AddKey(WordKey("11.0"));
@@ -106,8 +108,8 @@ TEST_F(RunInstallerTest, InstallsFromTheNewestVersionDownEachRightAfterItsKeyOpe
     fake.answers = {win::IDYES};
     EXPECT_EQ(Run(), 0);
     for (const char* v : {"8.0", "9.0", "10.0", "11.0"}) EXPECT_TRUE(HasLabels(v)) << v;
-    // After the question: 12.0 probe fails, then each found key is opened and its
-    // Custom Labels created before the next version is looked at.
+    // After the question: each found key is opened and its Custom Labels created
+    // before the next version is looked at.
     std::vector<std::string> afterQuestion;
     bool asked = false;
     for (const std::string& call : fake.Calls()) {
@@ -115,7 +117,6 @@ TEST_F(RunInstallerTest, InstallsFromTheNewestVersionDownEachRightAfterItsKeyOpe
         if (asked && (call == "RegOpenKeyExA" || call == "RegCreateKeyExA")) afterQuestion.push_back(call);
     }
     const std::vector<std::string> expected = {
-        "RegOpenKeyExA",                     // 12.0: absent
         "RegOpenKeyExA", "RegCreateKeyExA",  // 11.0
         "RegOpenKeyExA", "RegCreateKeyExA",  // 10.0
         "RegOpenKeyExA", "RegCreateKeyExA",  // 9.0
@@ -125,9 +126,9 @@ TEST_F(RunInstallerTest, InstallsFromTheNewestVersionDownEachRightAfterItsKeyOpe
     EXPECT_EQ(fake.boxes.size(), 2u);
 }
 
-TEST_F(RunInstallerTest, ARefusedValueShowsTheVersionsInstalledBeforeItNewestFirst) {
-    // Refusing the first value of the (k+1)th set installed: the k versions before
-    // it hold all their labels, it holds none, and the rest were never reached.
+TEST_F(RunInstallerTest, ARefusedValueFailsItsOwnVersionOnlyAndTheRunEndsInTheReport) {
+    // Refusing the first value of the (k+1)th set installed: that version holds
+    // none, every other one all its labels.
     const char* const installOrder[] = {"11.0", "10.0", "9.0", "8.0"};
     for (int k = 0; k < 4; ++k) {
         SCOPED_TRACE("refused value " + std::to_string(LABEL_COUNT * k + 1));
@@ -138,17 +139,11 @@ TEST_F(RunInstallerTest, ARefusedValueShowsTheVersionsInstalledBeforeItNewestFir
         EXPECT_EQ(RunProgram(run), 1);
         for (int i = 0; i < 4; ++i) {
             const fake::RegKey* labels = run.FindKey(CustomLabelsKey(installOrder[i]));
-            if (i < k) {
-                ASSERT_NE(labels, nullptr) << installOrder[i];
-                EXPECT_EQ(labels->values.size(), static_cast<std::size_t>(LABEL_COUNT))
-                    << installOrder[i];
-            } else if (i == k) {
-                ASSERT_NE(labels, nullptr) << installOrder[i];
-                EXPECT_TRUE(labels->values.empty()) << installOrder[i];
-            } else {
-                EXPECT_EQ(labels, nullptr) << installOrder[i];
-            }
+            ASSERT_NE(labels, nullptr) << installOrder[i];
+            EXPECT_EQ(labels->values.size(), i == k ? 0u : static_cast<std::size_t>(LABEL_COUNT))
+                << installOrder[i];
         }
+        EXPECT_EQ(run.boxes.back().caption, u"Application Error");
     }
 }
 
@@ -200,18 +195,24 @@ std::string OpenOf(const char* version) { return "open " + WordKey(version) + "\
 const std::string WRITE_LABEL_FILE =
     "write C:\\Users\\anna\\AppData\\Roaming\\Microsoft\\Office\\pg_custom.xml";
 
-TEST(RunInstallerStepsTest, OnlyWord12ProbesAllFiveVersionsAscendingAsksAndWritesTheFile) {
+std::vector<std::string> Probes() {
+    std::vector<std::string> probes;
+    for (const char* v : {"8.0", "9.0", "10.0", "11.0", "12.0", "14.0", "15.0", "16.0"}) {
+        probes.push_back(OpenOf(v));
+    }
+    return probes;
+}
+
+TEST(RunInstallerStepsTest, OnlyWord12ProbesEveryVersionAscendingAsksAndWritesTheFile) {
     StepRecordingPlatform run;
     run.AddKey(WordKey("12.0"));
     run.answers = {win::IDYES};
     EXPECT_EQ(RunProgram(run), 0);
-    const std::vector<std::string> expected = {
-        OpenOf("8.0"), OpenOf("9.0"), OpenOf("10.0"), OpenOf("11.0"), OpenOf("12.0"),
-        "question",
-        OpenOf("12.0"), WRITE_LABEL_FILE,
-        OpenOf("11.0"), OpenOf("10.0"), OpenOf("9.0"), OpenOf("8.0"),
-        "box",
-    };
+    std::vector<std::string> expected = Probes();
+    for (const std::string& step : {std::string("question"), OpenOf("12.0"), WRITE_LABEL_FILE,
+                                   std::string("box")}) {
+        expected.push_back(step);
+    }
     EXPECT_EQ(run.steps, expected);
     EXPECT_TRUE(run.files.Exists(WRITE_LABEL_FILE.substr(6)));
 }
@@ -221,13 +222,12 @@ TEST(RunInstallerStepsTest, AllFiveVersionsGetTheLabelFileFirstThenEveryRegistry
     for (const char* v : {"8.0", "9.0", "10.0", "11.0", "12.0"}) run.AddKey(WordKey(v));
     run.answers = {win::IDYES};
     EXPECT_EQ(RunProgram(run), 0);
-    const std::vector<std::string> expected = {
-        OpenOf("8.0"),  // the first version found ends the detection
-        "question",
-        OpenOf("12.0"), WRITE_LABEL_FILE,
-        OpenOf("11.0"), OpenOf("10.0"), OpenOf("9.0"), OpenOf("8.0"),
-        "box",
-    };
+    std::vector<std::string> expected = Probes();
+    for (const std::string& step : {std::string("question"), OpenOf("12.0"), WRITE_LABEL_FILE,
+                                   OpenOf("11.0"), OpenOf("10.0"), OpenOf("9.0"), OpenOf("8.0"),
+                                   std::string("box")}) {
+        expected.push_back(step);
+    }
     EXPECT_EQ(run.steps, expected);
     EXPECT_TRUE(run.files.Exists(WRITE_LABEL_FILE.substr(6)));
     for (const char* v : {"8.0", "9.0", "10.0", "11.0"}) {
@@ -245,23 +245,22 @@ TEST_F(RunInstallerTest, FreesTheNavigatorAtTheNormalEnd) {
     EXPECT_TRUE(fake.misuse.empty());
 }
 
-TEST_F(RunInstallerTest, RefusedValueStopsTheRunWithTheReportAndNoDoneBox) {
+TEST_F(RunInstallerTest, RefusedValueEndsTheRunInTheReportAfterTheOtherVersions) {
     Have({"8.0", "11.0"});
     fake.answers = {win::IDYES};
     fake.FailCall("RegSetValueExA", 3);
     EXPECT_EQ(Run(), 1);
     EXPECT_EQ(fake.exitCode, 1u);
     ASSERT_EQ(fake.boxes.size(), 2u);
-    EXPECT_TRUE(fake.boxes[1].wide);
     EXPECT_EQ(fake.boxes[1].caption, u"Application Error");
     EXPECT_EQ(fake.boxes[1].style, 0x2010u);
     EXPECT_NE(fake.boxes[1].text.find(u"Failed to set data for 'Velkaris     L-14'."),
               std::u16string::npos);
-    // What was written before the failure stays; the later version is not installed.
+    // What was written before the failure stays; the later version is installed.
     const fake::RegKey* newest = fake.FindKey(CustomLabelsKey("11.0"));
     ASSERT_NE(newest, nullptr);
     EXPECT_EQ(newest->values.size(), 2u);
-    EXPECT_EQ(fake.FindKey(CustomLabelsKey("8.0")), nullptr);
+    EXPECT_TRUE(HasLabels("8.0"));
     // Nothing is freed before the process ends.
     EXPECT_EQ(fake.openKeysAtExit, 1u);
 }
@@ -298,61 +297,87 @@ TEST_F(RunInstallerTest, SecondRunOverwritesTheSameValuesAndKeepsOthers) {
 // the user's: the exit code, the boxes, what was installed and what the log holds.
 struct CommandLineRun {
     const char16_t* arguments;
-    const char* words;  // Word versions present, space-separated
-    bool labelFileHeld;
+    const char* words;      // Word versions present, space-separated
+    const char* condition;  // "held" label file, "denied" 11.0 key, "system" account, "no desktop"
     int exitCode;
-    bool installs;
+    const char* installed;    // the versions that got the labels
     const char* boxes;        // each box's style in hex, space-separated
     const char* boxTextUtf8;  // the start of the last box's text (a report's without position)
-    const char* logUtf8;      // the log after its first line; "" for no log
+    std::string logUtf8;      // lines the log holds in order after its first, each one's start
 };
 
 const char* const LOG = "C:\\Users\\anna\\velkaris.log";
-const char* const STARTED = "2024-05-06 07:08:09 velkaris-labels 1.0.0 started\r\n";
-#define T "2024-05-06 07:08:09 "
+const char* const STARTED =
+    "2024-05-06 07:08:09 [4242] velkaris-labels 1.0.0 started by user anna on computer PC-ANNA\r\n";
+const char* const INSTALLED_12 =
+    "Word 12.0: label file C:\\Users\\anna\\AppData\\Roaming\\Microsoft\\Office\\pg_custom.xml "
+    "written, 1 of the user's products kept, pack added (17 labels)\n";
+const char* const INSTALLED_11 =
+    "Word 11.0: 17 values written under HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\11.0\\Word\\Custom Labels\n";
+#define REPORT(kind) "Exception " kind " in module velkaris-labels.exe at .\r\n"
+#define LOGGED(kind) "Failure: Exception " kind " in module velkaris-labels.exe at "
 
 const CommandLineRun COMMAND_LINE_RUNS[] = {
-    {u" /quiet /log C:\\Users\\anna\\velkaris.log", "11.0 12.0", false, 0, true, "", "",
-     T "Word found: 11.0 first of 8.0 to 12.0\r\n" T "Answered Yes\r\n"
-     T "Word 12.0: label file C:\\Users\\anna\\AppData\\Roaming\\Microsoft\\Office\\pg_custom.xml "
-       "written, 1 of the user's products kept, pack added (17 labels)\r\n"
-     T "Word 11.0: 17 values written under "
-       "HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\11.0\\Word\\Custom Labels\r\n"
-     T "Outcome: installed\r\n" T "Exit code 0\r\n"},
-    {u" -QUIET -Log C:\\Users\\anna\\velkaris.log", "11.0 12.0", true, 1, false, "", "",
-     T "Word found: 11.0 first of 8.0 to 12.0\r\n" T "Answered Yes\r\n"
-     T "Failure: Exception EFOpenError in module velkaris-labels.exe at "},
-    {u" /bogus", "11.0", false, 87, false, "30",
-     "Nieprawidłowy przełącznik: /bogus\r\rPakiet etykiet", ""},
-    {u" /quiet /bogus /log C:\\Users\\anna\\velkaris.log", "11.0", false, 87, false, "", "",
-     T "Outcome: bad command line, switch /bogus not understood, nothing changed\r\n"
-     T "Exit code 87\r\n"},
-    {u" /?", "11.0", false, 0, false, "40",
+    {u" /quiet /log C:\\Users\\anna\\velkaris.log", "11.0 12.0", "", 0, "11.0 12.0", "", "",
+     "Word found: 11.0 12.0\nQuestion skipped (/quiet): taken as Yes\n"
+     + std::string(INSTALLED_12) + INSTALLED_11 + "Outcome: installed\nExit code 0"},
+    // Word 12.0 fails, 11.0 is installed all the same; the report after all of them.
+    {u" -QUIET -Log C:\\Users\\anna\\velkaris.log", "11.0 12.0", "held", 1, "11.0", "", "",
+     "Word 12.0: " LOGGED("EFOpenError") "\nWord 12.0: Failure: Cannot open file \"C:\\Users\\anna\\AppData\\"
+     "\nWord 12.0: What to do: close Word\n" + std::string(INSTALLED_11) +
+     "Outcome: failed for Word 12.0\nExit code 1"},
+    {u" /bogus", "11.0", "", 87, "", "30", "Nieprawidłowy przełącznik: /bogus\r\rPakiet etykiet", ""},
+    {u" /quiet /bogus /log C:\\Users\\anna\\velkaris.log", "11.0", "", 87, "", "", "",
+     "Outcome: bad command line, /bogus not understood, nothing changed\nExit code 87"},
+    // /log forgot its file: /quiet still holds, nothing is logged anywhere.
+    {u" /log /quiet", "11.0", "", 87, "", "", "", ""},
+    {u" /log C:\\nowhere\\velkaris.log /bogus", "11.0", "", 87, "", "30", "Nieprawidłowy przełącznik: /bogus\r", ""},
+    {u" /quiet /log C:\\USERS\\ANNA\\appdata\\Roaming\\Microsoft\\Office\\PG_CUSTOM.XML", "11.0 12.0", "", 87,
+     "", "", "", ""},
+    {u" /x123456789012345678901234567890123456789012345678901234567890123456789012345678901234567890",
+     "11.0", "", 87, "", "30",
+     "Nieprawidłowy przełącznik: /x123456789012345678901234567890123456789012345678901234567890123456789012345678…\r\r", ""},
+    {u" /?", "11.0", "", 0, "", "40",
      "Pakiet etykiet marki Velkaris dla programu MS Word 97-2007\r\rPrzełączniki:", ""},
-    {u" /quiet /help", "11.0", false, 0, false, "", "", ""},
-    {u" /log C:\\nowhere\\velkaris.log", "11.0", false, 1, false, "2010",
-     "Exception EFCreateError in module velkaris-labels.exe at .\r\nCannot create file \"C:\\nowhere\\velkaris.log\". The system cannot find the path specified.",
+    {u" /quiet /help", "11.0", "", 0, "", "", "", ""},
+    {u" /log C:\\nowhere\\velkaris.log", "11.0", "", 1, "", "2010",
+     REPORT("EFCreateError") "Cannot create file \"C:\\nowhere\\velkaris.log\". The system cannot find the path specified.",
      ""},
-    {u" /uninstall /log C:\\Users\\anna\\velkaris.log", "11.0 12.0", false, 0, false, "24 40040",
+    {u" /uninstall /log C:\\Users\\anna\\velkaris.log", "11.0 12.0", "", 0, "", "24 40040",
      "Pakiet etykiet marki Velkaris nie jest zainstalowany.",
-     T "Word found: 11.0 first of 8.0 to 12.0\r\n" T "Answered Yes\r\n"
-     T "Word 12.0: label file C:\\Users\\anna\\AppData\\Roaming\\Microsoft\\Office\\pg_custom.xml "
-       "holds none of the pack's products as installed, not rewritten\r\n"
-     T "Word 11.0: 0 values removed under "
-       "HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\11.0\\Word\\Custom Labels\r\n"
-     T "Outcome: the pack was not installed, nothing removed\r\n" T "Exit code 0\r\n"},
-    {u" /uninstall", "", false, 0, false, "40030", "Na tym komputerze nie zainstalowano programu MS Word", ""},
-    {u" -UNINSTALL -quiet -log C:\\Users\\anna\\velkaris.log", "11.0 12.0", true, 1, false, "", "",
-     T "Word found: 11.0 first of 8.0 to 12.0\r\n" T "Answered Yes\r\n"
-     T "Failure: Exception EFOpenError in module velkaris-labels.exe at "},
-    {u" /log C:\\Users\\anna\\velkaris.log", "16.0 14.0", false, 0, false, "40030",
+     "Word found: 11.0 12.0\nAnswered Yes\nWord 12.0: label file C:\\Users\\anna\\AppData\\Roaming\\Microsoft\\"
+     "Office\\pg_custom.xml holds none of the pack's products as installed, not rewritten\n"
+     "Word 11.0: 0 values removed under HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\11.0\\Word\\Custom Labels\n"
+     "Outcome: the pack was not installed, nothing removed\nExit code 0"},
+    // Word 12.0 fails, 11.0 is looked at all the same.
+    {u" -UNINSTALL -quiet -log C:\\Users\\anna\\velkaris.log", "11.0 12.0", "held", 1, "", "", "",
+     "Word 12.0: " LOGGED("EFOpenError") "\nWord 12.0: What to do: close Word\nWord 11.0: 0 values removed\n"
+     "Outcome: failed for Word 12.0\nExit code 1"},
+    {u" /log C:\\Users\\anna\\velkaris.log", "16.0 14.0", "", 0, "", "40030",
      "Zainstalowana wersja programu MS Word nie jest obsługiwana\rInstalacja",
-     T "Word found: none of 8.0 to 12.0; newer, not supported: 14.0 16.0\r\n"
-     T "Outcome: only a Word newer than the pack supports, nothing to do\r\n" T "Exit code 0\r\n"},
+     "Word found: none of 8.0 to 12.0; newer, not supported: 14.0 16.0\n"
+     "Outcome: only a Word newer than the pack supports, nothing to do\nExit code 0"},
+    {u" /log C:\\Users\\anna\\velkaris.log", "11.0 16.0", "", 0, "11.0", "24 40040",
+     "Etykiety zostały zainstalowane\rŻyczymy miłej pracy!\rZainstalowana jest również nowsza wersja",
+     "Word found: 11.0; newer, not supported: 16.0\nAnswered Yes\n" + std::string(INSTALLED_11) +
+     "Outcome: installed; Word 16.0 is newer than the pack supports and got nothing\nExit code 0"},
+    {u" /log C:\\Users\\anna\\velkaris.log", "11.0", "system", 1, "", "2010",
+     REPORT("EOSError") "The program runs as the LocalSystem account (SYSTEM).",
+     LOGGED("EOSError") "\nFailure: The program runs as\nWhat to do: run the program as the user\nExit code 1"},
+    {u" /log C:\\Users\\anna\\velkaris.log", "11.0", "no desktop", 1, "", "", "",
+     "Word found: 11.0\n" LOGGED("EOSError") "\nFailure: Cannot show the question box. Access is denied.\n"
+     "What to do: run the program in the user's session\nExit code 1"},
+    {u" /log C:\\Users\\anna\\velkaris.log", "11.0", "denied", 1, "", "24 2010",
+     REPORT("ERegistryException")
+     "Cannot open key 'HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\11.0\\Word' with full access. Access is denied.",
+     "Word found: 11.0\nAnswered Yes\nWord 11.0: " LOGGED("ERegistryException") "\n"
+     "Word 11.0: Failure: Cannot open key\nWord 11.0: What to do: the user may not change this registry key\n"
+     "Outcome: failed for Word 11.0\nExit code 1"},
 };
-#undef T
+#undef REPORT
+#undef LOGGED
 
-TEST(CommandLineRunTest, QuietLogHelpAndBadSwitchesEndAsTheRowSays) {
+TEST(CommandLineRunTest, SwitchesAndConditionsEndAsTheRowSays) {
     const std::string labelFile = "C:\\Users\\anna\\AppData\\Roaming\\Microsoft\\Office\\pg_custom.xml";
     const std::string userFile =
         "<?xml version=\"1.0\"?><vps><vendorProductSets><vendorProductSet vendorID=\"0\">\r\n"
@@ -360,15 +385,19 @@ TEST(CommandLineRunTest, QuietLogHelpAndBadSwitchesEndAsTheRowSays) {
         "</vendorProductSet></vendorProductSets></vps>\r\n";
     for (const CommandLineRun& row : COMMAND_LINE_RUNS) {
         const std::u16string arguments = row.arguments;
-        SCOPED_TRACE(std::string(arguments.begin(), arguments.end()));
+        SCOPED_TRACE(std::string(arguments.begin(), arguments.end()) + " " + row.condition);
         fake::FakePlatform run;
         run.commandLine = u"\"C:\\Users\\anna\\Downloads\\velkaris-labels.exe\"" + arguments;
         std::istringstream words(row.words);
         for (std::string version; words >> version;) run.AddKey(WordKey(version));
         run.files.AddFolder("C:\\Users\\anna");
         run.files.WriteFileBytes(labelFile, userFile);
-        if (row.labelFileHeld) run.files.HoldOpen(labelFile);
-        run.answers = {win::IDYES};
+        const std::string condition = row.condition;
+        if (condition == "held") run.files.HoldOpen(labelFile);
+        if (condition == "denied") run.AddKey(WordKey("11.0")).readOnly = true;
+        run.localSystem = condition == "system";
+        for (int box = 1; box <= 4 && condition == "no desktop"; ++box) run.FailCall("MessageBoxW", box);
+        run.answers = {win::IDYES, fake::windows::IDOK, win::IDYES, fake::windows::IDOK};
 
         EXPECT_EQ(RunProgram(run), row.exitCode);
         std::string styles;
@@ -378,23 +407,27 @@ TEST(CommandLineRunTest, QuietLogHelpAndBadSwitchesEndAsTheRowSays) {
         }
         EXPECT_EQ(styles, row.boxes);
         if (!run.boxes.empty()) {
-            const fake::ShownBox& last = run.boxes.back();
-            const std::u16string start = Utf16(row.boxTextUtf8);
-            std::u16string shown = last.wide ? last.text : Utf16(last.ansiText);
+            const std::u16string start = fake::Utf16Of(row.boxTextUtf8).value();
+            std::u16string shown = run.boxes.back().text;
             if (shown.rfind(u"Exception ", 0) == 0) shown.erase(shown.find(u" at ") + 4, 8);  // the code position
             EXPECT_EQ(shown.substr(0, start.size()), start);
         }
-        EXPECT_EQ(run.FindKey(CustomLabelsKey("11.0")) != nullptr, row.installs);
-        EXPECT_EQ(run.files.ReadFileBytes(labelFile) != userFile, row.installs);
-        EXPECT_EQ(run.files.Exists(LOG), *row.logUtf8 != '\0');
-        if (*row.logUtf8 != '\0') {
+        const std::string installed = row.installed;
+        EXPECT_EQ(run.FindKey(CustomLabelsKey("11.0")) != nullptr, installed.find("11.0") != std::string::npos);
+        EXPECT_EQ(run.files.ReadFileBytes(labelFile) != userFile, installed.find("12.0") != std::string::npos);
+        const std::string lines = row.logUtf8;
+        EXPECT_EQ(run.files.Exists(LOG), !lines.empty());
+        if (!lines.empty()) {
             const std::string log = run.files.ReadFileBytes(LOG);
-            const std::string started = STARTED, lines = row.logUtf8;
-            const std::string exit = "Exit code " + std::to_string(row.exitCode) + "\r\n";
-            EXPECT_EQ(log.substr(0, started.size() + lines.size()), started + lines);
-            EXPECT_EQ(log.substr(log.size() - std::min(log.size(), exit.size())), exit);
+            EXPECT_EQ(log.rfind(STARTED, 0), 0u) << log;
+            std::size_t at = 0;
+            std::istringstream expected(lines);
+            for (std::string line; std::getline(expected, line);) {
+                at = log.find("\r\n2024-05-06 07:08:09 [4242] " + line, at);
+                EXPECT_NE(at, std::string::npos) << line << "\n" << log;
+            }
             EXPECT_EQ(RunProgram(run), row.exitCode);  // a second run appends
-            EXPECT_EQ(run.files.ReadFileBytes(LOG).find(started, log.size()), log.size());
+            EXPECT_EQ(run.files.ReadFileBytes(LOG).find(STARTED, log.size()), log.size());
         }
         EXPECT_TRUE(run.misuse.empty());
     }

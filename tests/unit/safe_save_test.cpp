@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,11 +55,18 @@ class SaveFileSafelyTest : public ::testing::Test {
 protected:
     void SetUp() override { fake.files.AddFolder(FOLDER); }
 
+    // Saves as the label file's install does: replacing only a file it holds.
+    void Save(const std::string& text, const std::string& path = PATH) {
+        std::optional<HeldFile> held;
+        if (fake.files.Exists(path)) held.emplace(fake, path);
+        SaveFileSafely(fake, path, text, held ? &*held : nullptr);
+    }
+
     // Runs the save expecting an error of type E and returns its message.
     template <typename E>
     std::string FailingSave(const std::string& text, const std::string& path = PATH) {
         try {
-            SaveFileSafely(fake, path, text, true);
+            Save(text, path);
         } catch (const E& error) {
             return error.Message();
         }
@@ -77,26 +85,26 @@ protected:
 };
 
 TEST_F(SaveFileSafelyTest, WritesExactlyTheWholeText) {
-    SaveFileSafely(fake, PATH, Lines({"<a>", "", "\tb"}), true);
+    Save(Lines({"<a>", "", "\tb"}));
     EXPECT_EQ(fake.files.ReadFileBytes(PATH), "<a>\r\n\r\n\tb\r\n");
     EXPECT_EQ(fake.files.ListFolder(FOLDER), (std::vector<std::string>{"pg_custom.xml"}));
     EXPECT_EQ(fake.files.OpenFileCount(), 0u);
 }
 
 TEST_F(SaveFileSafelyTest, EmptyListCreatesAnEmptyFile) {
-    SaveFileSafely(fake, PATH, "", true);
+    Save("");
     EXPECT_EQ(fake.files.ReadFileBytes(PATH), "");
 }
 
 TEST_F(SaveFileSafelyTest, EmptyListEmptiesAnExistingFile) {
     fake.files.WriteFileBytes(PATH, "old bytes");
-    SaveFileSafely(fake, PATH, "", true);
+    Save("");
     EXPECT_EQ(fake.files.ReadFileBytes(PATH), "");
 }
 
 TEST_F(SaveFileSafelyTest, ReplacesAnExistingFileWithNothingLeftBeside) {
     fake.files.WriteFileBytes(PATH, "a much longer old content than the new one");
-    SaveFileSafely(fake, PATH, Lines({"new"}), true);
+    Save(Lines({"new"}));
     EXPECT_EQ(fake.files.ReadFileBytes(PATH), "new\r\n");
     EXPECT_EQ(fake.files.ListFolder(FOLDER), (std::vector<std::string>{"pg_custom.xml"}));
 }
@@ -104,7 +112,7 @@ TEST_F(SaveFileSafelyTest, ReplacesAnExistingFileWithNothingLeftBeside) {
 TEST_F(SaveFileSafelyTest, OpensTheNewFileForReadingAndWritingWithNoSharing) {
     // No sharing: nothing else can write into the new file before it replaces the old;
     // only a new file: nothing is written through a name that was already there.
-    SaveFileSafely(fake, PATH, Lines({"new"}), true);
+    Save(Lines({"new"}));
     ASSERT_EQ(fake.opens.size(), 1u);
     EXPECT_EQ(fake.opens[0].path, PATH + ".new");
     EXPECT_EQ(fake.opens[0].access, fake::windows::GENERIC_READ | fake::windows::GENERIC_WRITE);
@@ -116,28 +124,28 @@ TEST_F(SaveFileSafelyTest, OpensTheNewFileForReadingAndWritingWithNoSharing) {
 TEST_F(SaveFileSafelyTest, RemovesALeftoverNewFileAndReportsOneThatComesBack) {
     // A leftover is removed, not written through: it may be a link to another file.
     fake.files.WriteFileBytes(PATH + ".new", "praca");
-    SaveFileSafely(fake, PATH, Lines({"new"}), true);
+    Save(Lines({"new"}));
     EXPECT_EQ(fake.files.ReadFileBytes(PATH), "new\r\n");
     EXPECT_EQ(fake.files.ListFolder(FOLDER), (std::vector<std::string>{"pg_custom.xml"}));
     // One put back between the delete and the create is reported.
     fake.files.WriteFileBytes(PATH, "old bytes");
     fake.files.WriteFileBytes(PATH + ".new", "praca");
-    fake.FailCall("CreateFileW", 6, fake::windows::ERROR_FILE_EXISTS);
+    fake.FailCall("CreateFileW", 7, fake::windows::ERROR_FILE_EXISTS);
     EXPECT_EQ(FailingSave<EFCreateError>(Lines({"new"})),
-              "Cannot create file \"" + PATH + "\". The file exists");
+              "Cannot create file \"" + PATH + ".new\". The file exists");
     ExpectOldFileKeptAndNothingLeft();
 }
 
 TEST_F(SaveFileSafelyTest, ReplacesAnExistingFileInOneRenameWrittenThrough) {
     fake.files.WriteFileBytes(PATH, "old bytes");
-    SaveFileSafely(fake, PATH, Lines({"new"}), true);
+    Save(Lines({"new"}));
     EXPECT_EQ(fake.moveFlags, (std::vector<std::uint32_t>{
                                   fake::windows::MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH}));
     EXPECT_EQ(fake.files.ReadFileBytes(PATH), "new\r\n");
 }
 
 TEST_F(SaveFileSafelyTest, WithoutReplacingCreatesTheFileInARenameWrittenThrough) {
-    SaveFileSafely(fake, PATH, Lines({"new"}), false);
+    SaveFileSafely(fake, PATH, Lines({"new"}), nullptr);
     EXPECT_EQ(fake.moveFlags, (std::vector<std::uint32_t>{MOVEFILE_WRITE_THROUGH}));
     EXPECT_EQ(fake.files.ReadFileBytes(PATH), "new\r\n");
     EXPECT_EQ(fake.files.ListFolder(FOLDER), (std::vector<std::string>{"pg_custom.xml"}));
@@ -147,7 +155,7 @@ TEST_F(SaveFileSafelyTest, WithoutReplacingKeepsAFileThatIsThereAndFails) {
     // A file that appeared after it was judged absent holds labels nobody has read.
     fake.files.WriteFileBytes(PATH, "old bytes");
     try {
-        SaveFileSafely(fake, PATH, Lines({"new"}), false);
+        SaveFileSafely(fake, PATH, Lines({"new"}), nullptr);
         ADD_FAILURE() << "the save did not fail";
     } catch (const EFCreateError& error) {
         EXPECT_EQ(error.Message(), "Cannot create file \"" + PATH +
@@ -172,7 +180,9 @@ TEST_F(SaveFileSafelyTest, RelativePathIsShownMadeAbsolute) {
 
 TEST_F(SaveFileSafelyTest, FileHeldOpenElsewhereRaisesEFCreateErrorAndStaysIntact) {
     fake.files.WriteFileBytes(PATH, "old bytes");
-    fake.files.HoldOpen(PATH);
+    fake.onCall = [this](const std::string& call) {  // once it is no longer ours to hold
+        if (call == "MoveFileExW" && fake.CallCount("MoveFileExW") == 0) fake.files.HoldOpen(PATH);
+    };
     EXPECT_EQ(FailingSave<EFCreateError>(Lines({"new"})),
               "Cannot create file \"" + PATH + "\". Access is denied");
     fake.files.Release(PATH);
@@ -194,38 +204,42 @@ TEST_F(SaveFileSafelyTest, QuotesTheErrorOfTheFailedCallNotOfLaterOnes) {
               "Cannot create file \"" + PATH + "\". There is not enough space on the disk");
 }
 
+// A short write sets no error of its own: it is a full disk, never a success.
+#define DISK_FULL ("Cannot write to file \"" + PATH + "\". There is not enough space on the disk")
+
 TEST_F(SaveFileSafelyTest, FailedWriteRaisesEWriteErrorAndKeepsTheOldFile) {
     fake.files.WriteFileBytes(PATH, "old bytes");
     fake.FailCall("WriteFile", 1, win::ERROR_ACCESS_DENIED);
-    EXPECT_EQ(FailingSave<EWriteError>(Lines({"new"})), "Stream write error");
+    EXPECT_EQ(FailingSave<EWriteError>(Lines({"new"})),
+              "Cannot write to file \"" + PATH + "\". Access is denied");
     ExpectOldFileKeptAndNothingLeft();
 }
 
 TEST_F(SaveFileSafelyTest, ShortWriteRaisesEWriteErrorAndKeepsTheOldFile) {
     fake.files.WriteFileBytes(PATH, "old bytes");
     fake.AddFault(fake::Fault{"WriteFile", 1, 0, true});
-    EXPECT_EQ(FailingSave<EWriteError>(Lines({"new content"})), "Stream write error");
+    EXPECT_EQ(FailingSave<EWriteError>(Lines({"new content"})), DISK_FULL);
     ExpectOldFileKeptAndNothingLeft();
 }
 
 TEST_F(SaveFileSafelyTest, FullDiskRaisesEWriteErrorAndKeepsTheOldFile) {
     fake.files.WriteFileBytes(PATH, "old bytes");
     fake.files.diskCapacity = 12;
-    EXPECT_EQ(FailingSave<EWriteError>(Lines({"new content"})), "Stream write error");
+    EXPECT_EQ(FailingSave<EWriteError>(Lines({"new content"})), DISK_FULL);
     ExpectOldFileKeptAndNothingLeft();
 }
 
 TEST_F(SaveFileSafelyTest, FailedFlushRaisesEWriteErrorAndKeepsTheOldFile) {
     fake.files.WriteFileBytes(PATH, "old bytes");
     fake.FailCall("FlushFileBuffers", 1, fake::windows::ERROR_DISK_FULL);
-    EXPECT_EQ(FailingSave<EWriteError>(Lines({"new"})), "Stream write error");
+    EXPECT_EQ(FailingSave<EWriteError>(Lines({"new"})), DISK_FULL);
     ExpectOldFileKeptAndNothingLeft();
 }
 
 TEST_F(SaveFileSafelyTest, FailedCloseRaisesEWriteErrorAndKeepsTheOldFile) {
     fake.files.WriteFileBytes(PATH, "old bytes");
     fake.FailCall("CloseHandle", 1, fake::windows::ERROR_DISK_FULL);
-    EXPECT_EQ(FailingSave<EWriteError>(Lines({"new"})), "Stream write error");
+    EXPECT_EQ(FailingSave<EWriteError>(Lines({"new"})), DISK_FULL);
     ExpectOldFileKeptAndNothingLeft();
 }
 

@@ -1,6 +1,6 @@
 // File calls: CreateFileW, ReadFile, WriteFile, SetFilePointer, FlushFileBuffers,
-// CloseHandle, FindFirstFileW, FindClose, GetFullPathNameW, CreateDirectoryW,
-// MoveFileExW, DeleteFileW, GetLastError, FormatMessageW, Sleep.
+// GetFileInformationByHandle, CloseHandle, FindFirstFileW, FindClose, GetFullPathNameW,
+// CreateDirectoryW, MoveFileExW, DeleteFileW, GetLastError, FormatMessageW, Sleep.
 #include <windows.h>
 
 #include "platform/win32/win32_platform.h"
@@ -48,6 +48,15 @@ std::uint32_t Win32Platform::SetFilePointer(FileHandle file, std::int32_t distan
 
 bool Win32Platform::FlushFileBuffers(FileHandle file) {
     return ::FlushFileBuffers(Handle(file)) != FALSE;
+}
+
+bool Win32Platform::GetFileInformationByHandle(FileHandle file, FileInformation& information) {
+    BY_HANDLE_FILE_INFORMATION data;
+    if (!::GetFileInformationByHandle(Handle(file), &data)) return false;
+    information.size = (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+    information.lastWriteTime = (std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) |
+                                data.ftLastWriteTime.dwLowDateTime;
+    return true;
 }
 
 bool Win32Platform::CloseHandle(FileHandle handle) { return ::CloseHandle(Handle(handle)) != FALSE; }

@@ -19,14 +19,14 @@ public:
     std::int32_t RegCloseKey(KeyHandle key) override;
 
     bool SHGetSpecialFolderPathW(char16_t* buffer, std::int32_t folder, bool create) override;
-    std::int32_t MultiByteToWideChar(std::uint32_t codePage, const char* text, std::int32_t length,
-                                     char16_t* wide, std::int32_t wideLength) override;
     std::int32_t MessageBoxW(const std::u16string& text, const std::u16string& caption,
-                             std::uint32_t style) override;
-    std::int32_t MessageBoxA(const std::string& text, const std::string& caption,
                              std::uint32_t style) override;
 
     std::uint32_t GetModuleFileNameW(char16_t* buffer, std::uint32_t size) override;
+    std::uint32_t GetCurrentProcessId() override;
+    bool GetUserNameW(char16_t* buffer, std::uint32_t& size) override;
+    bool GetComputerNameW(char16_t* buffer, std::uint32_t& size) override;
+    bool RunsAsLocalSystem() override;
     std::u16string GetCommandLineW() override;
     void GetLocalTime(LocalTime& time) override;
     void ExitProcess(std::uint32_t exitCode) override;
@@ -44,6 +44,7 @@ public:
     std::uint32_t SetFilePointer(FileHandle file, std::int32_t distance,
                                  std::uint32_t moveMethod) override;
     bool FlushFileBuffers(FileHandle file) override;
+    bool GetFileInformationByHandle(FileHandle file, FileInformation& information) override;
     bool CloseHandle(FileHandle handle) override;
     FindHandle FindFirstFileW(const std::u16string& path, FindData& found) override;
     bool FindClose(FindHandle search) override;

@@ -1,6 +1,7 @@
-// Shell, user interface and process calls: SHGetSpecialFolderPathW,
-// MultiByteToWideChar, MessageBoxW, MessageBoxA, GetModuleFileNameW, GetCommandLineW,
-// GetLocalTime, ExitProcess.
+// Shell, user interface, process and account calls: SHGetSpecialFolderPathW,
+// MessageBoxW, GetModuleFileNameW, GetCurrentProcessId, GetUserNameW, GetComputerNameW,
+// CheckTokenMembership (with CreateWellKnownSid), GetCommandLineW, GetLocalTime,
+// ExitProcess.
 #include <windows.h>
 
 #include "platform/win32/system_function.h"
@@ -12,7 +13,6 @@ namespace {
 
 using SHGetSpecialFolderPathWCall = BOOL(WINAPI*)(HWND, LPWSTR, int, BOOL);
 using MessageBoxWCall = int(WINAPI*)(HWND, LPCWSTR, LPCWSTR, UINT);
-using MessageBoxACall = int(WINAPI*)(HWND, LPCSTR, LPCSTR, UINT);
 
 }  // namespace
 
@@ -23,13 +23,6 @@ bool Win32Platform::SHGetSpecialFolderPathW(char16_t* buffer, std::int32_t folde
                                    create ? TRUE : FALSE) != FALSE;
 }
 
-std::int32_t Win32Platform::MultiByteToWideChar(std::uint32_t codePage, const char* text,
-                                                std::int32_t length, char16_t* wide,
-                                                std::int32_t wideLength) {
-    return ::MultiByteToWideChar(codePage, 0, text, length, reinterpret_cast<wchar_t*>(wide),
-                                 wideLength);
-}
-
 std::int32_t Win32Platform::MessageBoxW(const std::u16string& text, const std::u16string& caption,
                                         std::uint32_t style) {
     static const auto call = SystemFunction<MessageBoxWCall>(L"user32.dll", "MessageBoxW");
@@ -38,15 +31,32 @@ std::int32_t Win32Platform::MessageBoxW(const std::u16string& text, const std::u
                 reinterpret_cast<const wchar_t*>(caption.c_str()), style);
 }
 
-std::int32_t Win32Platform::MessageBoxA(const std::string& text, const std::string& caption,
-                                        std::uint32_t style) {
-    static const auto call = SystemFunction<MessageBoxACall>(L"user32.dll", "MessageBoxA");
-    if (call == nullptr) return 0;
-    return call(nullptr, text.c_str(), caption.c_str(), style);
-}
-
 std::uint32_t Win32Platform::GetModuleFileNameW(char16_t* buffer, std::uint32_t size) {
     return ::GetModuleFileNameW(nullptr, reinterpret_cast<wchar_t*>(buffer), size);
+}
+
+std::uint32_t Win32Platform::GetCurrentProcessId() { return ::GetCurrentProcessId(); }
+
+bool Win32Platform::GetUserNameW(char16_t* buffer, std::uint32_t& size) {
+    DWORD length = size;
+    const BOOL ok = ::GetUserNameW(reinterpret_cast<wchar_t*>(buffer), &length);
+    size = length;
+    return ok != FALSE;
+}
+
+bool Win32Platform::GetComputerNameW(char16_t* buffer, std::uint32_t& size) {
+    DWORD length = size;
+    const BOOL ok = ::GetComputerNameW(reinterpret_cast<wchar_t*>(buffer), &length);
+    size = length;
+    return ok != FALSE;
+}
+
+bool Win32Platform::RunsAsLocalSystem() {
+    BYTE sid[SECURITY_MAX_SID_SIZE];
+    DWORD size = sizeof sid;
+    BOOL member = FALSE;
+    return ::CreateWellKnownSid(WinLocalSystemSid, nullptr, sid, &size) != FALSE &&
+           ::CheckTokenMembership(nullptr, sid, &member) != FALSE && member != FALSE;
 }
 
 std::u16string Win32Platform::GetCommandLineW() {
