@@ -41,10 +41,7 @@ std::string AddedText(const PackSelection& added, std::int32_t& lastId) {
     std::string text = open;
     for (std::size_t i = 0; i < PACK_PRODUCTS.size(); ++i) {
         if (!added[i]) continue;
-        const PackProduct& product = PACK_PRODUCTS[i];
-        for (int line = product.firstLine; line < product.firstLine + product.lineCount; ++line) {
-            text += PRODUCT_FRAGMENT[static_cast<std::size_t>(line)] + LINE_BREAK;
-        }
+        text += PackProductText(PACK_PRODUCTS[i]);
     }
     text += "</vendorProductSet>";
     RenumberProductIds(text, ReadLabelFileStructure(text).products, lastId);

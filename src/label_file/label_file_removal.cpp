@@ -19,16 +19,6 @@ namespace velkaris {
 
 namespace {
 
-// The product as the install writes it, from its opening line to its closing one.
-std::string InstalledProduct(const PackProduct& product) {
-    std::string text;
-    for (int line = product.firstLine; line < product.firstLine + product.lineCount; ++line) {
-        text += PRODUCT_FRAGMENT[static_cast<std::size_t>(line)];
-        text += "\r\n";
-    }
-    return text;
-}
-
 const PackProduct* PackProductNamed(std::string_view name) {
     for (const PackProduct& product : PACK_PRODUCTS) {
         if (product.name == name) return &product;
@@ -96,7 +86,7 @@ LabelFileRemovalResult RemovePackFromLabelFile(Platform& platform, const std::st
     for (const LabelFileProduct& product : content->structure.products) {
         const PackProduct* pack = PackProductNamed(product.name);
         if (pack == nullptr) continue;
-        if (IsSameProduct(product.element.Of(text), InstalledProduct(*pack))) {
+        if (IsSameProduct(product.element.Of(text), PackProductText(*pack))) {
             removed.push_back(WithItsLines(text, product.element));
         } else {
             result.kept.push_back(product.name);
