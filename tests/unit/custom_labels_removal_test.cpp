@@ -31,8 +31,6 @@ const std::string RECORD_L15 = RecordBytes(RECORDS_100[0]);
 
 TEST(CustomLabelsRemovalTest, RemovesOnlyTheValuesStillAsTheInstallWroteThem) {
     const Case cases[] = {
-        {"the pack as installed, beside a label of the user's", "100",
-         {{"Moja etykieta", {fake::windows::REG_BINARY, "\x01\x02"}}}, 17, {}, 1},
         {"a label changed in Word, one of another type, one grown by a byte", "100",
          {{PACK_L15, {fake::windows::REG_BINARY, RECORD_L15.substr(0, 43) + "\x07"}},
           {"Velkaris     L-13", {fake::windows::REG_SZ, RecordBytes(RECORDS_100[1])}},

@@ -35,12 +35,8 @@ std::string WordLayout() {
 
 const Lines OWN = OwnProducts(2);
 
-Lines WithL03Edited(Lines lines) {
-    for (std::string& line : lines) line = Replaced(line, "width=\"1746250\"", "width=\"1746000\"");
-    return lines;
-}
-
-// The label file before and after the removal; an empty after: not rewritten.
+// The label file before and after the removal; an empty after: not rewritten. The
+// pack as installed, whole or with a product edited, is the Wine scenarios' round trip.
 struct Case {
     const char* what;
     std::string before;
@@ -51,13 +47,6 @@ struct Case {
 
 TEST(LabelFileRemovalTest, TakesOutOnlyThePacksProductsAsInstalledAndKeepsEveryOtherByte) {
     const Case cases[] = {
-        {"the pack after the user's products, as the install writes them",
-         Crlf(Concat({{HEADER_LINE}, OWN, EmptyLines(2), PackLines(3), {FOOTER_LINE}})),
-         Crlf(Concat({{HEADER_LINE}, OWN, EmptyLines(2), {FOOTER_LINE}})), 17, {}},
-        {"one product of the pack edited by the user",
-         Crlf(Concat({{HEADER_LINE}, OWN, EmptyLines(2), WithL03Edited(PackLines(3)), {FOOTER_LINE}})),
-         Crlf(Concat({{HEADER_LINE}, OWN, EmptyLines(2), WithL03Edited(PackLines(5, {3})), {FOOTER_LINE}})),
-         16, {"Velkaris     L-03"}},
         {"saved again by Word in its own layout, in UTF-16",
          Utf16Le(Replaced(WordFile(Concat({OWN, {WordLayout()}})), "?>", " encoding=\"UTF-16\"?>")),
          Replaced(WordFile(OWN), "?>", " encoding=\"utf-8\"?>"), 1, {}},

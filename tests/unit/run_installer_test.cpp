@@ -349,10 +349,6 @@ const CommandLineRun COMMAND_LINE_RUNS[] = {
      "Office\\pg_custom.xml holds none of the pack's products as installed, not rewritten\n"
      "Word 11.0: 0 values removed under HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\11.0\\Word\\Custom Labels\n"
      "Outcome: the pack was not installed, nothing removed\nExit code 0"},
-    // Word 12.0 fails, 11.0 is looked at all the same.
-    {u" -UNINSTALL -quiet -log C:\\Users\\anna\\velkaris.log", "11.0 12.0", "held", 1, "", "", "",
-     "Word 12.0: " LOGGED("EFOpenError") "\nWord 12.0: What to do: close Word\nWord 11.0: 0 values removed\n"
-     "Outcome: failed for Word 12.0\nExit code 1"},
     {u" /log C:\\Users\\anna\\velkaris.log", "16.0 14.0", "", 0, "", "40030",
      "Zainstalowana wersja programu MS Word nie jest obsługiwana\rInstalacja",
      "Word found: none of 8.0 to 12.0; newer, not supported: 14.0 16.0\n"
