@@ -21,11 +21,15 @@ set(VELKARIS_CORE_SOURCES
   src/catalogue/label_records.cpp
   src/catalogue/product_fragment.cpp
   src/catalogue/word_versions.cpp
+  src/registry_labels/custom_labels_removal.cpp
   src/registry_labels/custom_labels_writer.cpp
+  src/label_file/label_file_change.cpp
   src/label_file/label_file_install.cpp
   src/label_file/label_file_reader.cpp
+  src/label_file/label_file_removal.cpp
   src/label_file/label_file_structure.cpp
   src/label_file/pack_presence.cpp
+  src/label_file/product_comparison.cpp
   src/label_file/product_extraction.cpp
   src/label_file/product_id_renumbering.cpp
   src/installer/command_line.cpp
@@ -34,6 +38,7 @@ set(VELKARIS_CORE_SOURCES
   src/installer/program_entry.cpp
   src/installer/run_installer.cpp
   src/installer/run_log.cpp
+  src/installer/uninstall_mode.cpp
   src/installer/user_interface.cpp)
 
 set(VELKARIS_WIN32_SOURCES

@@ -224,4 +224,13 @@ const std::array<PackProduct, LABEL_COUNT> PACK_PRODUCTS = {{
     {LABEL_NAMES[4], 126, 7},
 }};
 
+std::string PackProductText(const PackProduct& product) {
+    std::string text;
+    for (int line = product.firstLine; line < product.firstLine + product.lineCount; ++line) {
+        text += PRODUCT_FRAGMENT[static_cast<std::size_t>(line)];
+        text += "\r\n";
+    }
+    return text;
+}
+
 }  // namespace velkaris

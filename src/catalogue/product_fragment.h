@@ -3,6 +3,7 @@
 // lines and the 133 lines describing the 17 products, kept as finished lines.
 
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "catalogue/label_records.h"
@@ -25,5 +26,8 @@ struct PackProduct {
 };
 // In PRODUCT_FRAGMENT's order, which is the order they are added in.
 extern const std::array<PackProduct, LABEL_COUNT> PACK_PRODUCTS;
+
+// The product's lines as the install writes them, each ended by CR LF.
+std::string PackProductText(const PackProduct& product);
 
 }  // namespace velkaris

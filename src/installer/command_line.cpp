@@ -21,7 +21,8 @@ bool IsSwitch(const std::u16string& argument) {
 bool IsKnownSwitch(const std::u16string& argument) {
     if (!IsSwitch(argument)) return false;
     const std::u16string name = LowerAscii(argument.substr(1));
-    return name == u"quiet" || name == u"?" || name == u"help" || name == u"log";
+    return name == u"quiet" || name == u"uninstall" || name == u"?" || name == u"help" ||
+           name == u"log";
 }
 
 constexpr std::size_t SHOWN_LIMIT = 80;
@@ -90,6 +91,8 @@ CommandLine ParseCommandLine(const std::u16string& line) {
         const std::u16string name = LowerAscii(argument.substr(1));
         if (name == u"quiet") {
             result.quiet = true;
+        } else if (name == u"uninstall") {
+            result.uninstall = true;
         } else if (name == u"?" || name == u"help") {
             result.help = true;
         } else if (name == u"log" && i + 1 < arguments.size() && !arguments[i + 1].empty() &&

@@ -10,6 +10,7 @@ namespace velkaris {
 struct CommandLine {
     bool quiet = false;                    // /quiet: no box; the question counts as Yes
     bool help = false;                     // /? or /help
+    bool uninstall = false;                // /uninstall: take the pack out again
     std::optional<std::u16string> logPath;  // /log FILE
     // The first switch not understood (unknown, or /log without a file).
     std::optional<std::u16string> badSwitch;

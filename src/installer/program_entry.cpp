@@ -6,6 +6,7 @@
 #include "installer/failure_report.h"
 #include "installer/messages.h"
 #include "installer/run_installer.h"
+#include "installer/uninstall_mode.h"
 #include "label_file/label_file_reader.h"
 #include "platform/win_values.h"
 #include "services/account_names.h"
@@ -80,7 +81,7 @@ int RunCommandLine(Program& program) {
             "per user, so the program must run in the user's session, as the user",
             Remedy::RunAsTheUser);
     }
-    return RunInstaller(program, INSTALL);
+    return RunInstaller(program, line.uninstall ? UNINSTALL : INSTALL);
 }
 
 }  // namespace

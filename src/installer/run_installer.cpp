@@ -11,6 +11,7 @@
 #include "services/system_error_text.h"
 #include "services/user_folder.h"
 #include "text/errors.h"
+#include "text/utf8_utf16.h"
 
 namespace velkaris {
 
@@ -59,7 +60,7 @@ void SelectVersionKey(Program& program, const WordVersion& version) {
 
 const RunMode INSTALL = {QUESTION_TEXT, InstallForVersion, DONE_TEXT, "installed"};
 
-void InstallForVersion(Program& program, const WordVersion& version) {
+void InstallForVersion(Program& program, const WordVersion& version, RunTally&) {
     const std::string word = std::string("Word ") + version.name + ": ";
     switch (version.destination) {
         case LabelDestination::LabelFile: {
@@ -121,11 +122,12 @@ int RunInstaller(Program& program, const RunMode& mode) {
             // and the first failure is the one reported.
             std::vector<Failure> failures;
             std::string failed;
+            RunTally tally;
             for (auto version = found.rbegin(); version != found.rend(); ++version) {
                 if (!Supported(**version)) continue;
                 try {
                     SelectVersionKey(program, **version);
-                    mode.forVersion(program, **version);
+                    mode.forVersion(program, **version, tally);
                 } catch (...) {
                     failures.push_back(CurrentFailure(program));
                     failed += (failed.empty() ? "" : " ") + std::string((*version)->name);
@@ -136,11 +138,19 @@ int RunInstaller(Program& program, const RunMode& mode) {
                 log.Line("Outcome: failed for Word " + failed);
                 return EndWithFailure(program, failures.front(), true);
             }
-            std::u16string done = mode.doneText;
-            if (!newer.empty()) done += u"\r" + std::u16string(NEWER_WORD_TOO_TEXT);
-            const std::string outcome =
-                std::string("Outcome: ") + mode.outcome +
-                (newer.empty() ? "" : "; Word " + newer + " is newer than the pack supports and got nothing");
+            // Nothing of the pack was there to take out: the box says so, not "removed".
+            const bool nothing = mode.nothingDoneText != nullptr && tally.removed == 0;
+            std::u16string done = nothing ? mode.nothingDoneText : mode.doneText;
+            std::string outcome = std::string("Outcome: ") + (nothing ? mode.nothingOutcome : mode.outcome);
+            if (tally.keptChanged > 0) {
+                const std::string kept = std::to_string(tally.keptChanged);
+                done += u"\r" + (KEPT_CHANGED_TEXT + Utf8ToUtf16(kept)) + u".";
+                outcome += ", " + kept + " changed labels kept";
+            }
+            if (!newer.empty()) {
+                done += u"\r" + std::u16string(NEWER_WORD_TOO_TEXT);
+                outcome += "; Word " + newer + " is newer than the pack supports and got nothing";
+            }
             exitCode = EndRun(program, outcome, 0, done, NOTICE_DONE);
         }
     }

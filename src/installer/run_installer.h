@@ -25,15 +25,25 @@ struct Program {
     std::optional<RegistryNavigator> registry;
 };
 
+// What the work for the versions came to, where a mode counts it: the uninstall's
+// last box tells whether there was anything to take out, and what was kept.
+struct RunTally {
+    std::int32_t removed = 0;      // the pack's labels taken out
+    std::int32_t keptChanged = 0;  // the pack's labels kept: changed after the install
+};
+
 // What a run does to each Word version found: its question, its work for one
 // version (called while the navigator stands at the version's key), its Done box
 // and the outcome the log gives when every version succeeded. The install is one;
-// another mode is another value, run by the same loop.
+// the uninstall another, run by the same loop. A mode that takes the pack out has a
+// box and an outcome of its own for a run that found none of it.
 struct RunMode {
     const char16_t* question;
-    void (*forVersion)(Program& program, const WordVersion& version);
+    void (*forVersion)(Program& program, const WordVersion& version, RunTally& tally);
     const char16_t* doneText;
     const char* outcome;
+    const char16_t* nothingDoneText = nullptr;
+    const char* nothingOutcome = nullptr;
 };
 
 extern const RunMode INSTALL;
@@ -47,6 +57,6 @@ int RunInstaller(Program& program, const RunMode& mode);
 int EndRun(Program& program, std::string_view outcome, int exitCode,
            const std::u16string& text = std::u16string(), std::uint32_t style = 0);
 
-void InstallForVersion(Program& program, const WordVersion& version);
+void InstallForVersion(Program& program, const WordVersion& version, RunTally& tally);
 
 }  // namespace velkaris

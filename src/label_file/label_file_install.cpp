@@ -9,15 +9,11 @@
 
 #include "catalogue/label_records.h"
 #include "catalogue/product_fragment.h"
+#include "label_file/label_file_change.h"
 #include "label_file/label_file_reader.h"
 #include "label_file/label_file_structure.h"
 #include "label_file/product_extraction.h"
 #include "label_file/product_id_renumbering.h"
-#include "services/file_lock.h"
-#include "services/file_reading.h"
-#include "services/held_file.h"
-#include "services/safe_save.h"
-#include "services/system_error_text.h"
 #include "text/errors.h"
 #include "text/utf8_utf16.h"
 #include "text/xml_reader.h"
@@ -45,10 +41,7 @@ std::string AddedText(const PackSelection& added, std::int32_t& lastId) {
     std::string text = open;
     for (std::size_t i = 0; i < PACK_PRODUCTS.size(); ++i) {
         if (!added[i]) continue;
-        const PackProduct& product = PACK_PRODUCTS[i];
-        for (int line = product.firstLine; line < product.firstLine + product.lineCount; ++line) {
-            text += PRODUCT_FRAGMENT[static_cast<std::size_t>(line)] + LINE_BREAK;
-        }
+        text += PackProductText(PACK_PRODUCTS[i]);
     }
     text += "</vendorProductSet>";
     RenumberProductIds(text, ReadLabelFileStructure(text).products, lastId);
@@ -123,23 +116,11 @@ LabelFileResult InstallLabelFile(Platform& platform, const std::string& folder) 
     }
     const std::string path = LabelFilePath(platform, folder);
     EnsureOfficeFolder(platform, folder);
-    // Copies run at once (a logon script and Intune, two sessions, two computers on one
-    // redirected folder): one at a time reads and replaces the file, or one would
-    // replace it without the labels another has just added.
-    const FileLock lock(platform, path);
-    const bool present = FileIsPresent(platform, path);
-    std::optional<HeldFile> held;
-    if (present) {
-        held.emplace(platform, path);
-        if (!held->IsOpen()) {
-            RaiseOpenError(platform, path, SystemErrorText(platform, held->Error()),
-                           RemedyForSystemError(held->Error()));
-        }
-    }
+    LabelFileChange change(platform, path);
     LabelFileResult result{path, 0, LABEL_COUNT};
     std::string text;
     std::optional<ExistingProducts> existing;
-    if (present) existing = ExtractExistingProducts(platform, path);
+    if (change.FilePresent()) existing = ExtractExistingProducts(platform, path);
     if (existing) {
         result.packLabelsAdded = static_cast<std::int32_t>(std::count(
             existing->packPresent.begin(), existing->packPresent.end(), false));
@@ -152,10 +133,10 @@ LabelFileResult InstallLabelFile(Platform& platform, const std::string& folder) 
         }
         text = MergedLabelFileText(std::move(*existing));
     } else {
-        text = Merged("", present ? LINE_BREAK : "", WholePack(), 0);
+        text = Merged("", change.FilePresent() ? LINE_BREAK : "", WholePack(), 0);
     }
     // A file that was not read is never replaced: its labels would be lost.
-    SaveFileSafely(platform, path, text, held ? &*held : nullptr);
+    change.Save(text);
     return result;
 }
 

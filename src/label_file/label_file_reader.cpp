@@ -218,6 +218,22 @@ std::string ReadLabelFileText(Platform& platform, const std::string& path) {
     return text;
 }
 
+std::optional<LabelFileContent> ReadLabelFileContent(Platform& platform, const std::string& path) {
+    LabelFileContent content{ReadLabelFileText(platform, path), {}};
+    std::string& text = content.text;
+    // The read refuses a NUL anywhere but at the end.
+    if (!text.empty() && text.back() == '\0') text.pop_back();
+    if (text.empty()) return std::nullopt;
+    content.structure = ReadLabelFileStructure(text);
+    if (!content.structure.wellFormed && !content.structure.noElement) {
+        RaiseOpenError(platform, path,
+                       "It is not XML that Word can read (line " +
+                           std::to_string(content.structure.faultLine) +
+                           "): rename or remove it, and run the installer again");
+    }
+    return content;
+}
+
 void RaiseOpenError(Platform& platform, const std::string& path, const std::string& reason,
                     Remedy remedy) {
     throw EFOpenError(InsertTexts("Cannot open file \"%s\". %s",

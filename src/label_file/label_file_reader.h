@@ -1,8 +1,10 @@
 #pragma once
 // Where Word 12.0 keeps the user's custom labels, and how its bytes become text.
 
+#include <optional>
 #include <string>
 
+#include "label_file/label_file_structure.h"
 #include "platform/platform.h"
 #include "text/errors.h"
 
@@ -18,6 +20,17 @@ std::string LabelFilePath(Platform& platform, const std::string& folder);
 // encoding that is not recognised, holds a broken character, or holds a NUL before
 // its end.
 std::string ReadLabelFileText(Platform& platform, const std::string& path);
+
+// A label file's text, as the install and the uninstall both read it.
+struct LabelFileContent {
+    std::string text;              // without the final NUL
+    LabelFileStructure structure;  // of text
+};
+
+// Nothing when the file's text is empty. Raises ReadLabelFileText's errors, and
+// EFOpenError when the text is not XML that Word can read; one of white space, a
+// declaration or comments holds no labels yet, and passes.
+std::optional<LabelFileContent> ReadLabelFileContent(Platform& platform, const std::string& path);
 
 // Raises EFOpenError for the path, with the reason after it. Unless the system
 // refused the file, its content is what cannot be carried over: the user renames it.

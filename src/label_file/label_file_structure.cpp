@@ -24,6 +24,7 @@ public:
     LabelFileStructure Run() {
         while (reader_.Next()) {
             switch (reader_.Kind()) {
+                case XmlToken::Declaration: Declaration(); break;
                 case XmlToken::StartTag: StartTag(); break;
                 case XmlToken::EndTag: EndTag(reader_.Whole().begin); break;
                 case XmlToken::Text:
@@ -42,6 +43,12 @@ public:
     }
 
 private:
+    void Declaration() {
+        for (const XmlAttribute& attribute : reader_.Attributes()) {
+            if (attribute.name.Of(text_) == "encoding") result_.declaredEncoding = attribute.value;
+        }
+    }
+
     void StartTag() {
         const std::string_view name = reader_.Name().Of(text_);
         const std::size_t depth = reader_.Depth();

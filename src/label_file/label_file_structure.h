@@ -25,6 +25,7 @@ struct LabelFileProduct {
 struct LabelFileStructure {
     bool wellFormed = false;
     std::size_t faultLine = 0;           // of a text that is not, 1-based
+    Span declaredEncoding;               // the declaration's encoding value; empty if none
     bool setFound = false;               // a vendorProductSet element, the first of which
     Span setContent;                     // lies between its start and end tags
     std::vector<LabelFileProduct> products;  // its product children, in document order

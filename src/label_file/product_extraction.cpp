@@ -74,19 +74,10 @@ Stretch FindStretch(const LabelFileStructure& structure) {
 }  // namespace
 
 std::optional<ExistingProducts> ExtractExistingProducts(Platform& platform, const std::string& path) {
-    std::string text = ReadLabelFileText(platform, path);
-    // The read refuses a NUL anywhere but at the end.
-    if (!text.empty() && text.back() == '\0') text.pop_back();
-    if (text.empty()) return std::nullopt;
-
-    LabelFileStructure structure = ReadLabelFileStructure(text);
-    // A file of white space, a declaration or comments holds no labels yet.
-    if (!structure.wellFormed && !structure.noElement) {
-        RaiseOpenError(platform, path,
-                       "It is not XML that Word can read (line " +
-                           std::to_string(structure.faultLine) +
-                           "): rename or remove it, and run the installer again");
-    }
+    std::optional<LabelFileContent> content = ReadLabelFileContent(platform, path);
+    if (!content) return std::nullopt;
+    std::string& text = content->text;
+    LabelFileStructure& structure = content->structure;
     // Word would find no namespace for a prefix that only the dropped header declared.
     if (structure.prefixFromHeader) {
         RaiseOpenError(platform, path, "Its labels could not be carried over as well-formed XML");

@@ -40,6 +40,12 @@ public:
     virtual std::int32_t RegSetValueExA(KeyHandle key, const std::string& valueName,
                                         std::uint32_t type, const std::uint8_t* data,
                                         std::uint32_t size) = 0;
+    // data may be null to ask only for the type and size; size goes in as the buffer's
+    // and comes back as the value's (ERROR_MORE_DATA when the buffer is too small).
+    virtual std::int32_t RegQueryValueExA(KeyHandle key, const std::string& valueName,
+                                          std::uint32_t& type, std::uint8_t* data,
+                                          std::uint32_t& size) = 0;
+    virtual std::int32_t RegDeleteValueA(KeyHandle key, const std::string& valueName) = 0;
     virtual std::int32_t RegCloseKey(KeyHandle key) = 0;
 
     // Shell and user interface (shell32, user32). Paths and texts cross in UTF-16:

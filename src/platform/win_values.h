@@ -60,6 +60,7 @@ constexpr std::uint32_t ERROR_FILE_EXISTS = 80;
 constexpr std::uint32_t ERROR_DISK_FULL = 112;
 constexpr std::uint32_t ERROR_INVALID_PARAMETER = 87;  // also the exit code of a bad command line
 constexpr std::uint32_t ERROR_FILENAME_EXCED_RANGE = 206;
+constexpr std::uint32_t ERROR_MORE_DATA = 234;
 constexpr std::uint32_t FORMAT_MESSAGE_SYSTEM_TEXT = 0x3200;  // FROM_SYSTEM | IGNORE_INSERTS | ARGUMENT_ARRAY
 
 }  // namespace velkaris::win

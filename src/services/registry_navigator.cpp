@@ -59,6 +59,33 @@ void RegistryNavigator::WriteBinaryValue(const std::string& valueName, const std
     }
 }
 
+std::optional<RegistryValue> RegistryNavigator::ReadValue(const std::string& valueName) {
+    RegistryValue value;
+    std::uint32_t size = 0;
+    std::int32_t result = platform_.RegQueryValueExA(openHandle_, valueName, value.type, nullptr, size);
+    // The value may grow between asking its size and reading it.
+    while (result == win::ERROR_SUCCESS || result == static_cast<std::int32_t>(win::ERROR_MORE_DATA)) {
+        value.data.assign(size, '\0');
+        result = platform_.RegQueryValueExA(openHandle_, valueName, value.type,
+                                            reinterpret_cast<std::uint8_t*>(&value.data[0]), size);
+        if (result == win::ERROR_SUCCESS) {
+            value.data.resize(size);
+            return value;
+        }
+    }
+    if (result == static_cast<std::int32_t>(win::ERROR_FILE_NOT_FOUND)) return std::nullopt;
+    throw ERegistryException(InsertTexts("Failed to read data for '%s'", {valueName}),
+                             Remedy::RegistryPermissions);
+}
+
+void RegistryNavigator::DeleteValue(const std::string& valueName) {
+    const std::int32_t result = platform_.RegDeleteValueA(openHandle_, valueName);
+    if (result != win::ERROR_SUCCESS && result != static_cast<std::int32_t>(win::ERROR_FILE_NOT_FOUND)) {
+        throw ERegistryException(InsertTexts("Failed to delete value '%s'", {valueName}),
+                                 Remedy::RegistryPermissions);
+    }
+}
+
 void RegistryNavigator::ReleaseCurrentKey() {
     if (openHandle_ == 0) return;
     // Writes are left to the platform's own flushing; the close result tells nothing useful.

@@ -10,7 +10,7 @@ e2e_snapshot before
 
 E2E_PROGRAM_ARGS=(/bogus)
 e2e_start_program
-e2e_expect_box "$E2E_CAPTION" 'Nieprawidłowy przełącznik: /bogus\r\rPakiet etykiet marki Velkaris dla programu MS Word 97-2007\r\rPrzełączniki:\r/quiet - bez okien; pytanie ma odpowiedź Tak\r/log PLIK - dopisuje przebieg instalacji do pliku PLIK (UTF-8)\r/? lub /help - ten opis\r\rKody wyjścia:\r0 - etykiety zainstalowane albo nie było nic do zrobienia\r1 - błąd instalacji\r87 - nieprawidłowy wiersz poleceń' "$IDOK"
+e2e_expect_box "$E2E_CAPTION" 'Nieprawidłowy przełącznik: /bogus\r\rPakiet etykiet marki Velkaris dla programu MS Word 97-2007\r\rPrzełączniki:\r/quiet - bez okien; pytanie ma odpowiedź Tak\r/uninstall - usuwa pakiet; etykiety zmienione po instalacji zostają\r/log PLIK - dopisuje przebieg instalacji do pliku PLIK (UTF-8)\r/? lub /help - ten opis\r\rKody wyjścia:\r0 - etykiety zainstalowane lub usunięte albo nie było nic do zrobienia\r1 - błąd instalacji\r87 - nieprawidłowy wiersz poleceń' "$IDOK"
 e2e_press "$E2E_CAPTION" "$IDOK"
 e2e_expect_exit 87
 e2e_expect_box_calls "W 00000030"

@@ -26,6 +26,7 @@ E2E_TEMPLATE_RECIPE=1
     E2E_TEXT_DONE='Etykiety zostały zainstalowane\rŻyczymy miłej pracy!'
     E2E_TEXT_NO_WORD='Na tym komputerze nie zainstalowano programu MS Word\rInstalacja etykiet nie jest możliwa!'
     E2E_TEXT_NEWER_TOO='Zainstalowana jest również nowsza wersja programu MS Word, której ten pakiet nie obsługuje.'
+    E2E_TEXT_UNINSTALL_QUESTION='Czy chcesz usunąć pakiet etykiet marki Velkaris z programu MS Word?'
     E2E_TEXT_TOO_NEW='Zainstalowana wersja programu MS Word nie jest obsługiwana\rInstalacja etykiet nie jest możliwa!'
     # Message box styles, as MessageBoxW / MessageBoxA receive them.
     E2E_STYLE_QUESTION=00000024
@@ -491,6 +492,23 @@ e2e_run_answering_yes() {
 e2e_run_answering_yes_expect_done() {
     e2e_run_answering_yes
     e2e_expect_box "$E2E_CAPTION" "$E2E_TEXT_DONE" "$IDOK"
+    e2e_press "$E2E_CAPTION" "$IDOK"
+    e2e_expect_exit 0
+    e2e_expect_box_calls "W $E2E_STYLE_QUESTION" "W $E2E_STYLE_DONE"
+}
+
+# e2e_run_uninstall TEXT ARGS...: the program with ARGS (/uninstall among them) asks
+# the uninstall's question, is answered Yes, and ends with TEXT in the Done box's
+# style and exit code 0.
+e2e_run_uninstall() {
+    local text=$1
+    shift
+    E2E_PROGRAM_ARGS=("$@")
+    e2e_start_program
+    E2E_PROGRAM_ARGS=()
+    e2e_expect_box "$E2E_CAPTION" "$E2E_TEXT_UNINSTALL_QUESTION" "$IDYES" "$IDNO"
+    e2e_press "$E2E_CAPTION" "$IDYES"
+    e2e_expect_box "$E2E_CAPTION" "$text" "$IDOK"
     e2e_press "$E2E_CAPTION" "$IDOK"
     e2e_expect_exit 0
     e2e_expect_box_calls "W $E2E_STYLE_QUESTION" "W $E2E_STYLE_DONE"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A second copy started while another holds the label file's lock (holdfile keeps
 # pg_custom.xml.lock for 2 s, as a first copy at work does): it waits for the lock,
-# then finds the pack the first copy added and adds nothing. Exit code 0, and the
+# then finds the pack the first copy added and leaves the file. Exit code 0, and the
 # lock file is gone with the last holder.
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"

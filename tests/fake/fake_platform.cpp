@@ -196,6 +196,33 @@ std::int32_t FakePlatform::RegSetValueExA(KeyHandle key, const std::string& valu
     });
 }
 
+std::int32_t FakePlatform::RegQueryValueExA(KeyHandle key, const std::string& valueName,
+                                            std::uint32_t& type, std::uint8_t* data,
+                                            std::uint32_t& size) {
+    return Forward<std::int32_t>("RegQueryValueExA", std::nullopt, [&](std::uint32_t&) -> std::int32_t {
+        RegKey* open = OpenedKey(key);
+        if (open == nullptr) return windows::ERROR_INVALID_HANDLE;
+        const auto it = open->values.find(valueName);
+        if (it == open->values.end()) return windows::ERROR_FILE_NOT_FOUND;
+        const std::uint32_t room = size;
+        type = it->second.type;
+        size = static_cast<std::uint32_t>(it->second.data.size());
+        if (data == nullptr) return windows::ERROR_SUCCESS;
+        if (room < size) return windows::ERROR_MORE_DATA;
+        std::copy(it->second.data.begin(), it->second.data.end(), data);
+        return windows::ERROR_SUCCESS;
+    });
+}
+
+std::int32_t FakePlatform::RegDeleteValueA(KeyHandle key, const std::string& valueName) {
+    return Forward<std::int32_t>("RegDeleteValueA", std::nullopt, [&](std::uint32_t&) -> std::int32_t {
+        RegKey* open = OpenedKey(key);
+        if (open == nullptr) return windows::ERROR_INVALID_HANDLE;
+        return open->values.erase(valueName) == 1 ? windows::ERROR_SUCCESS
+                                                   : windows::ERROR_FILE_NOT_FOUND;
+    });
+}
+
 std::int32_t FakePlatform::RegCloseKey(KeyHandle key) {
     return Forward<std::int32_t>("RegCloseKey", std::nullopt,
                                  [&](std::uint32_t&, const Fault* fault) -> std::int32_t {

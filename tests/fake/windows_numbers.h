@@ -13,6 +13,8 @@ constexpr KeyHandle HKEY_CURRENT_USER = 0x80000001u;
 constexpr std::uint32_t KEY_ALL_ACCESS = 0xF003Fu;
 constexpr std::uint32_t KEY_QUERY_VALUE = 0x1;
 constexpr std::uint32_t REG_OPTION_NON_VOLATILE = 0;
+constexpr std::uint32_t REG_SZ = 1;
+constexpr std::uint32_t REG_BINARY = 3;
 constexpr std::int32_t ERROR_SUCCESS = 0;
 constexpr std::int32_t CSIDL_APPDATA = 0x1A;
 constexpr std::uint32_t MAX_PATH = 260;
@@ -54,6 +56,7 @@ constexpr std::uint32_t ERROR_INSUFFICIENT_BUFFER = 122;
 constexpr std::uint32_t ERROR_NEGATIVE_SEEK = 131;
 constexpr std::uint32_t ERROR_BAD_PATHNAME = 161;
 constexpr std::uint32_t ERROR_ALREADY_EXISTS = 183;
+constexpr std::uint32_t ERROR_MORE_DATA = 234;
 constexpr std::uint32_t ERROR_MESSAGE_NOT_FOUND = 317;
 
 }  // namespace velkaris::fake::windows

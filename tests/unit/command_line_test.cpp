@@ -14,6 +14,7 @@ struct Case {
     bool help;
     std::u16string log;  // empty: none
     std::u16string bad;  // empty: none
+    bool uninstall = false;
 };
 
 const Case CASES[] = {
@@ -35,6 +36,8 @@ const Case CASES[] = {
     {u"v.exe a\\\\\"b c\" d\\\"e f\\g \"h\"\"i\"", {u"a\\b c", u"d\"e", u"f\\g", u"h\"i"}, false, false, u"", u""},
     {u"v.exe \"a b\"c  \"\" x\\\\", {u"a bc", u"", u"x\\\\"}, false, false, u"", u""},
     {u"\"C:\\a b\\v.exe\"/quiet", {u"/quiet"}, true, false, u"", u""},
+    {u"v.exe /log -UnInstall /quiet", {u"/log", u"-UnInstall", u"/quiet"}, true, false, u"", u"/log", true},
+    {u"v.exe /uninstal /un-install", {u"/uninstal", u"/un-install"}, false, false, u"", u"/uninstal"},
 };
 
 TEST(CommandLineTest, SplitsByWindowsRulesAndReadsTheSwitches) {
@@ -48,6 +51,7 @@ TEST(CommandLineTest, SplitsByWindowsRulesAndReadsTheSwitches) {
         EXPECT_EQ(parsed.help, c.help);
         EXPECT_EQ(parsed.logPath.value_or(u""), c.log);
         EXPECT_EQ(parsed.badSwitch.value_or(u""), c.bad);
+        EXPECT_EQ(parsed.uninstall, c.uninstall);
     }
 }
 

@@ -285,6 +285,44 @@ TEST_P(FaultMatrixTest, MemoryRunningOutAtEachAllocationEndsInTheReportNeverACra
     }
 }
 
+// /uninstall over what the clean install left: the label file keeps the installed
+// bytes or holds the removal's whole result, a failure is reported, and a run that
+// ends normally leaves each version's values all there (its key not seen) or none.
+TEST_P(FaultMatrixTest, UninstallWithEachPlatformCallFailingInTurnEndsSoundly) {
+    const auto run = [&](const std::vector<fake::Fault>& faults) {
+        fake::FakePlatform fake;
+        Prepare(fake, u" /uninstall /log C:\\Users\\anna\\velkaris.log");
+        fake.files.WriteFileBytes(LABEL_FILE, clean.labelFile);
+        for (int i = 0; i < 4; ++i) {
+            fake::RegKey& key = fake.AddKey(CustomLabelsKey(VERSIONS[i]));
+            for (int n = 0; n < LABEL_COUNT; ++n) {
+                key.values[std::string(LABEL_NAMES[n])] = {
+                    win::REG_BINARY, RecordBytes((i < 2 ? RECORDS_80 : RECORDS_100)[n])};
+            }
+        }
+        for (const fake::Fault& f : faults) fake.AddFault(f);
+        const int exitCode = RunProgram(fake);
+        return Observe(fake, exitCode);
+    };
+    const Outcome removed = run({});
+    ASSERT_EQ(removed.exitCode, 0);
+    for (std::size_t count : removed.labelCounts) ASSERT_EQ(count, 0u);
+    for (std::size_t i = 1; i <= removed.calls.size(); ++i) {
+        const Outcome o = run({fake::Fault{"", static_cast<int>(i), win::ERROR_ACCESS_DENIED, false}});
+        SCOPED_TRACE("call " + std::to_string(i) + " " + removed.calls[i - 1]);
+        EXPECT_TRUE(o.labelFile == clean.labelFile || o.labelFile == removed.labelFile);
+        EXPECT_FALSE(o.temporaryLeft);
+        EXPECT_FALSE(o.scratchLeft);
+        EXPECT_TRUE(o.misuse.empty()) << o.misuse.front();
+        if (o.exitCode == 1) {
+            EXPECT_TRUE(IsKnownKind(o.reportText)) << o.reportText;
+        } else {
+            EXPECT_EQ(o.exitCode, 0);
+            for (std::size_t count : o.labelCounts) EXPECT_TRUE(count == 0 || count == 17u) << count;
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(LeftoverOrNot, FaultMatrixTest, ::testing::Bool());
 
 }  // namespace

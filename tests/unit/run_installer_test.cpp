@@ -343,6 +343,12 @@ const CommandLineRun COMMAND_LINE_RUNS[] = {
     {u" /log C:\\nowhere\\velkaris.log", "11.0", "", 1, "", "2010",
      REPORT("EFCreateError") "Cannot create file \"C:\\nowhere\\velkaris.log\". The system cannot find the path specified.",
      ""},
+    {u" /uninstall /log C:\\Users\\anna\\velkaris.log", "11.0 12.0", "", 0, "", "24 40040",
+     "Pakiet etykiet marki Velkaris nie jest zainstalowany.",
+     "Word found: 11.0 12.0\nAnswered Yes\nWord 12.0: label file C:\\Users\\anna\\AppData\\Roaming\\Microsoft\\"
+     "Office\\pg_custom.xml holds none of the pack's products as installed, not rewritten\n"
+     "Word 11.0: 0 values removed under HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\11.0\\Word\\Custom Labels\n"
+     "Outcome: the pack was not installed, nothing removed\nExit code 0"},
     {u" /log C:\\Users\\anna\\velkaris.log", "16.0 14.0", "", 0, "", "40030",
      "Zainstalowana wersja programu MS Word nie jest obsługiwana\rInstalacja",
      "Word found: none of 8.0 to 12.0; newer, not supported: 14.0 16.0\n"

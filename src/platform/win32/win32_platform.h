@@ -13,6 +13,9 @@ public:
                                  std::uint32_t access, KeyHandle& result) override;
     std::int32_t RegSetValueExA(KeyHandle key, const std::string& valueName, std::uint32_t type,
                                 const std::uint8_t* data, std::uint32_t size) override;
+    std::int32_t RegQueryValueExA(KeyHandle key, const std::string& valueName, std::uint32_t& type,
+                                  std::uint8_t* data, std::uint32_t& size) override;
+    std::int32_t RegDeleteValueA(KeyHandle key, const std::string& valueName) override;
     std::int32_t RegCloseKey(KeyHandle key) override;
 
     bool SHGetSpecialFolderPathW(char16_t* buffer, std::int32_t folder, bool create) override;

@@ -1,4 +1,5 @@
-// Registry calls: RegOpenKeyExA, RegCreateKeyExA, RegSetValueExA, RegCloseKey.
+// Registry calls: RegOpenKeyExA, RegCreateKeyExA, RegSetValueExA, RegQueryValueExA,
+// RegDeleteValueA, RegCloseKey.
 #include <windows.h>
 
 #include "platform/win32/win32_platform.h"
@@ -33,6 +34,22 @@ std::int32_t Win32Platform::RegSetValueExA(KeyHandle key, const std::string& val
                                            std::uint32_t type, const std::uint8_t* data,
                                            std::uint32_t size) {
     return ::RegSetValueExA(Key(key), valueName.c_str(), 0, type, data, size);
+}
+
+std::int32_t Win32Platform::RegQueryValueExA(KeyHandle key, const std::string& valueName,
+                                             std::uint32_t& type, std::uint8_t* data,
+                                             std::uint32_t& size) {
+    DWORD valueType = 0;
+    DWORD valueSize = size;
+    const LONG status =
+        ::RegQueryValueExA(Key(key), valueName.c_str(), nullptr, &valueType, data, &valueSize);
+    type = valueType;
+    size = valueSize;
+    return status;
+}
+
+std::int32_t Win32Platform::RegDeleteValueA(KeyHandle key, const std::string& valueName) {
+    return ::RegDeleteValueA(Key(key), valueName.c_str());
 }
 
 std::int32_t Win32Platform::RegCloseKey(KeyHandle key) { return ::RegCloseKey(Key(key)); }

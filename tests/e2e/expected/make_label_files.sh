@@ -197,6 +197,27 @@ merged "$tmp/unordered-out" 4 | crlf >"$out/pg_custom-lf-unordered.xml"
     word_file_tail
 } | crlf >"$out/existing-second-vendor-set.xml"
 
+# What /uninstall leaves after an install: header, the products carried over, the
+# two empty lines the install left before the pack, footer.
+{ printf '%s\n' "$header"; carried <"$tmp/polish"; printf '\n\n%s\n' "$footer"; } |
+    crlf >"$out/pg_custom-polish-uninstalled.xml"
+
+# The installed file as Word saves it again: in UTF-16, one element a line, the pack's
+# products written like the user's, ids 4 to 20. /uninstall leaves
+# existing-polish-utf8.xml: the user's products as they stand, in UTF-8.
+word_pack() {
+    local id=$1 code height width across down hgap vgap posx posy
+    while read -r code height width across down hgap vgap posx posy; do
+        user_product "$T" "$id" "Velkaris     $code" 'Niestandardowa laserowa' \
+            "$height" "$width" "$across" "$down" "$hgap" "$vgap" "$posx" "$posy"
+        id=$((id + 1))
+    done < <(pack_table)
+}
+{
+    printf '\xff\xfe'
+    { word_file_head UTF-16; cat "$tmp/polish"; word_pack 4; word_file_tail; } | crlf | iconv -f UTF-8 -t UTF-16LE
+} >"$out/existing-installed-word-utf16.xml"
+
 # The counts the layout promises: a fresh file of 135 lines whose longest line,
 # product L-04's joined sheet line, has 248 characters, its TABs included.
 lines=$(wc -l <"$out/pg_custom-fresh.xml")
