@@ -58,7 +58,8 @@ void SelectVersionKey(Program& program, const WordVersion& version) {
 
 }  // namespace
 
-const RunMode INSTALL = {QUESTION_TEXT, InstallForVersion, DONE_TEXT, "installed"};
+const RunMode INSTALL = {QUESTION_TEXT, InstallForVersion, DONE_TEXT, "installed",
+                         nullptr,       nullptr,           NEWER_WORD_TOO_TEXT};
 
 void InstallForVersion(Program& program, const WordVersion& version, RunTally&) {
     const std::string word = std::string("Word ") + version.name + ": ";
@@ -147,8 +148,8 @@ int RunInstaller(Program& program, const RunMode& mode) {
                 done += u"\r" + (KEPT_CHANGED_TEXT + Utf8ToUtf16(kept)) + u".";
                 outcome += ", " + kept + " changed labels kept";
             }
-            if (!newer.empty()) {
-                done += u"\r" + std::u16string(NEWER_WORD_TOO_TEXT);
+            if (!newer.empty() && mode.newerWordText != nullptr) {
+                done += u"\r" + std::u16string(mode.newerWordText);
                 outcome += "; Word " + newer + " is newer than the pack supports and got nothing";
             }
             exitCode = EndRun(program, outcome, 0, done, NOTICE_DONE);

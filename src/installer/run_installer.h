@@ -36,7 +36,8 @@ struct RunTally {
 // version (called while the navigator stands at the version's key), its Done box
 // and the outcome the log gives when every version succeeded. The install is one;
 // the uninstall another, run by the same loop. A mode that takes the pack out has a
-// box and an outcome of its own for a run that found none of it.
+// box and an outcome of its own for a run that found none of it; one that puts the
+// pack in tells, beside an older Word, of a newer one that got nothing.
 struct RunMode {
     const char16_t* question;
     void (*forVersion)(Program& program, const WordVersion& version, RunTally& tally);
@@ -44,6 +45,7 @@ struct RunMode {
     const char* outcome;
     const char16_t* nothingDoneText = nullptr;
     const char* nothingOutcome = nullptr;
+    const char16_t* newerWordText = nullptr;
 };
 
 extern const RunMode INSTALL;
