@@ -305,9 +305,19 @@ e2e_helper() {
 e2e_add_word() {
     local version
     for version in "$@"; do
-        wine reg add "HKCU\\$E2E_OFFICE_KEY\\$version\\Word" /f >/dev/null ||
-            e2e_fail "reg add of Word $version failed"
+        e2e_reg_add "HKCU\\$E2E_OFFICE_KEY\\$version\\Word" /f || e2e_fail "reg add of Word $version failed"
     done
+}
+
+# wine reg add ARGS..., tried again twice: on a loaded machine Wine's reg now and
+# then fails once without a word while the prefix's wineserver is busy starting.
+e2e_reg_add() {
+    local attempt
+    for attempt in 1 2 3; do
+        wine reg add "$@" >/dev/null 2>>"$E2E_RUN/reg-add.err" && return 0
+        sleep 1
+    done
+    return 1
 }
 
 # The key, under HKCU, that holds Word VERSION's label records.
@@ -317,7 +327,7 @@ e2e_custom_labels_key() {
 
 # e2e_add_value KEY NAME TYPE DATA: a value under HKCU\KEY, made with reg add.
 e2e_add_value() {
-    wine reg add "HKCU\\$1" /v "$2" /t "$3" /d "$4" /f >/dev/null ||
+    e2e_reg_add "HKCU\\$1" /v "$2" /t "$3" /d "$4" /f ||
         e2e_fail "reg add of $1 \"$2\" failed"
 }
 
