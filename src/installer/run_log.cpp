@@ -33,8 +33,7 @@ bool RunLog::TryOpen(const std::u16string& path) {
 void RunLog::Open(const std::u16string& path) {
     if (TryOpen(path)) return;
     const std::uint32_t error = platform_.GetLastError();
-    throw EFCreateError(InsertTexts("Cannot create file \"%s\". %s",
-                                    {path_, SystemErrorText(platform_, error)}),
+    throw EFCreateError(CannotCreateFile(path_, SystemErrorText(platform_, error)),
                         Remedy::LogElsewhere);
 }
 
@@ -67,8 +66,7 @@ void RunLog::Lines(std::string_view prefix, std::string_view text) {
 }
 
 void RunLog::RaiseFailure() const {
-    throw EWriteError(InsertTexts("Cannot write to file \"%s\". %s",
-                                  {path_, SystemErrorText(platform_, failure_)}),
+    throw EWriteError(CannotWriteToFile(path_, SystemErrorText(platform_, failure_)),
                       RemedyForSystemError(failure_));
 }
 

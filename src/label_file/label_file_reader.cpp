@@ -12,8 +12,8 @@
 #include "services/file_reading.h"
 #include "services/system_error_text.h"
 #include "services/transient_retry.h"
+#include "text/ascii_case.h"
 #include "text/errors.h"
-#include "text/text.h"
 #include "text/unicode_decoding.h"
 #include "text/utf8_utf16.h"
 #include "text/xml_reader.h"
@@ -153,9 +153,8 @@ std::string LabelFilePath(Platform& platform, const std::string& folder) {
     const std::string path = folder + "\\Microsoft\\Office\\pg_custom.xml";
     // Counted as Windows counts a path: in UTF-16 units.
     if (Utf8ToUtf16(path).size() > MAX_PATH_UNITS) {
-        throw EFCreateError(InsertTexts(
-            "Cannot create file \"%s\". %s",
-            {path, SystemErrorText(platform, win::ERROR_FILENAME_EXCED_RANGE)}));
+        throw EFCreateError(
+            CannotCreateFile(path, SystemErrorText(platform, win::ERROR_FILENAME_EXCED_RANGE)));
     }
     return path;
 }

@@ -11,8 +11,8 @@
 #include "label_file/label_file_reader.h"
 #include "label_file/label_file_structure.h"
 #include "label_file/product_comparison.h"
+#include "text/ascii_case.h"
 #include "text/errors.h"
-#include "text/text.h"
 #include "text/xml_reader.h"
 
 namespace velkaris {

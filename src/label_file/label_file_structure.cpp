@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "text/text.h"
+#include "text/ascii_case.h"
 
 namespace velkaris {
 

@@ -28,13 +28,11 @@ FileLock::FileLock(Platform& platform, const std::string& path)
     }
     const std::uint32_t error = platform.GetLastError();
     const bool anotherCopy = error == win::ERROR_SHARING_VIOLATION;
-    throw EFCreateError(InsertTexts(
-        "Cannot create file \"%s\". %s",
-        {AbsolutePath(platform, lock),
-         anotherCopy
-             ? "Another copy of this program is adding labels to the same label file and "
-               "has not finished within 30 seconds"
-             : SystemErrorText(platform, error)}),
+    throw EFCreateError(
+        CannotCreateFile(AbsolutePath(platform, lock),
+                         anotherCopy ? "Another copy of this program is adding labels to the "
+                                       "same label file and has not finished within 30 seconds"
+                                     : SystemErrorText(platform, error)),
         anotherCopy ? Remedy::RunLater : RemedyForSystemError(error));
 }
 

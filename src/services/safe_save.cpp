@@ -21,18 +21,16 @@ namespace {
 // calls made here to build the message may change the thread's last error.
 [[noreturn]] void RaiseCreateError(Platform& platform, const std::string& path,
                                    std::uint32_t errorCode) {
-    throw EFCreateError(InsertTexts("Cannot create file \"%s\". %s",
-                                    {AbsolutePath(platform, path),
-                                     SystemErrorText(platform, errorCode)}),
+    throw EFCreateError(CannotCreateFile(AbsolutePath(platform, path),
+                                         SystemErrorText(platform, errorCode)),
                         RemedyForSystemError(errorCode));
 }
 
 // Named as the create error names it: the label file the new one is written for.
 [[noreturn]] void RaiseWriteError(Platform& platform, const std::string& path,
                                   std::uint32_t errorCode) {
-    throw EWriteError(InsertTexts("Cannot write to file \"%s\". %s",
-                                  {AbsolutePath(platform, path),
-                                   SystemErrorText(platform, errorCode)}),
+    throw EWriteError(CannotWriteToFile(AbsolutePath(platform, path),
+                                        SystemErrorText(platform, errorCode)),
                       RemedyForSystemError(errorCode));
 }
 
@@ -166,10 +164,9 @@ void SaveFileSafely(Platform& platform, const std::string& path, const std::stri
     // The file read was held against writers until now; its size and write time show
     // one that ignored that. It is let go only now, as an open file cannot be replaced.
     if (replaced != nullptr && !replaced->CloseUnchanged()) {
-        throw EFCreateError(InsertTexts(
-            "Cannot create file \"%s\". %s",
-            {AbsolutePath(platform, path),
-             "Another program changed it while the labels were being added; nothing was written"}));
+        throw EFCreateError(CannotCreateFile(
+            AbsolutePath(platform, path),
+            "Another program changed it while the labels were being added; nothing was written"));
     }
     // The rename is the one step that touches the target: it either takes the whole
     // new file or leaves the old one. A scanner may hold either file just now.

@@ -47,4 +47,12 @@ std::string InsertTexts(const std::string& format,
     return result;
 }
 
+std::string CannotCreateFile(const std::string& path, const std::string& reason) {
+    return InsertTexts("Cannot create file \"%s\". %s", {path, reason});
+}
+
+std::string CannotWriteToFile(const std::string& path, const std::string& reason) {
+    return InsertTexts("Cannot write to file \"%s\". %s", {path, reason});
+}
+
 }  // namespace velkaris

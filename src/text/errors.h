@@ -61,4 +61,8 @@ VELKARIS_ERROR_KIND(EOSError)  // a Windows service the run needs is not there
 std::string InsertTexts(const std::string& format,
                               std::initializer_list<std::string> insertions);
 
+// The messages of a file that cannot be made or written, with the reason after.
+std::string CannotCreateFile(const std::string& path, const std::string& reason);
+std::string CannotWriteToFile(const std::string& path, const std::string& reason);
+
 }  // namespace velkaris
