@@ -224,6 +224,13 @@ const std::array<PackProduct, LABEL_COUNT> PACK_PRODUCTS = {{
     {LABEL_NAMES[4], 126, 7},
 }};
 
+const PackProduct* PackProductNamed(std::string_view name) {
+    for (const PackProduct& product : PACK_PRODUCTS) {
+        if (product.name == name) return &product;
+    }
+    return nullptr;
+}
+
 std::string PackProductText(const PackProduct& product) {
     std::string text;
     for (int line = product.firstLine; line < product.firstLine + product.lineCount; ++line) {

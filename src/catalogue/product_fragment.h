@@ -30,4 +30,7 @@ extern const std::array<PackProduct, LABEL_COUNT> PACK_PRODUCTS;
 // The product's lines as the install writes them, each ended by CR LF.
 std::string PackProductText(const PackProduct& product);
 
+// The pack's product of that name, compared exactly; null for any other name.
+const PackProduct* PackProductNamed(std::string_view name);
+
 }  // namespace velkaris

@@ -58,10 +58,8 @@ PackSelection WholePack() {
 // The products that are not the pack's, which an earlier run added.
 std::int32_t OwnProducts(const std::vector<LabelFileProduct>& products) {
     return static_cast<std::int32_t>(
-        std::count_if(products.begin(), products.end(), [](const LabelFileProduct& product) {
-            return std::none_of(PACK_PRODUCTS.begin(), PACK_PRODUCTS.end(),
-                                [&](const PackProduct& pack) { return pack.name == product.name; });
-        }));
+        std::count_if(products.begin(), products.end(),
+                      [](const LabelFileProduct& product) { return product.pack == nullptr; }));
 }
 
 // As a parser reads them: "1" and "&#49;" are one id.

@@ -19,13 +19,6 @@ namespace velkaris {
 
 namespace {
 
-const PackProduct* PackProductNamed(std::string_view name) {
-    for (const PackProduct& product : PACK_PRODUCTS) {
-        if (product.name == name) return &product;
-    }
-    return nullptr;
-}
-
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
 
@@ -84,12 +77,11 @@ LabelFileRemovalResult RemovePackFromLabelFile(Platform& platform, const std::st
 
     std::vector<Span> removed;
     for (const LabelFileProduct& product : content->structure.products) {
-        const PackProduct* pack = PackProductNamed(product.name);
-        if (pack == nullptr) continue;
-        if (IsSameProduct(product.element.Of(text), PackProductText(*pack))) {
+        if (product.pack == nullptr) continue;
+        if (IsSameProduct(product.element.Of(text), PackProductText(*product.pack))) {
             removed.push_back(WithItsLines(text, product.element));
         } else {
-            result.kept.push_back(product.name);
+            result.kept.push_back(std::string(product.pack->name));
         }
     }
     if (removed.empty()) return result;

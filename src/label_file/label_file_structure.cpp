@@ -1,5 +1,6 @@
 #include "label_file/label_file_structure.h"
 
+#include <string>
 #include <utility>
 
 #include "text/ascii_case.h"
@@ -22,22 +23,26 @@ public:
     explicit StructureScan(std::string_view text) : text_(text), reader_(text) {}
 
     LabelFileStructure Run() {
+        // A product as Word writes it takes some 700 bytes: with room for one in every
+        // 512 the list seldom has to be moved as it grows.
+        result_.products.reserve(text_.size() / 512);
         while (reader_.Next()) {
             switch (reader_.Kind()) {
                 case XmlToken::Declaration: Declaration(); break;
                 case XmlToken::StartTag: StartTag(); break;
                 case XmlToken::EndTag: EndTag(reader_.Whole().begin); break;
                 case XmlToken::Text:
-                    if (inName_) AppendResolvedText(reader_.Content().Of(text_), product_.name);
+                    if (inName_) AppendResolvedText(reader_.Content().Of(text_), name_);
                     break;
                 case XmlToken::CData:
-                    if (inName_) product_.name += reader_.Content().Of(text_);
+                    if (inName_) name_ += reader_.Content().Of(text_);
                     break;
                 default: break;
             }
         }
         result_.wellFormed = !reader_.Failed();
         result_.noElement = reader_.EndedWithoutElement();
+        result_.lineBreaksCrLf = reader_.LineBreaksCrLf();
         if (!result_.wellFormed) result_.faultLine = LineOfOffset(text_, reader_.FaultAt());
         return std::move(result_);
     }
@@ -95,6 +100,7 @@ private:
         }
         productDepth_ = reader_.Depth();
         nameSeen_ = false;
+        name_.clear();
     }
 
     // tagBegin: where the closing tag starts; an empty element's closes at its end.
@@ -107,7 +113,8 @@ private:
             prodNameDepth_ = 0;
         } else if (depth == productDepth_) {
             product_.element.end = reader_.Whole().end;
-            result_.products.push_back(std::move(product_));
+            product_.pack = PackProductNamed(name_);
+            result_.products.push_back(product_);
             productDepth_ = 0;
         } else if (depth == setDepth_) {
             result_.setContent.end = tagBegin;
@@ -119,6 +126,7 @@ private:
     XmlReader reader_;
     LabelFileStructure result_;
     LabelFileProduct product_;
+    std::string name_;  // of the product being read; one buffer for them all
     std::size_t setDepth_ = 0;  // 0 while not inside the first set
     std::size_t productDepth_ = 0;
     std::size_t prodNameDepth_ = 0;

@@ -5,10 +5,10 @@
 // of that text, so that the bytes the user wrote are copied untouched.
 
 #include <cstddef>
-#include <string>
 #include <string_view>
 #include <vector>
 
+#include "catalogue/product_fragment.h"
 #include "text/xml_reader.h"
 
 namespace velkaris {
@@ -18,8 +18,10 @@ struct LabelFileProduct {
     bool emu = false;       // units="emu", in any ASCII letter case
     bool hasId = false;
     Span id;                // the productID value, between its quotes
-    std::string name;       // the text of its prodName/locName: references resolved,
-                            // CDATA included, comments left out; empty when it has none
+    // The pack's product whose name the text of its prodName/locName is, read as a
+    // parser reads it (references resolved, CDATA included, comments left out); null
+    // for any other name, or none.
+    const PackProduct* pack = nullptr;
 };
 
 struct LabelFileStructure {
@@ -34,6 +36,7 @@ struct LabelFileStructure {
     // but a user's all the same.
     std::vector<std::size_t> lookalikeProducts;
     bool noElement = false;  // not well-formed only for want of any element
+    bool lineBreaksCrLf = false;  // every line break in the text is CR LF
     // Whether an element inside the first vendor set uses a namespace prefix declared
     // by the set or an element around it.
     bool prefixFromHeader = false;

@@ -9,8 +9,8 @@ namespace velkaris {
 std::array<bool, LABEL_COUNT> PackProductsPresent(const std::vector<LabelFileProduct>& products) {
     std::array<bool, LABEL_COUNT> present{};
     for (const LabelFileProduct& product : products) {
-        for (std::size_t i = 0; i < PACK_PRODUCTS.size(); ++i) {
-            if (PACK_PRODUCTS[i].name == product.name) present[i] = true;
+        if (product.pack != nullptr) {
+            present[static_cast<std::size_t>(product.pack - PACK_PRODUCTS.data())] = true;
         }
     }
     return present;

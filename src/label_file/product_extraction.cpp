@@ -11,19 +11,9 @@ namespace velkaris {
 
 namespace {
 
-// Every line break CR LF: the file is written so. Lone CRs and LFs are rare, so the
-// text is rebuilt only when it holds one; the products' places move with it.
+// Every line break CR LF: the file is written so. The text is rebuilt only when the
+// scan met another kind; the products' places move with it.
 void MakeLineBreaksCrLf(std::string& text, std::vector<LabelFileProduct>& products) {
-    std::size_t lineFeeds = 0;
-    bool lone = false;
-    for (std::size_t at = text.find('\n'); at != std::string::npos && !lone;
-         at = text.find('\n', at + 1)) {
-        lone = at == 0 || text[at - 1] != '\r';
-        ++lineFeeds;
-    }
-    if (!lone && static_cast<std::size_t>(std::count(text.begin(), text.end(), '\r')) == lineFeeds) {
-        return;
-    }
     std::vector<std::size_t*> places;  // in text order
     for (LabelFileProduct& product : products) {
         for (std::size_t* place : {&product.element.begin, &product.id.begin, &product.id.end,
@@ -35,16 +25,16 @@ void MakeLineBreaksCrLf(std::string& text, std::vector<LabelFileProduct>& produc
     std::string crLf;
     crLf.reserve(text.size() + text.size() / 16);
     auto next = places.begin();
-    for (std::size_t at = 0; at <= text.size(); ++at) {
-        for (; next != places.end() && **next == at; ++next) **next = crLf.size();
-        if (at == text.size()) break;
-        const char c = text[at];
-        if (c != '\r' && c != '\n') {
-            crLf += c;
-            continue;
-        }
+    // Line by line: each line's bytes move as one piece, then its break is written anew.
+    for (std::size_t at = 0;;) {
+        std::size_t stop = at;
+        while (stop < text.size() && text[stop] != '\r' && text[stop] != '\n') ++stop;
+        for (; next != places.end() && **next <= stop; ++next) **next = **next - at + crLf.size();
+        crLf.append(text, at, stop - at);
+        if (stop == text.size()) break;
         crLf += "\r\n";
-        if (c == '\r' && at + 1 < text.size() && text[at + 1] == '\n') ++at;
+        const bool pair = text[stop] == '\r' && stop + 1 < text.size() && text[stop + 1] == '\n';
+        at = stop + (pair ? 2 : 1);
     }
     text = std::move(crLf);
 }
@@ -94,7 +84,7 @@ std::optional<ExistingProducts> ExtractExistingProducts(Platform& platform, cons
             span->end -= stretch.span.begin;
         }
     }
-    MakeLineBreaksCrLf(text, structure.products);
+    if (!structure.lineBreaksCrLf) MakeLineBreaksCrLf(text, structure.products);
     ExistingProducts existing;
     existing.stretch = std::move(text);
     existing.products = std::move(structure.products);

@@ -17,7 +17,7 @@ struct ExistingProducts {
     // The bytes kept, as the file has them but for line breaks, which are CR LF; empty
     // for a file with no products (or only white space, a declaration, comments).
     std::string stretch;
-    std::vector<LabelFileProduct> products;  // their names; spans are of the file's text
+    std::vector<LabelFileProduct> products;  // their places in the stretch
     std::array<bool, LABEL_COUNT> packPresent{};  // of PACK_PRODUCTS, among them
 };
 

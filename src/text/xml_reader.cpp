@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 #include "text/utf8_utf16.h"
 
@@ -18,21 +19,37 @@ constexpr std::size_t FEW_ATTRIBUTES = 16;
 
 bool IsContinuation(Byte b) { return (b & 0xC0) == 0x80; }
 
+// Whether any of eight bytes is a control character or not ASCII: word-wide, as the
+// characters of every token are checked.
+bool AnyOutsidePrintableAscii(const Byte* p) {
+    constexpr std::uint64_t ONES = 0x0101010101010101u;
+    constexpr std::uint64_t HIGH = 0x8080808080808080u;
+    std::uint64_t word = 0;
+    std::memcpy(&word, p, sizeof word);
+    // A byte below 0x20 borrows into its high bit when 0x20 is taken from it.
+    return ((word | ((word - 0x20 * ONES) & ~word)) & HIGH) != 0;
+}
+
 // Where the text stops being strict UTF-8 (no overlong forms, surrogates or values past
 // U+10FFFF) of the characters XML allows: no C0 controls but TAB, LF and CR, and no
-// U+FFFE or U+FFFF. npos when it never does.
-std::size_t FirstNonXmlCharacter(std::string_view text) {
+// U+FFFE or U+FFFF. npos when it never does. Notes a line break other than CR LF: a
+// token never starts with the LF of a pair or ends with its CR.
+std::size_t FirstNonXmlCharacter(std::string_view text, bool& loneLineBreak) {
     const auto* const begin = reinterpret_cast<const Byte*>(text.data());
     const Byte* p = begin;
     const Byte* const end = p + text.size();
     while (p < end) {
         // Label files are nearly all ASCII: a tight loop over it, then one sequence.
+        while (end - p >= 8 && !AnyOutsidePrintableAscii(p)) p += 8;
         while (p < end && *p >= 0x20 && *p < 0x80) ++p;
         if (p == end) break;
         const Byte b = *p;
         const auto offset = static_cast<std::size_t>(p - begin);
         if (b < 0x80) {
             if (b != '\t' && b != '\n' && b != '\r') return offset;
+            const bool pairedLf = b == '\n' && p != begin && p[-1] == '\r';
+            const bool pairedCr = b == '\r' && end - p >= 2 && p[1] == '\n';
+            if (b != '\t' && !pairedLf && !pairedCr) loneLineBreak = true;
             ++p;
             continue;
         }
@@ -209,13 +226,18 @@ bool XmlReader::Next() {
     const bool ok = d_[at_] == '<' ? Markup() : TextRun();
     if (!ok) return Fail();
     // The characters of each token, once it is read.
-    const std::size_t bad = FirstNonXmlCharacter(d_.substr(start, at_ - start));
+    const std::size_t bad = FirstNonXmlCharacter(d_.substr(start, at_ - start), loneLineBreak_);
     if (bad != std::string_view::npos) {
         at_ = start + bad;
         return Fail();
     }
     whole_ = Span{start, at_};
     return true;
+}
+
+// Called for every piece of markup: no bounds exception to prepare, no call to compare.
+inline bool XmlReader::At(std::string_view s) const {
+    return d_.size() - at_ >= s.size() && std::memcmp(d_.data() + at_, s.data(), s.size()) == 0;
 }
 
 void XmlReader::SkipSpace() {
@@ -418,7 +440,18 @@ bool XmlReader::AttributeValue(Span& value) {
 // more than other text of its size.
 bool XmlReader::UniqueAttributes() {
     if (attributes_.size() <= FEW_ATTRIBUTES) {
-        for (std::size_t i = 1; i < attributes_.size(); ++i) {
+        // Names are compared only where their length and last letter meet: most tags
+        // then cost no comparison at all.
+        std::uint64_t seen = 0;
+        bool alike = false;
+        for (const XmlAttribute& attribute : attributes_) {
+            const std::string_view name = attribute.name.Of(d_);
+            const std::size_t slot = (name.size() * 7 + static_cast<Byte>(name.back())) % 64;
+            const std::uint64_t bit = std::uint64_t{1} << slot;
+            alike = alike || (seen & bit) != 0;
+            seen |= bit;
+        }
+        for (std::size_t i = 1; alike && i < attributes_.size(); ++i) {
             for (std::size_t j = 0; j < i; ++j) {
                 if (attributes_[i].name.Of(d_) == attributes_[j].name.Of(d_)) return false;
             }

@@ -49,6 +49,8 @@ public:
     // Whether the only fault is that the text ended sound but with no element at all:
     // it held white space, a declaration, comments and instructions, or nothing.
     bool EndedWithoutElement() const { return failed_ && noElement_; }
+    // Whether every line break read so far is CR LF.
+    bool LineBreaksCrLf() const { return !loneLineBreak_; }
 
     XmlToken Kind() const { return kind_; }
     Span Whole() const { return whole_; }
@@ -81,7 +83,7 @@ private:
     bool SkipPast(std::string_view closing);
     Span QualifiedName();
     void SkipSpace();
-    bool At(std::string_view s) const { return d_.substr(at_, s.size()) == s; }
+    bool At(std::string_view s) const;
 
     struct Binding {
         std::string_view prefix;
@@ -97,6 +99,7 @@ private:
     std::size_t bomLength_ = 0;
     bool rootSeen_ = false;
     bool noElement_ = false;
+    bool loneLineBreak_ = false;
 
     XmlToken kind_ = XmlToken::Text;
     Span whole_;

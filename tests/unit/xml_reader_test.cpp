@@ -74,6 +74,9 @@ TEST(IsWellFormedXml, RefusesWhatIsNotUtf8OfXmlCharacters) {
              "<a>\xF4\x90\x80\x80</a>"s,  // past U+10FFFF
              "<a>\xEF\xBF\xBE</a>"s,      // U+FFFE
              "<a>\x01</a>"s, "<a>\0</a>"s,
+             // amid long runs
+             "<a>abcdefgh\x1Fijklmnop</a>"s, "<a b='abcdefghijklm\x02nopqrstu'/>"s,
+             "<a>abcdefgh\xF3ijklmnop</a>"s,
          }) {
         ExpectJudged(document, false);
     }
