@@ -59,7 +59,7 @@ private:
         const std::size_t depth = reader_.Depth();
         const std::size_t binding = reader_.OutermostBindingUsed();
         if (setDepth_ != 0 && depth > setDepth_ && binding != 0 && binding <= setDepth_) {
-            result_.prefixFromHeader = true;
+            result_.namespaceFromHeader = true;
         }
         if (name != "product" && SameIgnoringAsciiCase(name, "product")) {
             result_.lookalikeProducts.push_back(reader_.Whole().begin);

@@ -37,9 +37,9 @@ struct LabelFileStructure {
     std::vector<std::size_t> lookalikeProducts;
     bool noElement = false;  // not well-formed only for want of any element
     bool lineBreaksCrLf = false;  // every line break in the text is CR LF
-    // Whether an element inside the first vendor set uses a namespace prefix declared
-    // by the set or an element around it.
-    bool prefixFromHeader = false;
+    // Whether an element inside the first vendor set uses a namespace, by its prefix or
+    // as the default, that the set or an element around it declared.
+    bool namespaceFromHeader = false;
 };
 
 // Scans the text (UTF-8, a byte-order mark allowed). Element names are compared

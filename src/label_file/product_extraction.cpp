@@ -68,9 +68,12 @@ std::optional<ExistingProducts> ExtractExistingProducts(Platform& platform, cons
     if (!content) return std::nullopt;
     std::string& text = content->text;
     LabelFileStructure& structure = content->structure;
-    // Word would find no namespace for a prefix that only the dropped header declared.
-    if (structure.prefixFromHeader) {
-        RaiseOpenError(platform, path, "Its labels could not be carried over as well-formed XML");
+    // What only the dropped header declared would be lost: a prefix left unbound, or
+    // elements moved out of the default namespace.
+    if (structure.namespaceFromHeader) {
+        RaiseOpenError(platform, path,
+                       "Its labels use an XML namespace declared outside them, which could not "
+                       "be carried over");
     }
     const Stretch stretch = FindStretch(structure);
     if (stretch.refusal != nullptr) RaiseOpenError(platform, path, stretch.refusal);

@@ -390,7 +390,7 @@ bool XmlReader::StartTag() {
     name_ = QualifiedName();
     if (name_.size() == 0) return false;
     // Word's own files use no namespaces: their tags skip the namespace checks.
-    bool namespaced = name_.Of(d_).find(':') != std::string_view::npos;
+    bool namespaced = !bindings_.empty() || name_.Of(d_).find(':') != std::string_view::npos;
     for (;;) {
         const std::size_t before = at_;
         SkipSpace();
@@ -477,8 +477,8 @@ bool XmlReader::BindNamespaces() {
         if (prefix == "xmlns") return false;
         if ((prefix == "xml") != (uri == XML_NAMESPACE)) return false;
         if (uri == XMLNS_NAMESPACE) return false;
-        if (isDefault && uri.empty()) continue;  // undeclares the default: nothing to bind
-        if (uri.empty()) return false;  // XML 1.0 cannot undeclare a prefix
+        // An empty default binding undeclares an outer one; XML 1.0 cannot undeclare a prefix.
+        if (uri.empty() && !isDefault) return false;
         const auto found = boundPrefix_.find(prefix);
         const int previous = found == boundPrefix_.end() ? -1 : found->second;
         bindings_.push_back(Binding{prefix, std::move(uri), open_.size(), previous});
@@ -489,12 +489,16 @@ bool XmlReader::BindNamespaces() {
 
 // Every prefix used is bound, and no two attributes are one name in one namespace.
 bool XmlReader::NamesBound() {
+    // The element's name without a prefix is in the default namespace, if one is bound.
     const auto bound = [this](std::string_view prefix) {
-        if (prefix.empty() || prefix == "xml") return true;
+        if (prefix == "xml") return true;
         const auto found = boundPrefix_.find(prefix);
-        if (found == boundPrefix_.end()) return false;
-        const std::size_t depth = bindings_[static_cast<std::size_t>(found->second)].depth;
-        if (outermostBinding_ == 0 || depth < outermostBinding_) outermostBinding_ = depth;
+        if (found == boundPrefix_.end()) return prefix.empty();
+        const Binding& binding = bindings_[static_cast<std::size_t>(found->second)];
+        if (binding.uri.empty()) return true;  // the default undeclared
+        if (outermostBinding_ == 0 || binding.depth < outermostBinding_) {
+            outermostBinding_ = binding.depth;
+        }
         return true;
     };
     if (!bound(PrefixOf(name_.Of(d_)))) return false;

@@ -64,7 +64,7 @@ public:
     // The element's own level for tags (the root's is 1), the enclosing one's else.
     std::size_t Depth() const { return depth_; }
     // Of a start tag: the level of the outermost element whose namespace declaration
-    // its prefixes use; 0 when they use none.
+    // its names use, the default namespace's included; 0 when they use none.
     std::size_t OutermostBindingUsed() const { return outermostBinding_; }
 
 private:

@@ -22,7 +22,7 @@ using namespace label_file_testing;
 using Lines = std::vector<std::string>;
 
 const std::string TEMPORARY_PATH = std::string(LABEL_FILE_PATH) + ".new";
-const char* const NOT_WELL_FORMED = "Its labels could not be carried over as well-formed XML";
+const char* const NAMESPACE_OUTSIDE = "Its labels use an XML namespace declared outside them";
 
 // The first line of the pack as it reads after renumbering, written out in full.
 std::string FirstPackLine(int id) {
@@ -318,6 +318,8 @@ TEST_F(InstallLabelFileTest, TakesWhatAParserReadsAndRefusesTheRest) {
     spelled.replace(spelled.find("</vendorProductSet>"), 19, "</vendorProductSet >");
     std::string prefixed = WordFile({"<product units=\"emu\"><m:note/></product>"});
     prefixed.replace(prefixed.find("<vps>"), 5, "<vps xmlns:m=\"urn:m\">");
+    std::string defaulted = WordFile(own);
+    defaulted.replace(defaulted.find("<vps>"), 5, "<vps xmlns=\"urn:m\">");
     const std::string lookalikes = "<product units=\"emu\" xproductID=\"5\" note='productID=\"3\"'>"
                                    "productID=\"4\"<!--productID=\"4\"--><![CDATA[productID=\"4\"]]>"
                                    "</product>";
@@ -342,7 +344,8 @@ TEST_F(InstallLabelFileTest, TakesWhatAParserReadsAndRefusesTheRest) {
         {"a comment after the root", WordFile(own) + "<!-- -->", Kept(own, 2)},
         {"a PRODUCT outside the products",
          WordFile(Concat({{"<PRODUCT units=\"emu\"/>"}, own})), Refused(DROPPED)},
-        {"a prefix declared by the header it drops", prefixed, Refused(NOT_WELL_FORMED)},
+        {"a prefix declared by the header it drops", prefixed, Refused(NAMESPACE_OUTSIDE)},
+        {"a default namespace declared by the header it drops", defaulted, Refused(NAMESPACE_OUTSIDE)},
         {"only ASCII in windows-1250", Declaring("windows-1250", WordFile(own)), Kept(own, 2)},
         {"a product commented out before the first",
          WordFile(Concat({{"<!-- <product units=\"emu\" productID=\"9\"> -->"}, own})), Kept(own, 2)},

@@ -29,6 +29,7 @@ TEST(IsWellFormedXml, AcceptsWhatWordAndUsersWrite) {
              "<vps><a></a ><b/><c  /></vps>"s,
              "\xEF\xBB\xBF<?xml version = '1.0' encoding='UTF-8' standalone='no' ?><a/>"s,
              "<m:a xmlns:m='u' xmlns:n='v' m:x='1' n:y='2' x='3' xml:lang='pl'><n:b xmlns:n='w'/></m:a>"s,
+             "<a xmlns='u'><b xmlns=''><c/></b><d/></a>"s,
          }) {
         ExpectJudged(document, true);
     }
