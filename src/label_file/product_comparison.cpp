@@ -12,8 +12,6 @@ namespace velkaris {
 
 namespace {
 
-bool IsXmlSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
 // The product as a list of what counts: "<name", one " name=value" per attribute
 // sorted, "</name", "#text". Nothing when it is not well-formed.
 std::optional<std::vector<std::string>> Canonical(std::string_view product) {

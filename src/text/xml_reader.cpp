@@ -84,8 +84,6 @@ bool IsXmlCharacter(std::uint32_t c) {
            (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
 }
 
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
 // ASCII names only, as Word writes them: which other letters a name may hold differs
 // between the editions of XML and between parsers. A table, since every tag and
 // attribute name of the file is read through it. The colon is the namespace
@@ -241,7 +239,7 @@ inline bool XmlReader::At(std::string_view s) const {
 }
 
 void XmlReader::SkipSpace() {
-    while (at_ < d_.size() && IsSpace(d_[at_])) ++at_;
+    while (at_ < d_.size() && IsXmlSpace(d_[at_])) ++at_;
 }
 
 // A name with at most one colon, which stands between two parts; empty when none.
@@ -266,7 +264,7 @@ bool XmlReader::TextRun() {
         const std::string_view run = d_.substr(at_, amp - at_);
         if (open_.empty()) {
             // Outside the root only white space may stand.
-            if (!std::all_of(run.begin(), run.end(), IsSpace)) return false;
+            if (!std::all_of(run.begin(), run.end(), IsXmlSpace)) return false;
         } else if (run.find("]]>") != std::string_view::npos) {
             return false;
         }
@@ -326,7 +324,7 @@ bool XmlReader::ProcessingInstruction() {
                      (target[1] | 0x20) == 'm' && (target[2] | 0x20) == 'l';
     if (xml) return start == bomLength_ && target == "xml" && Declaration();
     kind_ = XmlToken::ProcessingInstruction;
-    if (!At("?>") && (at_ >= d_.size() || !IsSpace(d_[at_]))) return false;
+    if (!At("?>") && (at_ >= d_.size() || !IsXmlSpace(d_[at_]))) return false;
     SkipSpace();
     return SkipPast("?>");
 }

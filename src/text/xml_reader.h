@@ -119,6 +119,9 @@ private:
     std::unordered_set<std::string> seenExpanded_;
 };
 
+// White space as XML has it.
+constexpr bool IsXmlSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
 // Whether a text is such a document: the label file the installer writes must be
 // one, or Word reads none of its labels.
 bool IsWellFormedXml(std::string_view document);
