@@ -25,7 +25,7 @@
 #include <utility>
 #include <vector>
 
-#include "catalogue/product_fragment.h"
+#include "catalogue/pack.h"
 #include "label_file/label_file_install.h"
 #include "label_file/label_file_reader.h"
 #include "label_file/product_extraction.h"

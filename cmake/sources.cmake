@@ -1,3 +1,7 @@
+# The program's version, the one place that names it: the version resource, the
+# manifest, the log and the release take it from here.
+set(VELKARIS_VERSION 1.0.0)
+
 # The one list of the system's sources, read by the program's build, the unit tests,
 # the fuzzers and the benchmark. Paths are relative to the repository root; layers
 # from the bottom up, as src/ is laid out.
@@ -18,8 +22,7 @@ set(VELKARIS_CORE_SOURCES
   src/services/system_error_text.cpp
   src/services/transient_retry.cpp
   src/services/user_folder.cpp
-  src/catalogue/label_records.cpp
-  src/catalogue/product_fragment.cpp
+  src/catalogue/pack.cpp
   src/catalogue/word_versions.cpp
   src/registry_labels/custom_labels_removal.cpp
   src/registry_labels/custom_labels_writer.cpp

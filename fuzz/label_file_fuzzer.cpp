@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/label_records.h"
+#include "catalogue/pack.h"
 #include "fake/fake_platform.h"
 #include "fuzz_check.h"
 #include "label_file/label_file_install.h"
@@ -149,8 +149,9 @@ void CheckSavedFile(const std::string& input, const std::string& text, const std
         }
         names.insert(after[i].name);
     }
-    for (const std::string_view name : LABEL_NAMES) {
-        Check(names.count(std::string(name)) != 0, std::string(name) + " is missing from the saved file");
+    for (const PackLabel& label : PACK) {
+        const std::string name(label.name);
+        Check(names.count(name) != 0, name + " is missing from the saved file");
     }
     std::set<std::string> ids;
     for (const xml::Product& product : after) {
@@ -164,7 +165,7 @@ void CheckSavedFile(const std::string& input, const std::string& text, const std
         held.insert(product.name);
         if (product.id) whole = whole && heldIds.insert(*product.id).second;
     }
-    for (const std::string_view name : LABEL_NAMES) whole = whole && held.count(std::string(name)) != 0;
+    for (const PackLabel& label : PACK) whole = whole && held.count(std::string(label.name)) != 0;
     Check(!whole || saved == input, "a file holding the whole pack was rewritten");
 }
 

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "catalogue/label_records.h"
+#include "catalogue/pack.h"
 
 namespace velkaris {
 
@@ -18,7 +18,7 @@ struct WordVersion {
     const char* name;     // "12.0"
     const char* keyPath;  // absolute under the current user's root
     LabelDestination destination;
-    const std::array<LegacyLabelRecord, LABEL_COUNT>* records;  // registry labels only
+    RecordSet records;  // registry labels only
 };
 
 // Ascending, as detection probes them; installation walks it backwards. The versions

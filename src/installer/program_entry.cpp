@@ -21,8 +21,8 @@ namespace velkaris {
 
 namespace {
 
-// As the version resource gives it.
-const char* const PROGRAM_VERSION = "1.0.0";
+// Given by the build, as to the version resource.
+const char* const PROGRAM_VERSION = VELKARIS_VERSION;
 
 // Holds nothing: one serves every run.
 QuietUserInterface quiet;

@@ -79,7 +79,7 @@ void InstallForVersion(Program& program, const WordVersion& version, RunTally&) 
             break;
         }
         case LabelDestination::RegistryLabels:
-            InstallRegistryLabels(*program.registry, *version.records);
+            InstallRegistryLabels(*program.registry, version.records);
             program.log.Line(word + std::to_string(LABEL_COUNT) + " values written under HKEY_CURRENT_USER" +
                              version.keyPath + CUSTOM_LABELS_KEY);
             break;

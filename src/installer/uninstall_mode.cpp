@@ -50,7 +50,7 @@ void UninstallForVersion(Program& program, const WordVersion& version, RunTally&
             break;
         }
         case LabelDestination::RegistryLabels: {
-            const RegistryRemovalResult result = RemoveRegistryLabels(*program.registry, *version.records);
+            const RegistryRemovalResult result = RemoveRegistryLabels(*program.registry, version.records);
             program.log.Line(word + std::to_string(result.removed) + " values removed under HKEY_CURRENT_USER" +
                              version.keyPath + CUSTOM_LABELS_KEY);
             tally.removed += result.removed;

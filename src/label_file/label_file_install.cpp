@@ -7,8 +7,7 @@
 #include <unordered_set>
 #include <utility>
 
-#include "catalogue/label_records.h"
-#include "catalogue/product_fragment.h"
+#include "catalogue/pack.h"
 #include "label_file/label_file_change.h"
 #include "label_file/label_file_reader.h"
 #include "label_file/label_file_structure.h"
@@ -39,9 +38,8 @@ using PackSelection = std::array<bool, LABEL_COUNT>;  // true: the product is ad
 std::string AddedText(const PackSelection& added, std::int32_t& lastId) {
     const std::string open = "<vendorProductSet>";
     std::string text = open;
-    for (std::size_t i = 0; i < PACK_PRODUCTS.size(); ++i) {
-        if (!added[i]) continue;
-        text += PackProductText(PACK_PRODUCTS[i]);
+    for (const PackLabel* label : PackInFileOrder()) {
+        if (added[PackIndex(*label)]) text += PackProductText(*label);
     }
     text += "</vendorProductSet>";
     RenumberProductIds(text, ReadLabelFileStructure(text).products, lastId);

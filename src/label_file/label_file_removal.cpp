@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "catalogue/product_fragment.h"
+#include "catalogue/pack.h"
 #include "label_file/label_file_change.h"
 #include "label_file/label_file_reader.h"
 #include "label_file/label_file_structure.h"

@@ -113,7 +113,7 @@ private:
             prodNameDepth_ = 0;
         } else if (depth == productDepth_) {
             product_.element.end = reader_.Whole().end;
-            product_.pack = PackProductNamed(name_);
+            product_.pack = PackLabelNamed(name_);
             result_.products.push_back(product_);
             productDepth_ = 0;
         } else if (depth == setDepth_) {

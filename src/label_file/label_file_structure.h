@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/product_fragment.h"
+#include "catalogue/pack.h"
 #include "text/xml_reader.h"
 
 namespace velkaris {
@@ -21,7 +21,7 @@ struct LabelFileProduct {
     // The pack's product whose name the text of its prodName/locName is, read as a
     // parser reads it (references resolved, CDATA included, comments left out); null
     // for any other name, or none.
-    const PackProduct* pack = nullptr;
+    const PackLabel* pack = nullptr;
 };
 
 struct LabelFileStructure {

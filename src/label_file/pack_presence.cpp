@@ -1,8 +1,6 @@
 #include "label_file/pack_presence.h"
 
-#include <cstddef>
-
-#include "catalogue/product_fragment.h"
+#include "catalogue/pack.h"
 
 namespace velkaris {
 
@@ -10,7 +8,7 @@ std::array<bool, LABEL_COUNT> PackProductsPresent(const std::vector<LabelFilePro
     std::array<bool, LABEL_COUNT> present{};
     for (const LabelFileProduct& product : products) {
         if (product.pack != nullptr) {
-            present[static_cast<std::size_t>(product.pack - PACK_PRODUCTS.data())] = true;
+            present[PackIndex(*product.pack)] = true;
         }
     }
     return present;

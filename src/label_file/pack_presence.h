@@ -5,12 +5,12 @@
 #include <array>
 #include <vector>
 
-#include "catalogue/label_records.h"
+#include "catalogue/pack.h"
 #include "label_file/label_file_structure.h"
 
 namespace velkaris {
 
-// Entry i tells whether PACK_PRODUCTS[i] is there: some product's name, as an XML
+// Entry i tells whether PACK[i] is there: some product's name, as an XML
 // parser reads it, equals its name exactly. Longer names, another letter case, or the
 // name anywhere but in a product's prodName/locName do not count.
 std::array<bool, LABEL_COUNT> PackProductsPresent(const std::vector<LabelFileProduct>& products);

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/label_records.h"
+#include "catalogue/pack.h"
 #include "label_file/label_file_structure.h"
 #include "platform/platform.h"
 
@@ -18,7 +18,7 @@ struct ExistingProducts {
     // for a file with no products (or only white space, a declaration, comments).
     std::string stretch;
     std::vector<LabelFileProduct> products;  // their places in the stretch
-    std::array<bool, LABEL_COUNT> packPresent{};  // of PACK_PRODUCTS, among them
+    std::array<bool, LABEL_COUNT> packPresent{};  // of PACK, among them
 };
 
 // Nothing when the file's text is empty. Raises EFOpenError when the file is not

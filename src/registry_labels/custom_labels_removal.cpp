@@ -8,8 +8,7 @@
 
 namespace velkaris {
 
-RegistryRemovalResult RemoveRegistryLabels(RegistryNavigator& registry,
-                                           const std::array<LegacyLabelRecord, LABEL_COUNT>& records) {
+RegistryRemovalResult RemoveRegistryLabels(RegistryNavigator& registry, RecordSet records) {
     RegistryRemovalResult result;
     const std::string versionKey = registry.KeyPath();  // ends in a backslash
     if (!registry.SelectKey(CUSTOM_LABELS_KEY, false)) {
@@ -21,11 +20,11 @@ RegistryRemovalResult RemoveRegistryLabels(RegistryNavigator& registry,
                                              {versionKey, CUSTOM_LABELS_KEY}),
                                  Remedy::RegistryPermissions);
     }
-    for (int i = 0; i < LABEL_COUNT; ++i) {
-        const std::string name(LABEL_NAMES[i]);
+    for (const PackLabel& label : PACK) {
+        const std::string name(label.name);
         const std::optional<RegistryValue> value = registry.ReadValue(name);
         if (!value) continue;
-        if (value->type == win::REG_BINARY && value->data == RecordBytes(records[i])) {
+        if (value->type == win::REG_BINARY && value->data == RecordBytes(label, records)) {
             registry.DeleteValue(name);
             ++result.removed;
         } else {

@@ -2,12 +2,11 @@
 // Taking the pack back out of "Custom Labels": only the values the install wrote and
 // Word has not changed since.
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "catalogue/label_records.h"
+#include "catalogue/pack.h"
 #include "services/registry_navigator.h"
 
 namespace velkaris {
@@ -24,7 +23,6 @@ struct RegistryRemovalResult {
 // label's record in records, byte for byte. Other values and the key itself stay;
 // a version without "Custom Labels" has nothing to remove. Raises ERegistryException
 // when the key is there but cannot be opened, or a value cannot be read or deleted.
-RegistryRemovalResult RemoveRegistryLabels(RegistryNavigator& registry,
-                                           const std::array<LegacyLabelRecord, LABEL_COUNT>& records);
+RegistryRemovalResult RemoveRegistryLabels(RegistryNavigator& registry, RecordSet records);
 
 }  // namespace velkaris

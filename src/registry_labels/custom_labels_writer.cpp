@@ -8,8 +8,7 @@ namespace velkaris {
 
 const char* const CUSTOM_LABELS_KEY = "Custom Labels";
 
-void InstallRegistryLabels(RegistryNavigator& registry,
-                           const std::array<LegacyLabelRecord, LABEL_COUNT>& records) {
+void InstallRegistryLabels(RegistryNavigator& registry, RecordSet records) {
     const std::string versionKey = registry.KeyPath();  // ends in a backslash
     // Without the subkey the values would land in the Word key itself.
     if (!registry.SelectKey(CUSTOM_LABELS_KEY, true)) {
@@ -17,9 +16,9 @@ void InstallRegistryLabels(RegistryNavigator& registry,
                                              {versionKey, CUSTOM_LABELS_KEY}),
                                  Remedy::RegistryPermissions);
     }
-    for (int i = 0; i < LABEL_COUNT; ++i) {
-        const std::string data = RecordBytes(records[i]);
-        registry.WriteBinaryValue(std::string(LABEL_NAMES[i]),
+    for (const PackLabel& label : PACK) {
+        const std::string data = RecordBytes(label, records);
+        registry.WriteBinaryValue(std::string(label.name),
                                   reinterpret_cast<const std::uint8_t*>(data.data()),
                                   static_cast<std::int32_t>(data.size()));
     }

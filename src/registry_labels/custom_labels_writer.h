@@ -1,9 +1,7 @@
 #pragma once
 // Word 8.0 to 11.0 read custom labels as binary values under "Custom Labels".
 
-#include <array>
-
-#include "catalogue/label_records.h"
+#include "catalogue/pack.h"
 #include "services/registry_navigator.h"
 
 namespace velkaris {
@@ -13,7 +11,6 @@ extern const char* const CUSTOM_LABELS_KEY;
 
 // Precondition: the navigator stands at the version's Word key. Afterwards it stands
 // at "Custom Labels" under it, which holds the 17 records, each named by its label.
-void InstallRegistryLabels(RegistryNavigator& registry,
-                           const std::array<LegacyLabelRecord, LABEL_COUNT>& records);
+void InstallRegistryLabels(RegistryNavigator& registry, RecordSet records);
 
 }  // namespace velkaris

@@ -8,7 +8,7 @@
 #include <string>
 #include <thread>
 
-#include "catalogue/label_records.h"
+#include "catalogue/pack.h"
 #include "fake/fake_platform.h"
 #include "label_file/label_file_install.h"
 #include "platform/win_values.h"
@@ -81,8 +81,8 @@ void ExpectComplete(const std::string& file) {
     for (int id = 1; id <= 5; ++id) {
         EXPECT_EQ(Occurrences(file, ">Moje etykiety " + std::to_string(id) + "<"), 1) << id;
     }
-    for (std::string_view name : LABEL_NAMES) {
-        EXPECT_EQ(Occurrences(file, ">" + std::string(name) + "<"), 1) << name;
+    for (const PackLabel& label : PACK) {
+        EXPECT_EQ(Occurrences(file, ">" + std::string(label.name) + "<"), 1) << label.name;
     }
 }
 

@@ -27,17 +27,23 @@ struct Case {
     std::size_t valuesLeft;
 };
 
-const std::string RECORD_L15 = RecordBytes(RECORDS_100[0]);
+const std::string RECORD_L15 = RecordBytes(PACK[0], RecordSet::Word100);
+
+std::vector<std::string> PackNames() {
+    std::vector<std::string> names;
+    for (const PackLabel& label : PACK) names.emplace_back(label.name);
+    return names;
+}
 
 TEST(CustomLabelsRemovalTest, RemovesOnlyTheValuesStillAsTheInstallWroteThem) {
     const Case cases[] = {
         {"a label changed in Word, one of another type, one grown by a byte", "100",
          {{PACK_L15, {fake::windows::REG_BINARY, RECORD_L15.substr(0, 43) + "\x07"}},
-          {"Velkaris     L-13", {fake::windows::REG_SZ, RecordBytes(RECORDS_100[1])}},
-          {"Velkaris     L-14", {fake::windows::REG_BINARY, RecordBytes(RECORDS_100[2]) + '\0'}}},
+          {"Velkaris     L-13", {fake::windows::REG_SZ, RecordBytes(PACK[1], RecordSet::Word100)}},
+          {"Velkaris     L-14", {fake::windows::REG_BINARY, RecordBytes(PACK[2], RecordSet::Word100) + '\0'}}},
          14, {PACK_L15, "Velkaris     L-13", "Velkaris     L-14"}, 3},
         {"the other generation's records are not this version's", "80", {}, 0,
-         std::vector<std::string>(LABEL_NAMES.begin(), LABEL_NAMES.end()), 17},
+         PackNames(), 17},
         {"a name that is not quite the pack's", "",
          {{"Velkaris L-15", {fake::windows::REG_BINARY, RECORD_L15}},
           {"velkaris     l-15x", {fake::windows::REG_BINARY, RECORD_L15}}},
@@ -48,15 +54,16 @@ TEST(CustomLabelsRemovalTest, RemovesOnlyTheValuesStillAsTheInstallWroteThem) {
         fake::FakePlatform fake;
         fake::RegKey& key = fake.AddKey(KEY);
         const std::string set = c.installedSet;
-        for (int i = 0; i < LABEL_COUNT && !set.empty(); ++i) {
-            key.values[std::string(LABEL_NAMES[i])] = {
-                fake::windows::REG_BINARY, RecordBytes((set == "80" ? RECORDS_80 : RECORDS_100)[i])};
+        for (std::size_t i = 0; i < PACK.size() && !set.empty(); ++i) {
+            key.values[std::string(PACK[i].name)] = {
+                fake::windows::REG_BINARY,
+                RecordBytes(PACK[i], set == "80" ? RecordSet::Word80 : RecordSet::Word100)};
         }
         for (const auto& [name, value] : c.extra) key.values[name] = value;
         RegistryNavigator registry(fake);
         ASSERT_TRUE(registry.SelectKey("\\" + WordKey("10.0"), false));
 
-        const RegistryRemovalResult result = RemoveRegistryLabels(registry, RECORDS_100);
+        const RegistryRemovalResult result = RemoveRegistryLabels(registry, RecordSet::Word100);
         EXPECT_EQ(result.removed, c.removed);
         EXPECT_EQ(result.kept, c.kept);
         EXPECT_EQ(fake.FindKey(KEY)->values.size(), c.valuesLeft);
@@ -69,11 +76,11 @@ TEST(CustomLabelsRemovalTest, NoKeyIsNothingToRemoveButARefusedKeyIsAFailure) {
     fake.AddKey(WordKey("10.0"));
     RegistryNavigator registry(fake);
     ASSERT_TRUE(registry.SelectKey("\\" + WordKey("10.0"), false));
-    EXPECT_EQ(RemoveRegistryLabels(registry, RECORDS_100).removed, 0);
+    EXPECT_EQ(RemoveRegistryLabels(registry, RecordSet::Word100).removed, 0);
     EXPECT_EQ(fake.FindKey(KEY), nullptr);
 
     fake.AddKey(KEY).readOnly = true;
-    EXPECT_THROW(RemoveRegistryLabels(registry, RECORDS_100), ERegistryException);
+    EXPECT_THROW(RemoveRegistryLabels(registry, RecordSet::Word100), ERegistryException);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <new>
 
-#include "catalogue/label_records.h"
+#include "catalogue/pack.h"
 #include "fake/fake_platform.h"
 #include "fake/windows_numbers.h"
 #include "installer/failure_report.h"
@@ -296,8 +296,9 @@ TEST_P(FaultMatrixTest, UninstallWithEachPlatformCallFailingInTurnEndsSoundly) {
         for (int i = 0; i < 4; ++i) {
             fake::RegKey& key = fake.AddKey(CustomLabelsKey(VERSIONS[i]));
             for (int n = 0; n < LABEL_COUNT; ++n) {
-                key.values[std::string(LABEL_NAMES[n])] = {
-                    win::REG_BINARY, RecordBytes((i < 2 ? RECORDS_80 : RECORDS_100)[n])};
+                key.values[std::string(PACK[n].name)] = {
+                    win::REG_BINARY,
+                    RecordBytes(PACK[n], i < 2 ? RecordSet::Word80 : RecordSet::Word100)};
             }
         }
         for (const fake::Fault& f : faults) fake.AddFault(f);

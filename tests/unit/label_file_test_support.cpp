@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "catalogue/product_fragment.h"
+#include "catalogue/pack.h"
 #include "oracle/utf16_file.h"
 
 namespace velkaris::label_file_testing {
@@ -47,8 +47,12 @@ std::vector<std::string> PackLines(int firstId, const std::vector<int>& products
     std::vector<std::string> lines;
     int id = firstId;
     int product = 0;
-    for (const char* stored : PRODUCT_FRAGMENT) {
-        std::string line = stored;
+    std::string pack;
+    for (const PackLabel* label : PackInFileOrder()) pack += PackProductText(*label);
+    for (std::size_t from = 0; from < pack.size();) {
+        const std::size_t end = pack.find("\r\n", from);
+        std::string line = pack.substr(from, end - from);
+        from = end + 2;
         if (line.rfind("\t<product ", 0) == 0) ++product;
         if (std::find(products.begin(), products.end(), product) == products.end()) continue;
         const std::size_t at = line.find(ID_MARKER);

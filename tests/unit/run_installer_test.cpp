@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "catalogue/label_records.h"
+#include "catalogue/pack.h"
 #include "fake/fake_platform.h"
 #include "fake/windows_numbers.h"
 #include "installer/failure_report.h"
@@ -155,8 +155,8 @@ TEST_F(RunInstallerTest, EachVersionGetsTheRecordSetOfItsGeneration) {
     const fake::RegValue* newer = fake.FindValue(CustomLabelsKey("11.0"), "Velkaris     L-16");
     ASSERT_NE(old, nullptr);
     ASSERT_NE(newer, nullptr);
-    EXPECT_EQ(old->data, RecordBytes(RECORDS_80[3]));
-    EXPECT_EQ(newer->data, RecordBytes(RECORDS_100[3]));
+    EXPECT_EQ(old->data, RecordBytes(PACK[3], RecordSet::Word80));
+    EXPECT_EQ(newer->data, RecordBytes(PACK[3], RecordSet::Word100));
 }
 
 TEST_F(RunInstallerTest, OnlyWord12TouchesNoRegistryValue) {
